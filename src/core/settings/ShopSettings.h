@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/settings/RgbColor.h"
+
+#include <array>
+#include <string>
+
+namespace targello {
+
+// One entry of a shop's menu: the text shown and the path it leads to.
+struct MenuLink {
+    std::string Name;
+    std::string Path;
+
+    friend bool operator==(const MenuLink&, const MenuLink&) = default;
+};
+
+// Everything that decides how a shop looks and takes orders, apart from its
+// items. Texts are UTF-8. Ranges are those the options dialog offers; stored
+// files may carry others, and readers keep them as they are.
+struct ShopSettings {
+    static constexpr int LinkCount = 30;      // the 30th is stored but never shown
+    static constexpr int ShownLinkCount = 29; // entries 1 to 29 in the dialog and the page
+
+    bool UseTexture = false;
+    std::string TexturePath;
+    bool HeaderKind = false; // true: banner picture, false: the shop's name as text
+    std::string BannerPath;
+    std::string ShopTitle;
+    std::string BasketCaption = "kupuję";
+    std::string OrderEmail;
+    RgbColor RowColor1;
+    RgbColor RowColor2;
+    RgbColor HeaderColor;
+    RgbColor MenuBackColor;
+    RgbColor MenuColor;
+    RgbColor FooterColor;
+    int PageLayout = 2;  // 0 to 3
+    int ColorScheme = 0; // 0 to 6
+    int PictureWidth = 133;
+    int PictureHeight = 94;
+    bool OrderFormKind = true; // true: invoice data and shipping address
+    std::array<MenuLink, LinkCount> MenuLinks{};
+    int ProductColumns = 2; // 1 to 4
+
+    friend bool operator==(const ShopSettings&, const ShopSettings&) = default;
+};
+
+// The settings of a freshly created page: the defaults above, with the six
+// colours taken from the options dialog's working copy as it stands.
+ShopSettings NewPageSettings(const ShopSettings& edited);
+
+} // namespace targello

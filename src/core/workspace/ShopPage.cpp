@@ -1,0 +1,74 @@
+#include "core/workspace/ShopPage.h"
+
+#include <algorithm>
+
+namespace targello {
+
+ShopPage::ShopPage(int pageIndex, ShopSettings settings) : Settings(std::move(settings)), pageIndex_(pageIndex) {
+    items_.reserve(MaxItems);
+}
+
+std::string ShopPage::Caption() const { return "Sklep " + std::to_string(pageIndex_ + 1); }
+
+int ShopPage::VisibleBandCount() const {
+    const auto last = std::find(bandVisible_.rbegin(), bandVisible_.rend(), true);
+    return static_cast<int>(bandVisible_.rend() - last);
+}
+
+InsertOutcome ShopPage::InsertItem() {
+    if (ItemCount() >= MaxItems)
+        return InsertOutcome::LimitReached;
+    const int columns = std::max(1, Settings.ProductColumns);
+    const int band = ItemCount() / columns;
+    if (band < BandCount)
+        bandVisible_[static_cast<std::size_t>(band)] = true;
+    if (cursor_.RowFill == columns) {
+        cursor_.RowFill = 0;
+        cursor_.RowTop += CellHeight;
+        cursor_.RowIndex += 1;
+    }
+    cursor_.NextItemX = CellWidth * cursor_.RowFill;
+    cursor_.RowFill += 1;
+    ShopItem item;
+    item.Name = "Produkt " + std::to_string(ItemCount() + 1);
+    item.X = cursor_.NextItemX;
+    item.Y = cursor_.RowTop;
+    items_.push_back(std::move(item));
+    return InsertOutcome::Inserted;
+}
+
+void ShopPage::LayoutItems(int columns) {
+    columns = std::clamp(columns, 1, 4);
+    bandVisible_.fill(false);
+    cursor_ = LayoutCursor{};
+    int rows = 1;
+    for (ShopItem& item : items_) {
+        if (cursor_.RowFill == columns) {
+            cursor_.RowFill = 0;
+            cursor_.RowTop += CellHeight;
+            cursor_.RowIndex += 1;
+            rows += 1;
+        }
+        cursor_.NextItemX = CellWidth * cursor_.RowFill;
+        cursor_.RowFill += 1;
+        item.X = cursor_.NextItemX;
+        item.Y = cursor_.RowTop;
+    }
+    for (int r = 0; r < rows && r < BandCount; ++r)
+        bandVisible_[static_cast<std::size_t>(r)] = true;
+}
+
+int ShopPage::RemoveItems(const std::vector<bool>& remove) {
+    std::vector<ShopItem> kept;
+    kept.reserve(MaxItems);
+    for (std::size_t k = 0; k < items_.size(); ++k) {
+        if (k < remove.size() && remove[k])
+            continue;
+        kept.push_back(std::move(items_[k]));
+    }
+    const int removed = static_cast<int>(items_.size() - kept.size());
+    items_ = std::move(kept);
+    return removed;
+}
+
+} // namespace targello

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/settings/ShopSettings.h"
+#include "core/workspace/ShopItem.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace targello {
+
+// Where the next item goes: InsertItem advances it, LayoutItems rebuilds it.
+struct LayoutCursor {
+    int RowFill = 0;   // items placed in the current grid row
+    int NextItemX = 0; // left edge of the item placed last
+    int RowTop = 0;    // top edge of the current grid row
+    int RowIndex = 0;  // number of the current grid row, from 0
+
+    friend bool operator==(const LayoutCursor&, const LayoutCursor&) = default;
+};
+
+enum class InsertOutcome { Inserted, LimitReached };
+
+// One open shop: its settings, its items in order and their grid layout.
+class ShopPage {
+public:
+    static constexpr int MaxItems = 100;
+    static constexpr int BandCount = 100;
+    static constexpr int CellWidth = 300;
+    static constexpr int CellHeight = 150;
+    static constexpr int BandWidth = 1200;
+
+    ShopPage(int pageIndex, ShopSettings settings);
+
+    int PageIndex() const { return pageIndex_; }
+    // "Sklep " followed by the slot number counted from 1.
+    std::string Caption() const;
+
+    ShopSettings Settings;
+
+    int ItemCount() const { return static_cast<int>(items_.size()); }
+    const std::vector<ShopItem>& Items() const { return items_; }
+    ShopItem& Item(int k) { return items_.at(static_cast<std::size_t>(k)); }
+    const ShopItem& Item(int k) const { return items_.at(static_cast<std::size_t>(k)); }
+
+    const LayoutCursor& Cursor() const { return cursor_; }
+    bool BandVisible(int band) const { return bandVisible_.at(static_cast<std::size_t>(band)); }
+    // Number of the last band shown, so the page's height can follow its rows.
+    int VisibleBandCount() const;
+
+    // Appends "Produkt <n>" priced "0,00" in the next grid cell.
+    InsertOutcome InsertItem();
+    // Places every item again on a grid of `columns` (1 to 4) from the first cell.
+    void LayoutItems(int columns);
+    // Removes the items whose flags are set; the others keep their order and
+    // everything they hold. The grid is not touched: LayoutItems follows.
+    int RemoveItems(const std::vector<bool>& remove);
+
+private:
+    int pageIndex_;
+    std::vector<ShopItem> items_;
+    LayoutCursor cursor_;
+    std::array<bool, BandCount> bandVisible_{};
+};
+
+inline constexpr const char* ItemLimitMessage = "Ilość pozycji w sklepie nie może przekraczać 100";
+
+} // namespace targello

@@ -1,0 +1,56 @@
+#include "gui/platform/QtPlatform.h"
+
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace targello {
+
+void QtPlatform::showMessage(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Targello"), text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+void QtPlatform::showWarning(QWidget* owner, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+void QtPlatform::showError(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Targello"), text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+QString QtPlatform::openFileName(QWidget* owner, const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(owner, caption, QString(), filter);
+}
+
+QString QtPlatform::saveFileName(QWidget* owner, const QString& caption, const QString& filter,
+                                 const QString& defaultSuffix) {
+    QFileDialog dialog(owner, caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    // Existing files are replaced without a question, as everywhere in the program.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QColor> QtPlatform::chooseColor(QWidget* owner, const QColor& initial) {
+    const QColor color = QColorDialog::getColor(initial, owner);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+void QtPlatform::openInShell(const QString& pathOrAddress) {
+    const QUrl url = QFileInfo(pathOrAddress).isAbsolute() ? QUrl::fromLocalFile(pathOrAddress)
+                                                           : QUrl(pathOrAddress);
+    QDesktopServices::openUrl(url);
+}
+
+} // namespace targello
