@@ -33,7 +33,8 @@ public:
     // (after the limit message) when 100 pages are open.
     virtual PageWindow* newPage() = 0;
 
-    virtual OptionsDialog& options() = 0;
+    // The options dialog; nullptr only in tests that run without one.
+    virtual OptionsDialog* options() = 0;
     // Thumbnails of item pictures, shared by every page.
     virtual PictureCache& pictures() = 0;
 };
