@@ -1,0 +1,134 @@
+#include "gui/app/MainWindow.h"
+
+#include "gui/app/AboutBox.h"
+#include "gui/app/AppCommands.h"
+#include "gui/app/Artwork.h"
+#include "gui/app/ShortcutFilter.h"
+#include "gui/settings/OptionsDialog.h"
+#include "gui/workspace/PageWindow.h"
+#include "gui/workspace/PictureCache.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStatusBar>
+
+namespace targello {
+
+MainWindow::MainWindow(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform),
+      workspace_(QDir::toNativeSeparators(QDir::currentPath()).toStdString()),
+      pictures_(std::make_unique<PictureCache>()) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Targello"));
+    setWindowIcon(QIcon(QPixmap::fromImage(Artwork::programIcon(64))));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(249, 254, 255));
+    setPalette(background);
+
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setObjectName(QStringLiteral("MDIArea"));
+    mdiArea_->setBackground(QBrush(QPixmap::fromImage(Artwork::backgroundTile())));
+    setCentralWidget(mdiArea_);
+    commands_ = new CommandTable(*this);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+
+    aboutBox_ = new AboutBox(platform_, this);
+    options_ = new OptionsDialog(*this, this);
+
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::pageActivated);
+    connectCommands();
+    QList<QKeySequence> shortcuts;
+    for (Command command : {Command::NewProject, Command::OpenProject, Command::SaveProject, Command::ExportHtml,
+                            Command::InsertItem, Command::RemoveItems, Command::Preview, Command::Help})
+        shortcuts.append(commands_->menuItem(command)->shortcut());
+    qApp->installEventFilter(new ShortcutFilter(shortcuts, this));
+}
+
+MainWindow::~MainWindow() {
+    // Page windows refer to their pages: close them while the workspace lives.
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        delete window;
+}
+
+PageWindow* MainWindow::pageWindow(int slot) {
+    QMdiSubWindow* window = subWindows_.value(slot);
+    return window != nullptr ? qobject_cast<PageWindow*>(window->widget()) : nullptr;
+}
+
+PageWindow* MainWindow::currentPageWindow() { return pageWindow(workspace_.CurrentPage()); }
+
+OptionsDialog* MainWindow::options() { return options_; }
+
+PictureCache& MainWindow::pictures() { return *pictures_; }
+
+PageWindow* MainWindow::newPage() {
+    ShopPage* page = workspace_.NewPage(edited_.Values);
+    if (page == nullptr) {
+        platform_.showMessage(this, QString::fromUtf8(PageLimitMessage));
+        return nullptr;
+    }
+    const int slot = page->PageIndex();
+    auto* pageWindow = new PageWindow(*this, *page);
+    auto* window = mdiArea_->addSubWindow(pageWindow);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(QString::fromStdString(page->Caption()));
+    window->setWindowIcon(windowIcon());
+    subWindows_.insert(slot, window);
+    // The page goes when its window has gone, never before.
+    connect(pageWindow, &QObject::destroyed, this, [this, slot] { pageDestroyed(slot); });
+    commands_->setPageCommandsEnabled(true);
+    window->show();
+    mdiArea_->setActiveSubWindow(window);
+    workspace_.ActivatePage(slot);
+    updateWindowCommands();
+    return pageWindow;
+}
+
+void MainWindow::pageActivated(QMdiSubWindow* window) {
+    updateWindowCommands();
+    if (window == nullptr)
+        return;
+    const int slot = subWindows_.key(window, -1);
+    if (slot < 0)
+        return;
+    workspace_.ActivatePage(slot);
+    options_->loadPageIntoOptions();
+}
+
+void MainWindow::pageDestroyed(int slot) {
+    subWindows_.remove(slot);
+    workspace_.ClosePage(slot);
+    if (!workspace_.PageCommandsEnabled())
+        commands_->setPageCommandsEnabled(false);
+    updateWindowCommands();
+}
+
+void MainWindow::updateWindowCommands() { commands_->setWindowCommandsEnabled(!subWindows_.isEmpty()); }
+
+void MainWindow::connectCommands() {
+    CommandTable& c = *commands_;
+    c.setHandler(Command::NewProject, [this] { newPage(); });
+    c.setHandler(Command::InsertItem, [this] {
+        if (PageWindow* page = currentPageWindow())
+            page->insertItem();
+    });
+    c.setHandler(Command::Settings, [this] {
+        options_->show();
+        options_->raise();
+        options_->activateWindow();
+    });
+    c.setHandler(Command::Cascade, [this] { mdiArea_->cascadeSubWindows(); });
+    c.setHandler(Command::TileHorizontal, [this] { TileHorizontally(*mdiArea_); });
+    c.setHandler(Command::TileVertical, [this] { TileVertically(*mdiArea_); });
+    c.setHandler(Command::About, [this] {
+        aboutBox_->show();
+        aboutBox_->raise();
+    });
+    c.setHandler(Command::Help, [this] { ShowHelp(*this); });
+    c.setHandler(Command::WebSite, [this] { platform_.openInShell(QString::fromLatin1(AboutBox::WebAddress)); });
+    c.setHandler(Command::Exit, [this] { close(); });
+}
+
+} // namespace targello

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/settings/EditedSettings.h"
+#include "core/workspace/ShopWorkspace.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/CommandTable.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <memory>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace targello {
+
+class AboutBox;
+
+// The multi-document frame: the toolbar and menus, one child window per open
+// shop, and the dialogs that live as long as the program. It owns the open
+// shops and the options dialog's working copy of their settings.
+class MainWindow : public QMainWindow, public AppContext {
+    Q_OBJECT
+public:
+    explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    ShopWorkspace& workspace() override { return workspace_; }
+    EditedSettings& editedSettings() override { return edited_; }
+    Platform& platform() override { return platform_; }
+    QWidget* window() override { return this; }
+    PageWindow* pageWindow(int slot) override;
+    PageWindow* currentPageWindow() override;
+    PageWindow* newPage() override;
+    OptionsDialog* options() override;
+    PictureCache& pictures() override;
+
+    CommandTable& commands() { return *commands_; }
+    QMdiArea& mdiArea() { return *mdiArea_; }
+    AboutBox& aboutBox() { return *aboutBox_; }
+    QMdiSubWindow* subWindow(int slot) const { return subWindows_.value(slot); }
+
+private:
+    void connectCommands();
+    void pageActivated(QMdiSubWindow* window);
+    void pageDestroyed(int slot);
+    void updateWindowCommands();
+
+    Platform& platform_;
+    ShopWorkspace workspace_;
+    EditedSettings edited_ = EditedSettings::initial();
+    std::unique_ptr<PictureCache> pictures_;
+    QMdiArea* mdiArea_ = nullptr;
+    CommandTable* commands_ = nullptr;
+    AboutBox* aboutBox_ = nullptr;
+    OptionsDialog* options_ = nullptr;
+    QHash<int, QMdiSubWindow*> subWindows_;
+};
+
+} // namespace targello
