@@ -4,7 +4,8 @@
 
 namespace targello {
 
-ShopPage::ShopPage(int pageIndex, ShopSettings settings) : Settings(std::move(settings)), pageIndex_(pageIndex) {
+ShopPage::ShopPage(int pageIndex, ShopSettings settings, std::uint64_t serial)
+    : Settings(std::move(settings)), pageIndex_(pageIndex), serial_(serial) {
     items_.reserve(MaxItems);
 }
 

@@ -4,6 +4,7 @@
 #include "core/workspace/ShopItem.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -30,9 +31,12 @@ public:
     static constexpr int CellHeight = 150;
     static constexpr int BandWidth = 1200;
 
-    ShopPage(int pageIndex, ShopSettings settings);
+    ShopPage(int pageIndex, ShopSettings settings, std::uint64_t serial = 0);
 
     int PageIndex() const { return pageIndex_; }
+    // Unique among all pages opened while the program runs, so that a dialog
+    // can tell whether the page it was filled from is still the one in front.
+    std::uint64_t Serial() const { return serial_; }
     // "Sklep " followed by the slot number counted from 1.
     std::string Caption() const;
 
@@ -58,6 +62,7 @@ public:
 
 private:
     int pageIndex_;
+    std::uint64_t serial_;
     std::vector<ShopItem> items_;
     LayoutCursor cursor_;
     std::array<bool, BandCount> bandVisible_{};

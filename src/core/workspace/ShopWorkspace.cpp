@@ -24,7 +24,7 @@ ShopPage* ShopWorkspace::NewPage(const ShopSettings& edited) {
     while (pages_[static_cast<std::size_t>(slot)])
         ++slot;
     auto& page = pages_[static_cast<std::size_t>(slot)];
-    page = std::make_unique<ShopPage>(slot, NewPageSettings(edited));
+    page = std::make_unique<ShopPage>(slot, NewPageSettings(edited), nextSerial_++);
     currentPage_ = slot;
     ++pageCount_;
     return page.get();

@@ -4,6 +4,7 @@
 #include "core/workspace/ShopPage.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -48,6 +49,7 @@ private:
     std::array<std::unique_ptr<ShopPage>, MaxPages> pages_;
     int pageCount_ = 0;
     int currentPage_ = 0;
+    std::uint64_t nextSerial_ = 1;
 };
 
 } // namespace targello

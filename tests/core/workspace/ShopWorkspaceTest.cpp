@@ -41,8 +41,12 @@ TEST(ShopWorkspace, ClosingFreesTheSlotAndNeverLeavesAClosedPageCurrent) {
     workspace.ClosePage(1);
     EXPECT_EQ(workspace.PageCount(), 2);
     EXPECT_EQ(workspace.CurrentPage(), 2); // another page closed: the current one stays
-    // The lowest free slot is taken again, so no two open pages share a number.
-    EXPECT_EQ(workspace.NewPage(edited)->Caption(), "Sklep 2");
+    // The lowest free slot is taken again, so no two open pages share a number,
+    // but the page is a new one.
+    const std::uint64_t closedSerial = 2;
+    ShopPage* reopened = workspace.NewPage(edited);
+    EXPECT_EQ(reopened->Caption(), "Sklep 2");
+    EXPECT_NE(reopened->Serial(), closedSerial);
     workspace.ClosePage(1);
     EXPECT_NE(workspace.Current(), nullptr);
     EXPECT_NE(workspace.CurrentPage(), 1);
