@@ -7,6 +7,7 @@
 #include "gui/settings/OptionsDialog.h"
 #include "gui/workspace/PageWindow.h"
 #include "gui/workspace/PictureCache.h"
+#include "gui/workspace/RemovalDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,6 +37,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
     aboutBox_ = new AboutBox(platform_, this);
     options_ = new OptionsDialog(*this, this);
+    removal_ = new RemovalDialog(*this, this);
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::pageActivated);
     connectCommands();
@@ -105,6 +107,18 @@ void MainWindow::pageDestroyed(int slot) {
     updateWindowCommands();
 }
 
+void MainWindow::showRemovalDialog() {
+    const ShopPage* page = workspace_.Current();
+    if (page == nullptr || page->ItemCount() == 0) {
+        platform_.showMessage(this, QString::fromUtf8(NothingToRemoveMessage));
+        return;
+    }
+    removal_->show();
+    removal_->raise();
+    removal_->activateWindow();
+    removal_->fillList();
+}
+
 void MainWindow::updateWindowCommands() { commands_->setWindowCommandsEnabled(!subWindows_.isEmpty()); }
 
 void MainWindow::connectCommands() {
@@ -129,6 +143,7 @@ void MainWindow::connectCommands() {
     c.setHandler(Command::Help, [this] { ShowHelp(*this); });
     c.setHandler(Command::WebSite, [this] { platform_.openInShell(QString::fromLatin1(AboutBox::WebAddress)); });
     c.setHandler(Command::Exit, [this] { close(); });
+    c.setHandler(Command::RemoveItems, [this] { showRemovalDialog(); });
 }
 
 } // namespace targello

@@ -16,6 +16,7 @@ class QMdiSubWindow;
 namespace targello {
 
 class AboutBox;
+class RemovalDialog;
 
 // The multi-document frame: the toolbar and menus, one child window per open
 // shop, and the dialogs that live as long as the program. It owns the open
@@ -39,6 +40,7 @@ public:
     CommandTable& commands() { return *commands_; }
     QMdiArea& mdiArea() { return *mdiArea_; }
     AboutBox& aboutBox() { return *aboutBox_; }
+    RemovalDialog& removalDialog() { return *removal_; }
     QMdiSubWindow* subWindow(int slot) const { return subWindows_.value(slot); }
 
 private:
@@ -46,6 +48,7 @@ private:
     void pageActivated(QMdiSubWindow* window);
     void pageDestroyed(int slot);
     void updateWindowCommands();
+    void showRemovalDialog();
 
     Platform& platform_;
     ShopWorkspace workspace_;
@@ -55,6 +58,7 @@ private:
     CommandTable* commands_ = nullptr;
     AboutBox* aboutBox_ = nullptr;
     OptionsDialog* options_ = nullptr;
+    RemovalDialog* removal_ = nullptr;
     QHash<int, QMdiSubWindow*> subWindows_;
 };
 

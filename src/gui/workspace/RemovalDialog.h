@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+#include <cstdint>
+
+class QListWidget;
+
+namespace targello {
+
+class AppContext;
+
+// "Kosz": lists the current page's items with check boxes and removes the
+// checked ones on OK. It is filled whenever it becomes active and emptied
+// whenever it stops being active, so it always shows the page in front.
+class RemovalDialog : public QDialog {
+    Q_OBJECT
+public:
+    RemovalDialog(AppContext& app, QWidget* parent);
+
+    QListWidget& list() { return *list_; }
+    // Fills the list from the current page (what activation does).
+    void fillList();
+    // The OK button: removes the checked items and lays the page out again.
+    void removeItems();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    AppContext& app_;
+    QListWidget* list_;
+    std::uint64_t listedPage_ = 0; // the page the list was filled from
+};
+
+} // namespace targello

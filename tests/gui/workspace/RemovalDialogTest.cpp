@@ -1,0 +1,140 @@
+#include "core/workspace/ShopWorkspace.h"
+#include "gui/app/MainWindow.h"
+#include "gui/platform/ScriptedPlatform.h"
+#include "gui/workspace/PageWindow.h"
+#include "gui/workspace/RemovalDialog.h"
+
+#include <QAction>
+#include <QDir>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace targello;
+
+namespace {
+
+class RemovalDialogTest : public ::testing::Test {
+protected:
+    RemovalDialogTest() {
+        previous_ = QDir::currentPath();
+        QDir::setCurrent(start_.path());
+        window_ = std::make_unique<MainWindow>(platform_);
+    }
+    ~RemovalDialogTest() override {
+        window_.reset();
+        QDir::setCurrent(previous_);
+    }
+
+    ShopPage& pageWithItems(int count) {
+        window_->newPage();
+        for (int k = 0; k < count; ++k)
+            window_->currentPageWindow()->insertItem();
+        return *window_->workspace().Current();
+    }
+
+    RemovalDialog& openDialog() {
+        auto* remove = window_->findChild<QAction*>(QStringLiteral("UsupozycjCtrlU1"));
+        remove->trigger();
+        return window_->removalDialog();
+    }
+
+    QStringList lines() const {
+        QStringList texts;
+        QListWidget& list = window_->removalDialog().list();
+        for (int k = 0; k < list.count(); ++k)
+            texts.append(list.item(k)->text());
+        return texts;
+    }
+
+    void check(int line) { window_->removalDialog().list().item(line)->setCheckState(Qt::Checked); }
+
+    QTemporaryDir start_;
+    QString previous_;
+    ScriptedPlatform platform_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(RemovalDialogTest, CheckedItemsGoAndTheOthersCloseUpUnchanged) {
+    ShopPage& page = pageWithItems(5);
+    page.Item(2).Price = "12,50";
+    page.Item(4).Description = "ostatni";
+    RemovalDialog& dialog = openDialog();
+    EXPECT_EQ(lines(), (QStringList{QStringLiteral("1- Produkt 1"), QStringLiteral("2- Produkt 2"),
+                                    QStringLiteral("3- Produkt 3"), QStringLiteral("4- Produkt 4"),
+                                    QStringLiteral("5- Produkt 5")}));
+    check(1);
+    check(3);
+    dialog.removeItems();
+    ASSERT_EQ(page.ItemCount(), 3);
+    EXPECT_EQ(page.Item(0).Name, "Produkt 1");
+    EXPECT_EQ(page.Item(1).Name, "Produkt 3");
+    EXPECT_EQ(page.Item(1).Price, "12,50");
+    EXPECT_EQ(page.Item(2).Name, "Produkt 5");
+    EXPECT_EQ(page.Item(2).Description, "ostatni");
+    EXPECT_EQ(page.Item(1).X, 300);
+    EXPECT_EQ(page.Item(2).Y, 150);
+    EXPECT_FALSE(dialog.isVisible());
+
+    // Numbers restart from 1 the next time.
+    openDialog();
+    EXPECT_EQ(lines(), (QStringList{QStringLiteral("1- Produkt 1"), QStringLiteral("2- Produkt 3"),
+                                    QStringLiteral("3- Produkt 5")}));
+}
+
+TEST_F(RemovalDialogTest, RemovingEverythingLetsNumberingStartAgain) {
+    ShopPage& page = pageWithItems(3);
+    RemovalDialog& dialog = openDialog();
+    for (int k = 0; k < 3; ++k)
+        check(k);
+    dialog.removeItems();
+    EXPECT_EQ(page.ItemCount(), 0);
+    window_->currentPageWindow()->insertItem();
+    EXPECT_EQ(page.Item(0).Name, "Produkt 1");
+    EXPECT_EQ(page.Item(0).X, 0);
+    EXPECT_EQ(page.Item(0).Y, 0);
+}
+
+TEST_F(RemovalDialogTest, NothingCheckedOnlyLaysOutAgainAndEmptyNamesAreListed) {
+    ShopPage& page = pageWithItems(3);
+    page.Item(2).Name.clear();
+    page.Settings.ProductColumns = 1; // stored but not yet laid out
+    RemovalDialog& dialog = openDialog();
+    EXPECT_EQ(lines().last(), QStringLiteral("3- "));
+    dialog.removeItems();
+    EXPECT_EQ(page.ItemCount(), 3);
+    EXPECT_EQ(page.Item(1).X, 0);
+    EXPECT_EQ(page.Item(1).Y, 150);
+}
+
+TEST_F(RemovalDialogTest, APageClosedWhileTheDialogIsOpenLeavesTheOthersAlone) {
+    ShopPage& other = pageWithItems(2);
+    const int otherSlot = other.PageIndex();
+    pageWithItems(2);
+    RemovalDialog& dialog = openDialog();
+    check(0);
+    QMdiSubWindow* front = window_->subWindow(window_->workspace().CurrentPage());
+    front->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window_->workspace().ActivatePage(otherSlot);
+    dialog.removeItems();
+    EXPECT_EQ(window_->workspace().Page(otherSlot)->ItemCount(), 2);
+}
+
+TEST_F(RemovalDialogTest, ShowsTheItemsOfThePageInFrontWhenActivated) {
+    pageWithItems(1);
+    ShopPage& second = pageWithItems(2);
+    RemovalDialog& dialog = openDialog();
+    EXPECT_EQ(lines().size(), 2);
+    window_->workspace().ActivatePage(0);
+    dialog.fillList();
+    EXPECT_EQ(lines().size(), 1);
+    check(0);
+    dialog.removeItems();
+    EXPECT_EQ(window_->workspace().Page(0)->ItemCount(), 0);
+    EXPECT_EQ(second.ItemCount(), 2);
+}
+
+} // namespace
