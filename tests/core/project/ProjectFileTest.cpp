@@ -1,0 +1,101 @@
+#include "ProjectTestPages.h"
+#include "core/project/PageToProject.h"
+#include "core/project/ProjectReader.h"
+#include "core/project/ProjectSave.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+
+using namespace targello;
+using namespace targello::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+class ProjectFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::temp_directory_path() / ("targello-project-" + std::string(test->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+    std::vector<std::string> filesInFolder() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder_))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+    static std::string contents(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    static void put(const std::string& file, const std::string& bytes) {
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
+
+    fs::path folder_;
+};
+
+} // namespace
+
+TEST_F(ProjectFile, SaveThenReadGivesTheSameRecord) {
+    const ShopPage page = FullPage(12);
+    const std::string file = path("sklep ąę.esk");
+    ASSERT_EQ(SaveProject(page, file), "");
+    const ProjectOutcome<ProjectRecord> read = ReadProjectFile(file);
+    ASSERT_TRUE(read) << read.Error;
+    EXPECT_EQ(*read.Value, *RecordFromPage(page).Value);
+    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"sklep ąę.esk"});
+}
+
+TEST_F(ProjectFile, SaveReplacesAnExistingFileWhole) {
+    const std::string file = path("sklep.esk");
+    put(file, std::string(200000, 'x'));
+    ASSERT_EQ(SaveProject(FreshPage(), file), "");
+    EXPECT_EQ(contents(file), ProjectBytesFromPage(FreshPage()).Value);
+    EXPECT_EQ(filesInFolder().size(), 1u) << "no temporary file is left behind";
+}
+
+TEST_F(ProjectFile, RefusedPageLeavesTheOldFileAsItWas) {
+    const std::string file = path("sklep.esk");
+    put(file, "stary");
+    ShopPage page = FreshPage();
+    page.Settings.ShopTitle = std::string(300, 't');
+    EXPECT_NE(SaveProject(page, file), "");
+    EXPECT_EQ(contents(file), "stary");
+    EXPECT_EQ(filesInFolder().size(), 1u);
+}
+
+TEST_F(ProjectFile, SaveIntoAMissingFolderOrOntoAFolderIsReported) {
+    const std::string missing = path("brak/sklep.esk");
+    EXPECT_EQ(WriteFileAtomically(missing, "abc"),
+              "Nie można zapisać projektu „" + missing +
+                  "”: nie da się utworzyć pliku w tym folderze (folder nie istnieje albo brak uprawnień do "
+                  "zapisu).");
+    fs::create_directory(folder_ / "katalog.esk");
+    EXPECT_EQ(WriteFileAtomically(path("katalog.esk"), "abc"),
+              "Nie można zapisać projektu „" + path("katalog.esk") + "”: pod tą nazwą jest folder.");
+    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"katalog.esk"});
+}
+
+TEST_F(ProjectFile, ReadingNamesTheFileAndTheProblem) {
+    EXPECT_EQ(ReadProjectFile(path("brak.esk")).Error,
+              "Nie można otworzyć projektu „" + path("brak.esk") + "”: plik nie istnieje.");
+    EXPECT_EQ(ReadProjectFile(folder_.string()).Error,
+              "Nie można otworzyć projektu „" + folder_.string() + "”: to jest folder, a nie plik.");
+
+    put(path("duzy.esk"), std::string(144285, '\0'));
+    EXPECT_EQ(ReadProjectFile(path("duzy.esk")).Error,
+              "Nie można otworzyć projektu „" + path("duzy.esk") +
+                  "”: plik jest uszkodzony albo nie jest projektem sklepu (plik jest dłuższy niż największy "
+                  "projekt sklepu, 144284 bajty).");
+
+    put(path("obraz.esk"), "GIF89a");
+    EXPECT_NE(ReadProjectFile(path("obraz.esk")).Error.find("plik ma 6 bajtów"), std::string::npos);
+}
