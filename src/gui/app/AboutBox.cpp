@@ -27,10 +27,10 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent) : QDialog(parent), platf
 
     auto* title = new QLabel(QStringLiteral("<b>Targello</b> wer. 1.2"), this);
     title->setGeometry(144, 12, 290, 22);
-    auto* description = new QLabel(
-        QStringLiteral("Program do tworzenia sklepów internetowych w jednym pliku HTML: "
-                       "koszyk działa w przeglądarce, a zamówienie trafia pocztą e-mail."),
-        this);
+    auto* description =
+        new QLabel(QStringLiteral("Program do tworzenia sklepów internetowych w jednym pliku HTML: "
+                                  "koszyk działa w przeglądarce, a zamówienie trafia pocztą e-mail."),
+                   this);
     description->setWordWrap(true);
     description->setGeometry(144, 36, 290, 48);
     auto* rights = new QLabel(QStringLiteral("© 2026 Zespół Targello. Wszelkie prawa zastrzeżone."), this);
@@ -40,8 +40,9 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent) : QDialog(parent), platf
     link(QStringLiteral("www.targello.pl"), QString::fromLatin1(WebAddress))->setGeometry(144, 112, 140, 20);
     link(QString::fromLatin1(MailAddress), QStringLiteral("mailto:") + QString::fromLatin1(MailAddress))
         ->setGeometry(290, 112, 150, 20);
-    link(QStringLiteral("Napisz do nas o nowej wersji"),
-         QStringLiteral("mailto:") + QString::fromLatin1(MailAddress) + QStringLiteral("?subject=Targello%201.2"))
+    link(QStringLiteral("Napisz do nas o nowej wersji"), QStringLiteral("mailto:") +
+                                                             QString::fromLatin1(MailAddress) +
+                                                             QStringLiteral("?subject=Targello%201.2"))
         ->setGeometry(144, 136, 290, 20);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

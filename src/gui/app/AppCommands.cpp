@@ -44,9 +44,13 @@ void tile(QMdiArea& area, Qt::Orientation stacking) {
 
 } // namespace
 
-void TileHorizontally(QMdiArea& area) { tile(area, Qt::Vertical); }
+void TileHorizontally(QMdiArea& area) {
+    tile(area, Qt::Vertical);
+}
 
-void TileVertically(QMdiArea& area) { tile(area, Qt::Horizontal); }
+void TileVertically(QMdiArea& area) {
+    tile(area, Qt::Horizontal);
+}
 
 void ShowHelp(AppContext& app) {
     const QString start = QString::fromStdString(app.workspace().StartDirectory());

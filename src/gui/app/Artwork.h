@@ -10,8 +10,22 @@ namespace targello {
 class Artwork {
 public:
     enum class Glyph {
-        NewProject, OpenProject, SaveProject, SaveHtml, InsertItem, RemoveItem, Preview, Settings,
-        Cascade, TileHorizontal, TileVertical, About, Help, WebSite, Exit, Wizard,
+        NewProject,
+        OpenProject,
+        SaveProject,
+        SaveHtml,
+        InsertItem,
+        RemoveItem,
+        Preview,
+        Settings,
+        Cascade,
+        TileHorizontal,
+        TileVertical,
+        About,
+        Help,
+        WebSite,
+        Exit,
+        Wizard,
     };
 
     // A 32 × 32 toolbar glyph.

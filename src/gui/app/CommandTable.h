@@ -4,7 +4,6 @@
 
 #include <QHash>
 #include <QObject>
-
 #include <functional>
 
 class QAction;
@@ -14,8 +13,22 @@ class QToolButton;
 namespace targello {
 
 enum class Command {
-    NewProject, OpenProject, SaveProject, ExportHtml, InsertItem, RemoveItems, Preview, Settings,
-    Cascade, TileHorizontal, TileVertical, About, Help, WebSite, Exit, Wizard,
+    NewProject,
+    OpenProject,
+    SaveProject,
+    ExportHtml,
+    InsertItem,
+    RemoveItems,
+    Preview,
+    Settings,
+    Cascade,
+    TileHorizontal,
+    TileVertical,
+    About,
+    Help,
+    WebSite,
+    Exit,
+    Wizard,
 };
 
 // The main window's toolbar buttons and menu items. A button and the menu

@@ -4,6 +4,8 @@
 #include "gui/app/AppCommands.h"
 #include "gui/app/Artwork.h"
 #include "gui/app/ShortcutFilter.h"
+#include "gui/generator/GeneratorCommands.h"
+#include "gui/project/ProjectCommands.h"
 #include "gui/settings/OptionsDialog.h"
 #include "gui/workspace/PageWindow.h"
 #include "gui/workspace/PictureCache.h"
@@ -42,8 +44,9 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::pageActivated);
     connectCommands();
     QList<QKeySequence> shortcuts;
-    for (Command command : {Command::NewProject, Command::OpenProject, Command::SaveProject, Command::ExportHtml,
-                            Command::InsertItem, Command::RemoveItems, Command::Preview, Command::Help})
+    for (Command command :
+         {Command::NewProject, Command::OpenProject, Command::SaveProject, Command::ExportHtml,
+          Command::InsertItem, Command::RemoveItems, Command::Preview, Command::Help})
         shortcuts.append(commands_->menuItem(command)->shortcut());
     qApp->installEventFilter(new ShortcutFilter(shortcuts, this));
 }
@@ -59,11 +62,17 @@ PageWindow* MainWindow::pageWindow(int slot) {
     return window != nullptr ? qobject_cast<PageWindow*>(window->widget()) : nullptr;
 }
 
-PageWindow* MainWindow::currentPageWindow() { return pageWindow(workspace_.CurrentPage()); }
+PageWindow* MainWindow::currentPageWindow() {
+    return pageWindow(workspace_.CurrentPage());
+}
 
-OptionsDialog* MainWindow::options() { return options_; }
+OptionsDialog* MainWindow::options() {
+    return options_;
+}
 
-PictureCache& MainWindow::pictures() { return *pictures_; }
+PictureCache& MainWindow::pictures() {
+    return *pictures_;
+}
 
 PageWindow* MainWindow::newPage() {
     ShopPage* page = workspace_.NewPage(edited_.Values);
@@ -119,7 +128,9 @@ void MainWindow::showRemovalDialog() {
     removal_->fillList();
 }
 
-void MainWindow::updateWindowCommands() { commands_->setWindowCommandsEnabled(!subWindows_.isEmpty()); }
+void MainWindow::updateWindowCommands() {
+    commands_->setWindowCommandsEnabled(!subWindows_.isEmpty());
+}
 
 void MainWindow::connectCommands() {
     CommandTable& c = *commands_;
@@ -141,9 +152,14 @@ void MainWindow::connectCommands() {
         aboutBox_->raise();
     });
     c.setHandler(Command::Help, [this] { ShowHelp(*this); });
-    c.setHandler(Command::WebSite, [this] { platform_.openInShell(QString::fromLatin1(AboutBox::WebAddress)); });
+    c.setHandler(Command::WebSite,
+                 [this] { platform_.openInShell(QString::fromLatin1(AboutBox::WebAddress)); });
     c.setHandler(Command::Exit, [this] { close(); });
     c.setHandler(Command::RemoveItems, [this] { showRemovalDialog(); });
+    c.setHandler(Command::SaveProject, [this] { SaveProject(*this); });
+    c.setHandler(Command::OpenProject, [this] { OpenProject(*this); });
+    c.setHandler(Command::Preview, [this] { PreviewShop(*this); });
+    c.setHandler(Command::ExportHtml, [this] { ExportShop(*this); });
 }
 
 } // namespace targello

@@ -7,7 +7,6 @@
 
 #include <QHash>
 #include <QMainWindow>
-
 #include <memory>
 
 class QMdiArea;
