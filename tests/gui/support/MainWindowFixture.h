@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/workspace/ShopWorkspace.h"
+#include "gui/app/MainWindow.h"
+#include "gui/platform/ScriptedPlatform.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace targello {
+
+// A main window on a scripted desktop, started in a fresh start directory.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    MainWindowFixture() {
+        previousDirectory_ = QDir::currentPath();
+        QDir::setCurrent(start_.path());
+        window_ = std::make_unique<MainWindow>(platform_);
+    }
+    ~MainWindowFixture() override {
+        window_.reset();
+        QDir::setCurrent(previousDirectory_);
+    }
+
+    // Triggers a menu item the way a user can: only while it is enabled.
+    void trigger(const char* name) {
+        auto* action = window_->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        ASSERT_TRUE(action->isEnabled()) << name;
+        action->trigger();
+    }
+
+    QString startPath(const QString& name) const { return start_.filePath(name); }
+    ShopWorkspace& workspace() { return window_->workspace(); }
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    QTemporaryDir start_;
+    QString previousDirectory_;
+    ScriptedPlatform platform_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+} // namespace targello
