@@ -1,0 +1,136 @@
+#include "cli/ExportCommand.h"
+
+#include "core/generator/GenerateShop.h"
+#include "core/project/ProjectReader.h"
+#include "core/project/ProjectToPage.h"
+#include "core/project/Utf8Path.h"
+#include "core/settings/EditedSettings.h"
+#include "core/workspace/ShopWorkspace.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace targello {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* Usage = "Użycie: targello-export PROJEKT.esk WYNIK.html\n";
+
+constexpr const char* Help =
+    "\n"
+    "Tworzy sklep z pliku projektu tak, jak zrobiłby to program po otwarciu projektu\n"
+    "i poleceniu „Wygeneruj sklep HTML”: zapisuje stronę WYNIK.html i kopiuje obrazki\n"
+    "produktów, teksturę i baner do folderu obok niej, nazwanego jak strona bez\n"
+    "rozszerzenia (dla sklep.html: sklep).\n"
+    "\n"
+    "Ścieżki względne, również zapisane w projekcie (obrazki, tekstura, baner),\n"
+    "liczą się od bieżącego folderu.\n"
+    "\n"
+    "Kod wyjścia: 0 – sklep zapisany; 1 – projektu nie da się otworzyć albo sklepu\n"
+    "zapisać; 2 – błędne wywołanie.\n"
+    "\n"
+    "  -h, --help   pokazuje ten opis\n";
+
+constexpr const char* Prefix = "targello-export: ";
+
+struct Arguments {
+    bool Help = false;
+    std::string Project;
+    std::string Output;
+};
+
+// The arguments, or nothing after telling `err` what is wrong with them.
+std::optional<Arguments> parseArguments(const std::vector<std::string>& args, std::ostream& err) {
+    Arguments parsed;
+    std::vector<std::string> paths;
+    bool optionsEnded = false;
+    for (const std::string& arg : args) {
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && (arg == "-h" || arg == "--help")) {
+            parsed.Help = true;
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            err << Prefix << "nieznana opcja „" << arg << "”.\n" << Usage;
+            return std::nullopt;
+        } else {
+            paths.push_back(arg);
+        }
+    }
+    if (parsed.Help)
+        return parsed;
+    if (paths.size() != 2) {
+        err << Prefix << "podaj plik projektu i plik strony do zapisania.\n" << Usage;
+        return std::nullopt;
+    }
+    parsed.Project = paths[0];
+    parsed.Output = paths[1];
+    return parsed;
+}
+
+void reportPriceResets(const ProjectApplyReport& report, const ShopPage& page, std::ostream& err) {
+    for (const PriceReset& reset : report.PriceResets)
+        err << Prefix << "uwaga: Nieprawidłowy wpis kwoty w produkcie " << reset.Item + 1 << " („"
+            << page.Item(reset.Item).Name << "”): „" << reset.Rejected << "” zastąpiono przez „"
+            << page.Item(reset.Item).Price << "”.\n";
+}
+
+bool isSameFile(const fs::path& a, const fs::path& b) {
+    std::error_code error;
+    return fs::equivalent(a, b, error);
+}
+
+// Why the page cannot go to `output` (an absolute path), found before anything
+// is written, so that no picture is copied for a page that cannot be saved.
+std::string outputProblem(const fs::path& output, const std::string& shownAs, const std::string& project) {
+    std::error_code error;
+    if (fs::is_directory(output, error))
+        return "„" + shownAs + "” jest folderem; podaj nazwę pliku strony.";
+    if (!fs::is_directory(output.parent_path(), error))
+        return "folder, w którym ma powstać strona „" + shownAs + "”, nie istnieje.";
+    if (isSameFile(output, PathFromUtf8(project)))
+        return "strona nie może zastąpić pliku projektu „" + project + "”.";
+    return {};
+}
+
+} // namespace
+
+int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::optional<Arguments> arguments = parseArguments(args, err);
+    if (!arguments)
+        return ExportMisused;
+    if (arguments->Help) {
+        out << Usage << Help;
+        return ExportSucceeded;
+    }
+
+    const ProjectOutcome<ProjectRecord> record = ReadProjectFile(arguments->Project);
+    if (!record) {
+        err << Prefix << record.Error << "\n";
+        return ExportFailed;
+    }
+    const fs::path output = fs::absolute(PathFromUtf8(arguments->Output));
+    if (const std::string problem = outputProblem(output, arguments->Output, arguments->Project);
+        !problem.empty()) {
+        err << Prefix << problem << "\n";
+        return ExportFailed;
+    }
+
+    // The same steps as opening the project in a freshly started program.
+    ShopWorkspace workspace(Utf8FromPath(fs::current_path()));
+    EditedSettings edited = EditedSettings::initial();
+    ShopPage& page = *workspace.NewPage(edited.Values);
+    reportPriceResets(ApplyProjectToPage(*record.Value, page), page, err);
+    LoadPageIntoOptions(page.Settings, edited);
+
+    const std::string outputPath = Utf8FromPath(output);
+    const GenerateResult result =
+        GenerateShop(page, edited.Values, ExportBaseName(outputPath), outputPath, NativePathStyle());
+    if (!result.Succeeded) {
+        err << Prefix << result.ErrorText << "\n";
+        return ExportFailed;
+    }
+    return ExportSucceeded;
+}
+
+} // namespace targello

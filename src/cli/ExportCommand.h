@@ -1,0 +1,22 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace targello {
+
+// Exit codes of targello-export.
+enum ExportExit : int {
+    ExportSucceeded = 0,
+    ExportFailed = 1,  // the project could not be opened or the shop not written
+    ExportMisused = 2, // wrong arguments
+};
+
+// targello-export PROJECT.esk OUTPUT.html: opens the project as the program's
+// open command does and exports it as its export command would to OUTPUT.html.
+// `args` are the arguments after the program's name. The help goes to `out`,
+// warnings and errors to `err`.
+int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace targello

@@ -1,0 +1,209 @@
+#include "core/project/ProjectSave.h"
+#include "core/settings/EditedSettings.h"
+#include "core/workspace/ShopWorkspace.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <sys/wait.h>
+
+using namespace targello;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path Examples = TARGELLO_EXAMPLES_DIR;
+
+const char* const SamplePictures[] = {
+    "miod-lipowy.jpg", "miod-gryczany.jpg",   "konfitura-wisnia.jpg", "powidla.jpg",  "sok-porzeczka.jpg",
+    "ogorki.jpg",      "grzyby.jpg",          "herbata-jablko.jpg",   "pierniki.jpg", "krowki.jpg",
+    "ser.jpg",         "kosz-prezentowy.jpg",
+};
+
+std::string contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string quoted(const std::string& text) {
+    std::string out = "'";
+    for (char c : text)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+struct Finished {
+    int Exit = -1;
+    std::string Out;
+    std::string Err;
+};
+
+class ExportCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        work_ = fs::temp_directory_path() / ("targello-cli-" + std::string(test->name()));
+        fs::remove_all(work_);
+        fs::create_directories(work_ / "wynik");
+    }
+    void TearDown() override { fs::remove_all(work_); }
+
+    // Runs `program` with `args` in the folder `cwd`, as a shell would.
+    Finished run(const fs::path& cwd, const std::vector<std::string>& args,
+                 const std::string& program = TARGELLO_EXPORT_PROGRAM) const {
+        std::string command = "cd " + quoted(cwd.string()) + " && " + quoted(program);
+        for (const std::string& arg : args)
+            command += " " + quoted(arg);
+        command += " >" + quoted((work_ / "out.txt").string()) + " 2>" + quoted((work_ / "err.txt").string());
+        const int status = std::system(command.c_str());
+        Finished result;
+        result.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.Out = contents(work_ / "out.txt");
+        result.Err = contents(work_ / "err.txt");
+        return result;
+    }
+
+    // A copy of the sample shop to work in, so nothing is written into the sources.
+    fs::path copyOfSample() const {
+        const fs::path copy = work_ / "przyklad";
+        fs::create_directories(copy);
+        fs::copy(Examples / "sklep.esk", copy);
+        fs::copy(Examples / "tekstura.jpg", copy);
+        fs::copy(Examples / "obrazki", copy / "obrazki");
+        return copy;
+    }
+
+    fs::path work_;
+};
+
+} // namespace
+
+TEST_F(ExportCli, SampleExportsFromTheExamplesFolder) {
+    const Finished r = run(Examples, {"sklep.esk", (work_ / "wynik" / "sklep.html").string()});
+    ASSERT_EQ(r.Exit, 0) << r.Err;
+    EXPECT_EQ(r.Err, "");
+
+    const std::string page = contents(work_ / "wynik" / "sklep.html");
+    EXPECT_NE(page.find("charset=ISO-8859-2"), std::string::npos);
+    EXPECT_NE(page.find("mailto:zamowienia@spizarnia.example.pl"), std::string::npos);
+    for (const char* picture : SamplePictures) {
+        EXPECT_NE(page.find(std::string("sklep/") + picture), std::string::npos) << picture;
+        EXPECT_EQ(contents(work_ / "wynik" / "sklep" / picture), contents(Examples / "obrazki" / picture))
+            << picture;
+    }
+    EXPECT_EQ(contents(work_ / "wynik" / "sklep" / "tekstura.jpg"), contents(Examples / "tekstura.jpg"));
+}
+
+TEST_F(ExportCli, RelativePathsAreTakenFromTheCurrentFolder) {
+    const fs::path sample = copyOfSample();
+    const Finished relative = run(sample, {"sklep.esk", "../wynik/sklep.html"});
+    ASSERT_EQ(relative.Exit, 0) << relative.Err;
+    for (const char* picture : SamplePictures)
+        EXPECT_TRUE(fs::exists(work_ / "wynik" / "sklep" / picture)) << picture;
+
+    // The same export through absolute paths writes the same page.
+    fs::create_directories(work_ / "inny");
+    const Finished absolute =
+        run(work_ / "inny", {(sample / "sklep.esk").string(), (work_ / "inny" / "sklep.html").string()});
+    ASSERT_EQ(absolute.Exit, 0) << absolute.Err;
+    EXPECT_EQ(contents(work_ / "inny" / "sklep.html"), contents(work_ / "wynik" / "sklep.html"));
+    // Run from elsewhere, the sample's relative picture paths name no files.
+    EXPECT_FALSE(fs::exists(work_ / "inny" / "sklep" / "ser.jpg"));
+}
+
+TEST_F(ExportCli, ProjectThatCannotBeOpenedWritesNothing) {
+    const Finished missing = run(work_, {"brak.esk", "wynik/sklep.html"});
+    EXPECT_EQ(missing.Exit, 1);
+    EXPECT_EQ(missing.Err, "targello-export: Nie można otworzyć projektu „brak.esk”: plik nie istnieje.\n");
+
+    const std::string sample = contents(Examples / "sklep.esk");
+    std::ofstream(work_ / "uciety.esk", std::ios::binary) << sample.substr(0, sample.size() - 10);
+    const Finished damaged = run(work_, {"uciety.esk", "wynik/sklep.html"});
+    EXPECT_EQ(damaged.Exit, 1);
+    EXPECT_NE(damaged.Err.find("„uciety.esk”: plik jest uszkodzony albo nie jest projektem sklepu"),
+              std::string::npos)
+        << damaged.Err;
+    EXPECT_TRUE(fs::is_empty(work_ / "wynik")) << "neither the page nor its picture folder";
+}
+
+TEST_F(ExportCli, OutputThatCannotBeWrittenFailsBeforeCopyingAnything) {
+    const fs::path sample = copyOfSample();
+    const std::string noFolder = (work_ / "brak" / "sklep.html").string();
+    const Finished missing = run(sample, {"sklep.esk", noFolder});
+    EXPECT_EQ(missing.Exit, 1);
+    EXPECT_EQ(missing.Err,
+              "targello-export: folder, w którym ma powstać strona „" + noFolder + "”, nie istnieje.\n");
+
+    // A folder as the page: its name has no "." so the pictures would land
+    // in the folder above it.
+    fs::create_directories(work_ / "wynik" / "katalog");
+    const Finished ontoFolder = run(work_ / "wynik", {(sample / "sklep.esk").string(), "katalog"});
+    EXPECT_EQ(ontoFolder.Exit, 1);
+    EXPECT_EQ(ontoFolder.Err, "targello-export: „katalog” jest folderem; podaj nazwę pliku strony.\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(work_ / "wynik"), {}), 1);
+    EXPECT_TRUE(fs::is_empty(work_ / "wynik" / "katalog"));
+}
+
+TEST_F(ExportCli, PageThatCannotBeWrittenIsReported) {
+    // Every write to /dev/full fails as on a full disk, whoever runs the test.
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    const fs::path sample = copyOfSample();
+    const Finished r = run(sample, {"sklep.esk", "/dev/full"});
+    EXPECT_EQ(r.Exit, 1);
+    EXPECT_EQ(r.Err.rfind("targello-export: ", 0), 0u);
+    EXPECT_NE(r.Err.find("/dev/full"), std::string::npos) << r.Err;
+}
+
+TEST_F(ExportCli, PageNeverReplacesTheProject) {
+    const fs::path sample = copyOfSample();
+    const std::string before = contents(sample / "sklep.esk");
+    const Finished r = run(sample, {"sklep.esk", "./sklep.esk"});
+    EXPECT_EQ(r.Exit, 1);
+    EXPECT_EQ(r.Err, "targello-export: strona nie może zastąpić pliku projektu „sklep.esk”.\n");
+    EXPECT_EQ(contents(sample / "sklep.esk"), before);
+}
+
+TEST_F(ExportCli, StoredPriceThatIsNoAmountIsReplacedWithAWarning) {
+    ShopWorkspace workspace;
+    ShopPage& page = *workspace.NewPage(EditedSettings::initial().Values);
+    page.InsertItem();
+    page.InsertItem();
+    page.Item(1).Name = "Kubek";
+    page.Item(1).Price = "dwa złote";
+    ASSERT_EQ(SaveProject(page, (work_ / "ceny.esk").string()), "");
+
+    const Finished r = run(work_, {"ceny.esk", "wynik/ceny.html"});
+    EXPECT_EQ(r.Exit, 0);
+    EXPECT_EQ(r.Err, "targello-export: uwaga: Nieprawidłowy wpis kwoty w produkcie 2 („Kubek”): "
+                     "„dwa złote” zastąpiono przez „0,00”.\n");
+    const std::string html = contents(work_ / "wynik" / "ceny.html");
+    EXPECT_EQ(html.find("dwa z"), std::string::npos);
+    EXPECT_NE(html.find("0,00"), std::string::npos);
+}
+
+TEST_F(ExportCli, HelpAndWrongArguments) {
+    const Finished help = run(work_, {"--help"});
+    EXPECT_EQ(help.Exit, 0);
+    EXPECT_EQ(help.Out.rfind("Użycie: targello-export PROJEKT.esk WYNIK.html\n", 0), 0u);
+    EXPECT_EQ(help.Err, "");
+
+    const Finished none = run(work_, {});
+    EXPECT_EQ(none.Exit, 2);
+    EXPECT_NE(none.Err.find("Użycie:"), std::string::npos);
+    EXPECT_EQ(run(work_, {"a.esk"}).Exit, 2);
+    EXPECT_EQ(run(work_, {"a.esk", "b.html", "c"}).Exit, 2);
+    const Finished option = run(work_, {"--force", "a.esk", "b.html"});
+    EXPECT_EQ(option.Exit, 2);
+    EXPECT_NE(option.Err.find("nieznana opcja „--force”"), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(work_ / "wynik"));
+}
+
+TEST_F(ExportCli, CommittedSampleIsWhatItsMakerWrites) {
+    const Finished r = run(work_, {"nowy.esk"}, TARGELLO_MAKE_SAMPLE);
+    ASSERT_EQ(r.Exit, 0) << r.Err;
+    EXPECT_EQ(contents(work_ / "nowy.esk"), contents(Examples / "sklep.esk"))
+        << "run examples/make-sample.sh after changing examples/MakeSample.cpp";
+}
