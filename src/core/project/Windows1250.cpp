@@ -26,13 +26,25 @@ constexpr std::array<char16_t, 128> UpperHalf = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9, // F8
 };
 
+// The reverse of UpperHalf, indexed by code point; 0 where the code page has
+// no byte. The highest code point of the table is U+2122.
+constexpr std::size_t ReverseSize = 0x2123;
+
+constexpr std::array<unsigned char, ReverseSize> makeReverse() {
+    std::array<unsigned char, ReverseSize> reverse{};
+    for (std::size_t k = 0; k < UpperHalf.size(); ++k)
+        reverse[UpperHalf[k]] = static_cast<unsigned char>(0x80 + k);
+    return reverse;
+}
+
+constexpr std::array<unsigned char, ReverseSize> Reverse = makeReverse();
+
 int byteFor(char32_t codePoint) {
     if (codePoint < 0x80)
         return static_cast<int>(codePoint);
-    for (std::size_t k = 0; k < UpperHalf.size(); ++k)
-        if (UpperHalf[k] == codePoint)
-            return static_cast<int>(0x80 + k);
-    return -1;
+    if (codePoint >= ReverseSize || Reverse[codePoint] == 0)
+        return -1;
+    return Reverse[codePoint];
 }
 
 // Reads one UTF-8 character at `pos` and moves past it; InvalidUtf8 for a
