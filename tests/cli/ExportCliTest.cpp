@@ -7,7 +7,10 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 using namespace targello;
 namespace fs = std::filesystem;
@@ -59,7 +62,11 @@ protected:
         command += " >" + quoted((work_ / "out.txt").string()) + " 2>" + quoted((work_ / "err.txt").string());
         const int status = std::system(command.c_str());
         Finished result;
+#ifdef _WIN32
+        result.Exit = status;
+#else
         result.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
         result.Out = contents(work_ / "out.txt");
         result.Err = contents(work_ / "err.txt");
         return result;

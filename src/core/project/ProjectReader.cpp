@@ -4,7 +4,6 @@
 #include "core/project/ProjectFields.h"
 #include "core/project/Utf8Path.h"
 
-#include <cstring>
 #include <fstream>
 #include <system_error>
 
@@ -98,21 +97,18 @@ std::string sizeProblem(std::string_view bytes) {
 } // namespace
 
 ProjectOutcome<ProjectRecord> ParseProject(std::string_view bytes, const std::string& fileName) {
-    if (const std::string problem = sizeProblem(bytes); !problem.empty()) {
+    if (const std::string problem = sizeProblem(bytes); !problem.empty())
         return ReadOutcome::Failure(damaged(fileName, problem));
-    }
     ProjectRecord record;
     record.Items.resize(static_cast<std::size_t>(integerAt(bytes, 0)));
     ByteReader reader(bytes, 4);
     VisitProjectFields(record, reader);
-    if (!reader.Problem().empty()) {
+    if (!reader.Problem().empty())
         return ReadOutcome::Failure(damaged(fileName, reader.Problem()));
-    }
-    if (record.ProductColumns < 1 || record.ProductColumns > 4) {
+    if (record.ProductColumns < 1 || record.ProductColumns > 4)
         return ReadOutcome::Failure(damaged(fileName, "liczba kolumn produktów (" +
                                                           std::to_string(record.ProductColumns) +
                                                           ") jest spoza zakresu 1–4"));
-    }
     for (std::string* text : {&record.TexturePath, &record.BannerPath, &record.ShopTitle,
                               &record.BasketCaption, &record.OrderEmail})
         emptyNullText(*text);
@@ -123,24 +119,20 @@ ProjectOutcome<ProjectRecord> ReadProjectFile(const std::string& path) {
     const std::filesystem::path file = PathFromUtf8(path);
     std::error_code error;
     const auto status = std::filesystem::status(file, error);
-    if (!std::filesystem::exists(status)) {
+    if (!std::filesystem::exists(status))
         return ReadOutcome::Failure(refusal(path, "plik nie istnieje"));
-    }
-    if (std::filesystem::is_directory(status)) {
+    if (std::filesystem::is_directory(status))
         return ReadOutcome::Failure(refusal(path, "to jest folder, a nie plik"));
-    }
     std::ifstream in(file, std::ios::binary);
     std::string bytes(ProjectLayout::MaxFileSize + 1, '\0');
     if (in)
         in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!in && !in.eof()) {
+    if (!in && !in.eof())
         return ReadOutcome::Failure(refusal(path, "nie da się odczytać pliku"));
-    }
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > ProjectLayout::MaxFileSize) {
+    if (bytes.size() > ProjectLayout::MaxFileSize)
         return ReadOutcome::Failure(damaged(path, "plik jest dłuższy niż największy projekt sklepu, " +
                                                       bytesText(ProjectLayout::MaxFileSize)));
-    }
     return ParseProject(bytes, path);
 }
 
