@@ -1,0 +1,139 @@
+#include "gui/workspace/ItemEditors.h"
+
+#include "core/workspace/ShopItem.h"
+#include "gui/workspace/ItemLayout.h"
+#include "gui/workspace/ItemTexts.h"
+#include "gui/workspace/PictureBox.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+namespace targello {
+
+namespace {
+
+void giveTip(QWidget* widget, const QString& tip) {
+    widget->setToolTip(tip);
+    // The main window's status bar echoes what the control under the mouse says.
+    widget->setStatusTip(tip);
+    widget->setAccessibleDescription(tip);
+}
+
+QLineEdit* lineBox(QWidget* canvas, const char* name, ItemField field) {
+    auto* box = new QLineEdit(canvas);
+    box->setObjectName(QString::fromLatin1(name));
+    giveTip(box, ItemTexts::boxTip(field));
+    box->hide();
+    return box;
+}
+
+void showLine(QLineEdit* box, const QString& text) {
+    if (box->text() == text)
+        return;
+    const QSignalBlocker quiet(box);
+    box->setText(text);
+}
+
+} // namespace
+
+ItemEditors::ItemEditors(QWidget* canvas, ItemEditorHost& host)
+    : picture_(new PictureBox(canvas)), name_(lineBox(canvas, "NameBox", ItemField::Name)),
+      price_(lineBox(canvas, "PriceBox", ItemField::Price)), description_(new QPlainTextEdit(canvas)) {
+    picture_->hide();
+    description_->setObjectName(QStringLiteral("DescriptionBox"));
+    giveTip(description_, ItemTexts::boxTip(ItemField::Description));
+    description_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    description_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    description_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab leaves the description for the next item, as in every other box.
+    description_->setTabChangesFocus(true);
+    description_->hide();
+    connectTo(host);
+}
+
+void ItemEditors::connectTo(ItemEditorHost& host) {
+    QObject::connect(name_, &QLineEdit::textChanged, name_,
+                     [this, &host](const QString& text) { host.nameEdited(item_, text); });
+    QObject::connect(price_, &QLineEdit::textChanged, price_,
+                     [this, &host](const QString& text) { host.priceEdited(item_, text); });
+    QObject::connect(description_, &QPlainTextEdit::textChanged, description_,
+                     [this, &host] { host.descriptionEdited(item_, description_->toPlainText()); });
+    QObject::connect(picture_, &PictureBox::doubleClicked, picture_,
+                     [this, &host] { host.pictureDoubleClicked(item_); });
+}
+
+void ItemEditors::bind(int k, const ShopItem& item, const QImage& picture, const ItemLayout& layout,
+                       QPoint cell) {
+    if (item_ != k) {
+        item_ = k;
+        picture_->setAccessibleName(ItemTexts::accessibleName(ItemField::Picture, k));
+        name_->setAccessibleName(ItemTexts::accessibleName(ItemField::Name, k));
+        price_->setAccessibleName(ItemTexts::accessibleName(ItemField::Price, k));
+        description_->setAccessibleName(ItemTexts::accessibleName(ItemField::Description, k));
+    }
+    picture_->setGeometry(layout.rect(ItemControl::Picture, cell));
+    name_->setGeometry(layout.rect(ItemControl::NameBox, cell));
+    price_->setGeometry(layout.rect(ItemControl::PriceBox, cell));
+    description_->setGeometry(layout.rect(ItemControl::DescriptionBox, cell));
+    showTexts(item);
+    showPicture(picture, QString::fromStdString(item.PicturePath));
+    picture_->show();
+    name_->show();
+    price_->show();
+    description_->show();
+}
+
+void ItemEditors::release() {
+    item_ = -1;
+    picture_->hide();
+    name_->hide();
+    price_->hide();
+    description_->hide();
+}
+
+void ItemEditors::showTexts(const ShopItem& item) {
+    showLine(name_, QString::fromStdString(item.Name));
+    showLine(price_, QString::fromStdString(item.Price));
+    const QString description = ItemTexts::shownLines(QString::fromStdString(item.Description));
+    if (description_->toPlainText() != description) {
+        const QSignalBlocker quiet(description_);
+        description_->setPlainText(description);
+    }
+}
+
+void ItemEditors::showPicture(const QImage& picture, const QString& path) {
+    picture_->setPicture(picture);
+    if (picture_->toolTip() != path)
+        giveTip(picture_, path);
+}
+
+QWidget* ItemEditors::widget(ItemField field) const {
+    switch (field) {
+    case ItemField::Picture:
+        return picture_;
+    case ItemField::Name:
+        return name_;
+    case ItemField::Price:
+        return price_;
+    case ItemField::Description:
+        return description_;
+    }
+    return nullptr;
+}
+
+std::optional<ItemField> ItemEditors::fieldOf(const QWidget* widget) const {
+    for (ItemField field : {ItemField::Picture, ItemField::Name, ItemField::Price, ItemField::Description}) {
+        const QWidget* own = this->widget(field);
+        if (widget == own || (widget != nullptr && own->isAncestorOf(widget)))
+            return field;
+    }
+    return std::nullopt;
+}
+
+bool ItemEditors::holdsFocus() const {
+    return fieldOf(QApplication::focusWidget()).has_value();
+}
+
+} // namespace targello

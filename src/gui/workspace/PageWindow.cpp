@@ -1,0 +1,159 @@
+#include "gui/workspace/PageWindow.h"
+
+#include "core/workspace/PriceText.h"
+#include "core/workspace/ShopPage.h"
+#include "gui/app/AppContext.h"
+#include "gui/platform/Platform.h"
+#include "gui/workspace/PageCanvas.h"
+#include "gui/workspace/PictureCache.h"
+#include "gui/workspace/PictureFormats.h"
+
+#include <QApplication>
+#include <QScrollBar>
+
+namespace targello {
+
+namespace {
+
+constexpr ItemField TabOrder[] = {ItemField::Name, ItemField::Price, ItemField::Description};
+constexpr int TabStops = 3;
+
+int tabStopOf(ItemField field) {
+    for (int stop = 0; stop < TabStops; ++stop)
+        if (TabOrder[stop] == field)
+            return stop;
+    return 0;
+}
+
+} // namespace
+
+PageWindow::PageWindow(AppContext& app, ShopPage& page, QWidget* parent)
+    : QScrollArea(parent), app_(app), page_(page), canvas_(new PageCanvas(page, app.pictures())) {
+    setObjectName(QStringLiteral("MDIChild"));
+    setWindowTitle(QString::fromStdString(page.Caption()));
+    setFrameShape(QFrame::NoFrame);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    viewport()->setPalette(white);
+    viewport()->setAutoFillBackground(true);
+    setWidgetResizable(false);
+    setWidget(canvas_);
+    connect(canvas_, &PageCanvas::pictureRequested, this, &PageWindow::loadItemPicture);
+    connect(canvas_, &PageCanvas::priceChanged, this, &PageWindow::setPriceText);
+}
+
+ShopPage& PageWindow::page() {
+    return page_;
+}
+
+QSize PageWindow::sizeHint() const {
+    // Two columns of items and a little more than two rows.
+    return {2 * ShopPage::CellWidth + verticalScrollBar()->sizeHint().width() + 8,
+            ShopPage::CellHeight * 5 / 2};
+}
+
+void PageWindow::insertItem() {
+    if (page_.InsertItem() == InsertOutcome::LimitReached) {
+        app_.platform().showMessage(app_.window(), QString::fromUtf8(ItemLimitMessage));
+        return;
+    }
+    scrollHome();
+    canvas_->itemAppended();
+}
+
+void PageWindow::relayout() {
+    canvas_->modelChanged();
+    scrollHome();
+}
+
+void PageWindow::setBandTexture(const QImage& strip) {
+    canvas_->setBandTexture(strip);
+}
+
+void PageWindow::clearBandTexture() {
+    canvas_->clearBandTexture();
+}
+
+void PageWindow::loadItemPicture(int k) {
+    if (k < 0 || k >= page_.ItemCount())
+        return;
+    const QString path = app_.platform().openFileName(
+        app_.window(), QStringLiteral("Wczytaj obrazek produktu"), PictureFormats::openFilter());
+    if (path.isEmpty())
+        return;
+    QString reason;
+    const QImage thumbnail = app_.pictures().loadNow(path, &reason);
+    if (thumbnail.isNull()) {
+        app_.platform().showError(app_.window(), PictureFormats::loadFailedMessage(path, reason));
+        return;
+    }
+    // The dialog runs its own event loop: the item may have gone meanwhile.
+    if (k >= page_.ItemCount())
+        return;
+    ShopItem& item = page_.Item(k);
+    item.PicturePath = path.toStdString();
+    item.Picture = ItemPicture::File;
+    canvas_->setItemPicture(k, thumbnail);
+}
+
+void PageWindow::setPriceText(int k, const QString& text) {
+    if (k < 0 || k >= page_.ItemCount())
+        return;
+    ShopItem& item = page_.Item(k);
+    item.Price = text.toStdString();
+    if (IsAcceptablePriceText(item.Price)) {
+        canvas_->itemChanged(k);
+        return;
+    }
+    // The reset text passes the check, so resetting never starts a chain.
+    item.Price = DefaultPriceText;
+    canvas_->itemChanged(k);
+    app_.platform().showWarning(app_.window(), QStringLiteral("uwaga !"),
+                                QStringLiteral("Nieprawidłowy wpis kwoty"));
+}
+
+void PageWindow::loadStoredPictures() {
+    canvas_->loadStoredPictures();
+}
+
+void PageWindow::refreshItem(int k) {
+    canvas_->itemChanged(k);
+}
+
+QWidget* PageWindow::editor(int k, ItemField field) {
+    return canvas_->revealEditor(k, field);
+}
+
+bool PageWindow::focusNextPrevChild(bool next) {
+    const auto position = canvas_->editorPosition(QApplication::focusWidget());
+    const int count = page_.ItemCount();
+    if (!position || count == 0)
+        return QScrollArea::focusNextPrevChild(next);
+    // Tab goes through name, price and description of an item, then on to
+    // the next item, and from the last item back to the first.
+    int stop = position->item * TabStops + tabStopOf(position->field) + (next ? 1 : -1);
+    stop = (stop + count * TabStops) % (count * TabStops);
+    QWidget* target = editor(stop / TabStops, TabOrder[stop % TabStops]);
+    if (target == nullptr)
+        return false;
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void PageWindow::scrollContentsBy(int dx, int dy) {
+    QScrollArea::scrollContentsBy(dx, dy);
+    canvas_->viewChanged();
+}
+
+void PageWindow::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    canvas_->viewChanged();
+}
+
+void PageWindow::scrollHome() {
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+}
+
+} // namespace targello

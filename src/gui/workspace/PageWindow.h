@@ -1,0 +1,65 @@
+#pragma once
+
+#include "gui/workspace/ItemField.h"
+
+#include <QImage>
+#include <QScrollArea>
+
+namespace targello {
+
+class AppContext;
+class PageCanvas;
+class ShopPage;
+
+// The window of one shop page: its items on a grid over the row bands, each
+// edited in place. Items are painted, and live controls exist only for the
+// items in view (see PageCanvas); to the user and to the program every item
+// behaves as its controls do. The main window puts it into a sub-window of
+// its multi-document area and owns that.
+class PageWindow : public QScrollArea {
+    Q_OBJECT
+
+public:
+    PageWindow(AppContext& app, ShopPage& page, QWidget* parent = nullptr);
+
+    ShopPage& page();
+
+    // "Wstaw nową pozycję" on this page.
+    void insertItem();
+    // The model changed under the window (new layout, removed items, new
+    // settings, an opened project): show it anew from the top-left corner.
+    void relayout();
+    // Every shown band shows `strip` (1200 x 150) instead of its plain colour.
+    void setBandTexture(const QImage& strip);
+    void clearBandTexture();
+
+    // A double-click on item k's picture: ask for a picture file and show it.
+    void loadItemPicture(int k);
+    // Every change of item k's price box comes here, whoever makes it: the
+    // text is stored, and one that is not an amount is reset with a warning.
+    void setPriceText(int k, const QString& text);
+    // An opened project: every item that shows a file gets its picture in the
+    // background; one that cannot be read shows the missing picture.
+    void loadStoredPictures();
+    // Item k's texts or picture were changed in the model by a command.
+    void refreshItem(int k);
+
+    // Scrolls item k into view and gives its live control.
+    QWidget* editor(int k, ItemField field);
+
+    QSize sizeHint() const override;
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void scrollHome();
+
+    AppContext& app_;
+    ShopPage& page_;
+    PageCanvas* canvas_;
+};
+
+} // namespace targello
