@@ -96,6 +96,9 @@ async function testShop(context, layout) {
 
   const buttons = page.locator('input[type=BUTTON][value="kupuję"]');
   check(what('add-to-basket buttons'), await buttons.count(), 5);
+  // Two products side by side in each row of the table.
+  const tops = await buttons.evaluateAll((all) => all.map((button) => Math.round(button.getBoundingClientRect().top)));
+  check(what('products in two columns'), [tops[0] === tops[1], tops[1] < tops[2], tops[2] === tops[3]].join(), 'true,true,true');
   // One click as a visitor makes it; the rest straight on the buttons, which
   // runs the same handlers in a fraction of the time.
   await buttons.nth(0).click();

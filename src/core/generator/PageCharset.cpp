@@ -3,6 +3,8 @@
 #include "core/generator/Utf8Text.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace targello {
 namespace {
@@ -18,6 +20,21 @@ constexpr std::array<char16_t, 96> UpperHalf = {
     0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3,
     0x00F4, 0x0151, 0x00F6, 0x00F7, 0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
+
+// The end of the run of ASCII bytes from `at`, eight bytes at a time.
+std::size_t AsciiRunEnd(std::string_view text, std::size_t at) {
+    constexpr std::uint64_t HighBits = 0x8080808080808080u;
+    std::uint64_t word;
+    while (at + sizeof word <= text.size()) {
+        std::memcpy(&word, text.data() + at, sizeof word);
+        if ((word & HighBits) != 0)
+            break;
+        at += sizeof word;
+    }
+    while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80)
+        ++at;
+    return at;
+}
 
 constexpr char32_t SmallOAcute = 0x00F3;
 constexpr char32_t CapitalOAcute = 0x00D3;
@@ -42,10 +59,12 @@ std::string ConvertToPageCharset(std::string_view utf8) {
     page.reserve(utf8.size() + utf8.size() / 8);
     std::size_t at = 0;
     while (at < utf8.size()) {
-        if (static_cast<unsigned char>(utf8[at]) < 0x80) { // the bulk of a page
-            page += utf8[at++];
-            continue;
-        }
+        // The bulk of a page is ASCII: copy it a run at a time.
+        const std::size_t start = at;
+        at = AsciiRunEnd(utf8, at);
+        page.append(utf8, start, at - start);
+        if (at == utf8.size())
+            break;
         const char32_t c = NextCodePoint(utf8, at);
         if (c == SmallOAcute) {
             page += "&oacute;";

@@ -49,6 +49,13 @@ std::string CellOpening(const ShopSettings& settings, int row) {
 
 } // namespace
 
+std::size_t ApproximateSize(const ShopPage& page) {
+    std::size_t size = 4096;
+    for (const ShopItem& item : page.Items())
+        size += 640 + 3 * item.Name.size() + item.Price.size() + item.Description.size();
+    return size;
+}
+
 std::string ItemCell(const ShopPage& page, int index, const ShopSettings& edited,
                      const ShopPictures& pictures) {
     const ShopItem& item = page.Item(index);
@@ -69,7 +76,9 @@ std::string ItemCell(const ShopPage& page, int index, const ShopSettings& edited
             R"(")";
     text += BasketHandler(item, index);
     text += "<P align=justify>" + item.Description;
-    text += "<P></TR></TH>";
+    // No "</TR>" here: it would end the row after every cell, and browsers
+    // would show one product per row whatever the number of columns.
+    text += "<P></TH>";
     return text;
 }
 
@@ -79,7 +88,9 @@ std::string ProductSection(const ShopPage& page, const ShopSettings& edited, con
     // Every item gets its cell even when the layout cursor lags behind.
     const int rows = std::max(page.Cursor().RowIndex + 1, (page.ItemCount() + columns - 1) / columns);
 
-    std::string text = BasketScript();
+    std::string text;
+    text.reserve(ApproximateSize(page));
+    text += BasketScript();
     text += "</HEAD>";
     text += TableOpening(page, pictures);
     int i = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace targello {
@@ -12,6 +13,10 @@ struct ShopPictures;
 // products: the page's items in its ProductColumns (1 to 4) columns, with
 // the page's row colours or its texture. `edited` gives the picture size.
 std::string ProductSection(const ShopPage& page, const ShopSettings& edited, const ShopPictures& pictures);
+
+// About how long the product section of `page` is, so that the page text
+// can be given its room at once instead of growing step by step.
+std::size_t ApproximateSize(const ShopPage& page);
 
 // The cell of item `index`: its name, picture, price, add-to-basket button
 // and description. One column gives left-aligned cells, more give centred ones.

@@ -21,7 +21,9 @@ std::string PageHead(const ShopSettings& edited) {
 
 std::string ShopPageText(const ShopPage& page, const ShopSettings& edited, const ShopPictures& pictures,
                          const PageFolder& folder) {
-    std::string text = PageHead(edited);
+    std::string text;
+    text.reserve(ApproximateSize(page) + 8192);
+    text += PageHead(edited);
     switch (EffectivePageLayout(edited.PageLayout)) {
     case 0: // a bare page: no header, menu or footer
         text += ProductSection(page, edited, pictures);

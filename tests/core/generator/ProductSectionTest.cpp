@@ -26,7 +26,7 @@ TEST(ItemCell, CentredCellOfANewItem) {
         R"(</B><P align=center>0,00 PLN <BR clear=center><INPUT type="BUTTON" center value="kupuję")"
         R"(ONCLICK="msg=&quot;Dodano do koszyka Produkt 1\nWypełnij formularz aby wysłać zamowienie.)"
         R"(\nWartość zamowienia wynosi &quot;;c=0;s+=c;msg+=kwota(s);msg+=' PLN';il[0]++;)"
-        R"(n[0]='Produkt 1';alert(msg);"><P align=justify><P></TR></TH>)");
+        R"(n[0]='Produkt 1';alert(msg);"><P align=justify><P></TH>)");
 }
 
 TEST(ItemCell, LeftAlignedCellWithQuotesInNameAndCaption) {
@@ -45,7 +45,7 @@ TEST(ItemCell, LeftAlignedCellWithQuotesInNameAndCaption) {
         R"(ONCLICK="msg=&quot;Dodano do koszyka Kubek \x27\u00D3semka\x27 \x22XL\x22)"
         R"(\nWypełnij formularz aby wysłać zamowienie.\nWartość zamowienia wynosi &quot;;c=12.5;s+=c;)"
         R"(msg+=kwota(s);msg+=' PLN';il[1]++;n[1]='Kubek \x27\u00D3semka\x27 \x22XL\x22';alert(msg);">)"
-        R"(<P align=justify>Duży <i>kubek</i><P></TR></TH>)");
+        R"(<P align=justify>Duży <i>kubek</i><P></TH>)");
 }
 
 TEST(ItemCell, PricesThatAreNoAmountGiveTheScriptZero) {
@@ -80,7 +80,7 @@ TEST(ProductSection, RowsAlternateColoursStartingWithTheSecond) {
     // The last row holds item 4 and one empty cell.
     const std::string lastRow = rows.substr(rows.rfind("<TR>"));
     EXPECT_NE(lastRow.find("il[4]++"), std::string::npos);
-    EXPECT_TRUE(lastRow.ends_with(R"(</TR></TH><TH bgcolor="#EEEDF8"><TD valign=top align=center )"
+    EXPECT_TRUE(lastRow.ends_with(R"(<P></TH><TH bgcolor="#EEEDF8"><TD valign=top align=center )"
                                   R"(bgcolor="#EEEDF8"><font face="Arial" size=2>)"));
 }
 
