@@ -39,8 +39,12 @@ void CopyPictures(const ShopPictures& pictures, const GenerateProgress& progress
 
 // Writes exactly the page's bytes: no byte-order mark, no line end added.
 std::string WritePage(const std::string& bytes, std::string_view outputPath) {
-    std::ofstream file(PathFromUtf8(outputPath), std::ios::binary | std::ios::trunc);
-    if (!file)
+    std::ofstream file;
+    try {
+        file.open(PathFromUtf8(outputPath), std::ios::binary | std::ios::trunc);
+    } catch (const std::exception&) { // a name the file system cannot take
+    }
+    if (!file.is_open())
         return "Nie można utworzyć pliku " + std::string(outputPath);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     file.close();
@@ -58,8 +62,11 @@ GenerateResult GenerateShop(const ShopPage& page, const ShopSettings& edited, st
 
     // A folder that exists already, or cannot be made, is no reason to stop:
     // the copies into it fail on their own.
-    std::error_code ignored;
-    fs::create_directory(PathFromUtf8(rules.Join(folder.Folder, baseName)), ignored);
+    try {
+        std::error_code ignored;
+        fs::create_directory(PathFromUtf8(rules.Join(folder.Folder, baseName)), ignored);
+    } catch (const std::exception&) {
+    }
 
     const ShopPictures pictures = PlanShopPictures(page, baseName, folder.Folder, style);
     GenerateResult result;

@@ -28,11 +28,7 @@ bool SameSizeAndTime(const fs::path& source, const fs::path& target) {
     return !error && sourceTime == targetTime;
 }
 
-} // namespace
-
-CopyOutcome CopyPicture(const std::string& source, const std::string& target) {
-    const fs::path from = PathFromUtf8(source);
-    const fs::path to = PathFromUtf8(target);
+CopyOutcome Copy(const fs::path& from, const fs::path& to) {
     std::error_code error;
     if (!fs::is_regular_file(from, error))
         return CopyOutcome::Failed;
@@ -44,6 +40,16 @@ CopyOutcome CopyPicture(const std::string& source, const std::string& target) {
     if (!error)
         fs::last_write_time(to, time, error);
     return CopyOutcome::Copied;
+}
+
+} // namespace
+
+CopyOutcome CopyPicture(const std::string& source, const std::string& target) {
+    try {
+        return Copy(PathFromUtf8(source), PathFromUtf8(target));
+    } catch (const std::exception&) { // a name the file system cannot take
+        return CopyOutcome::Failed;
+    }
 }
 
 } // namespace targello
