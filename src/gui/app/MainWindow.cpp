@@ -5,6 +5,7 @@
 #include "gui/app/Artwork.h"
 #include "gui/app/ShortcutFilter.h"
 #include "gui/generator/GeneratorCommands.h"
+#include "gui/platform/Platform.h"
 #include "gui/project/ProjectCommands.h"
 #include "gui/settings/OptionsDialog.h"
 #include "gui/workspace/PageWindow.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QStatusBar>
 
 namespace targello {
@@ -86,6 +88,7 @@ PageWindow* MainWindow::newPage() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QString::fromStdString(page->Caption()));
     window->setWindowIcon(windowIcon());
+    releaseInsertShortcut(*window);
     subWindows_.insert(slot, window);
     // The page goes when its window has gone, never before.
     connect(pageWindow, &QObject::destroyed, this, [this, slot] { pageDestroyed(slot); });
@@ -95,6 +98,16 @@ PageWindow* MainWindow::newPage() {
     workspace_.ActivatePage(slot);
     updateWindowCommands();
     return pageWindow;
+}
+
+void MainWindow::releaseInsertShortcut(QMdiSubWindow& window) {
+    // On this desktop a child window closes with Ctrl+W, which is the
+    // program's "Wstaw nową pozycję"; the child keeps Ctrl+F4 as on Windows.
+    if (QMenu* menu = window.systemMenu()) {
+        for (QAction* action : menu->actions())
+            if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+                action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    }
 }
 
 void MainWindow::pageActivated(QMdiSubWindow* window) {

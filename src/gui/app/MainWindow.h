@@ -48,6 +48,7 @@ private:
     void pageDestroyed(int slot);
     void updateWindowCommands();
     void showRemovalDialog();
+    static void releaseInsertShortcut(QMdiSubWindow& window);
 
     Platform& platform_;
     ShopWorkspace workspace_;

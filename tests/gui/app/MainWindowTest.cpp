@@ -116,6 +116,8 @@ TEST_F(MainWindowTest, PagesEnableThePageCommandsUntilTheLastOneCloses) {
 }
 
 TEST_F(MainWindowTest, ShortcutsRunTheirCommandsEvenFromAnEditor) {
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     QTest::keyClick(window_.get(), Qt::Key_N, Qt::ControlModifier);
     ASSERT_EQ(openPages(), 1);
     QTest::keyClick(window_.get(), Qt::Key_W, Qt::ControlModifier);

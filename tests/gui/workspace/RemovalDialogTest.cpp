@@ -5,6 +5,7 @@
 #include "gui/workspace/RemovalDialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QListWidget>
 #include <QMdiSubWindow>
