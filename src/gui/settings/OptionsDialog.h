@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+class QTabWidget;
+
+namespace targello {
+
+class AppContext;
+class SettingsControls;
+
+// "Opcje": the editor of the current page's settings. It shows the
+// application's working copy (EditedSettings), which every control edits
+// directly; OK stores the copy in the current page. The dialog is modeless
+// and lives as long as the program; its close box hides it and stores nothing.
+class OptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    OptionsDialog(AppContext& app, QWidget* parent);
+    ~OptionsDialog() override;
+
+    // Fills the working copy and the controls from the current page; with no
+    // page open it reads nothing. The texture and the style list stay as they are.
+    void loadPageIntoOptions();
+    // OK: stores the working copy in the current page, repaints its row bands,
+    // lays its items out again and hides the dialog. Refused (false, nothing
+    // stored, the dialog stays) when a picture size is not a whole number;
+    // with no page open it only hides the dialog and returns false.
+    bool applyOptionsToPage();
+    // Loads the picture at `path` as the current texture (the style presets,
+    // the texture button and opening a project use it). On failure the error
+    // is shown and the previous texture stays.
+    bool loadTexture(const QString& path);
+    // The 1200 × 150 strip tiled from the texture, for the page's row bands.
+    const QImage& textureStrip() const;
+
+    SettingsControls& controls() { return *controls_; }
+
+private:
+    QWidget* styleTab();
+    QWidget* headerTab();
+    QWidget* productTab();
+    QWidget* menuTab();
+    QWidget* orderTab();
+
+    AppContext& app_;
+    SettingsControls* controls_;
+    QTabWidget* tabs_;
+};
+
+} // namespace targello

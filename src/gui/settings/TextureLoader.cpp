@@ -1,0 +1,91 @@
+#include "gui/settings/TextureLoader.h"
+
+#include "gui/app/DataLocation.h"
+
+#include <QImageReader>
+#include <QPainter>
+#include <QSaveFile>
+
+namespace targello {
+
+namespace {
+
+QString ReadProblem(const QImageReader& reader, const QString& path) {
+    switch (reader.error()) {
+    case QImageReader::FileNotFoundError:
+        return QStringLiteral("Nie można wczytać tekstury: nie ma pliku „%1”.").arg(path);
+    case QImageReader::DeviceError:
+        return QStringLiteral("Nie można wczytać tekstury: pliku „%1” nie da się odczytać.").arg(path);
+    case QImageReader::UnsupportedFormatError:
+        return QStringLiteral("Nie można wczytać tekstury: plik „%1” nie jest obrazkiem w znanym formacie.")
+            .arg(path);
+    case QImageReader::InvalidDataError:
+        return QStringLiteral("Nie można wczytać tekstury: obrazek w pliku „%1” jest uszkodzony.").arg(path);
+    default:
+        return QStringLiteral("Nie można wczytać tekstury z pliku „%1”.").arg(path);
+    }
+}
+
+// Only the top-left corner is used, so only that much is decoded where the
+// format allows it (JPEG does): a large photo costs no more than a small one.
+QImage ReadCorner(QImageReader& reader) {
+    const QSize size = reader.size();
+    if (size.isValid())
+        reader.setClipRect(QRect(0, 0, qMin(size.width(), TextureImages::SwatchSize),
+                                 qMin(size.height(), TextureImages::SwatchSize)));
+    return reader.read();
+}
+
+QImage Swatch(const QImage& picture) {
+    QImage swatch(TextureImages::SwatchSize, TextureImages::SwatchSize, QImage::Format_RGB32);
+    swatch.fill(Qt::white);
+    QPainter painter(&swatch);
+    painter.drawImage(QPoint(0, 0), picture,
+                      QRect(0, 0, TextureImages::SwatchSize, TextureImages::SwatchSize));
+    return swatch;
+}
+
+QString WriteSwatch(const QImage& swatch, const QString& startDirectory) {
+    const QString path = JoinPath(startDirectory, QStringLiteral("temp.bmp"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !swatch.save(&file, "BMP") || !file.commit())
+        return QStringLiteral("Nie można zapisać próbki tekstury do pliku „%1”: %2.")
+            .arg(path, file.errorString());
+    return {};
+}
+
+} // namespace
+
+TextureImages TextureImages::blank() {
+    TextureImages blank;
+    blank.swatch = QImage(SwatchSize, SwatchSize, QImage::Format_RGB32);
+    blank.swatch.fill(Qt::white);
+    blank.strip = TileStrip(blank.swatch);
+    return blank;
+}
+
+QImage TileStrip(const QImage& swatch) {
+    QImage strip(TextureImages::StripWidth, TextureImages::StripHeight, QImage::Format_RGB32);
+    strip.fill(Qt::white);
+    QPainter painter(&strip);
+    for (int y = 0; y < TextureImages::StripHeight; y += TextureImages::SwatchSize)
+        for (int x = 0; x <= TextureImages::StripWidth; x += TextureImages::SwatchSize)
+            painter.drawImage(QPoint(x, y), swatch);
+    return strip;
+}
+
+QString LoadTexture(const QString& path, const QString& startDirectory, TextureImages& texture) {
+    QImageReader reader(path);
+    const QImage picture = ReadCorner(reader);
+    if (picture.isNull())
+        return ReadProblem(reader, path);
+    const QImage swatch = Swatch(picture);
+    const QString writeProblem = WriteSwatch(swatch, startDirectory);
+    if (!writeProblem.isEmpty())
+        return writeProblem;
+    texture.swatch = swatch;
+    texture.strip = TileStrip(swatch);
+    return {};
+}
+
+} // namespace targello
