@@ -18,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace targello {
 
@@ -39,9 +40,13 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     commands_ = new CommandTable(*this);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
-    aboutBox_ = new AboutBox(platform_, this);
-    options_ = new OptionsDialog(*this, this);
-    removal_ = new RemovalDialog(*this, this);
+    // The dialogs are built right after the window first shows, so that the
+    // user sees the program sooner; anything that needs one earlier builds it.
+    QTimer::singleShot(0, this, [this] {
+        aboutBox();
+        options();
+        removalDialog();
+    });
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::pageActivated);
     connectCommands();
@@ -69,7 +74,21 @@ PageWindow* MainWindow::currentPageWindow() {
 }
 
 OptionsDialog* MainWindow::options() {
+    if (options_ == nullptr)
+        options_ = new OptionsDialog(*this, this);
     return options_;
+}
+
+AboutBox& MainWindow::aboutBox() {
+    if (aboutBox_ == nullptr)
+        aboutBox_ = new AboutBox(platform_, this);
+    return *aboutBox_;
+}
+
+RemovalDialog& MainWindow::removalDialog() {
+    if (removal_ == nullptr)
+        removal_ = new RemovalDialog(*this, this);
+    return *removal_;
 }
 
 PictureCache& MainWindow::pictures() {
@@ -118,7 +137,10 @@ void MainWindow::pageActivated(QMdiSubWindow* window) {
     if (slot < 0)
         return;
     workspace_.ActivatePage(slot);
-    options_->loadPageIntoOptions();
+    if (options_ != nullptr)
+        options_->loadPageIntoOptions();
+    else
+        LoadPageIntoOptions(workspace_.Current()->Settings, edited_);
 }
 
 void MainWindow::pageDestroyed(int slot) {
@@ -135,10 +157,11 @@ void MainWindow::showRemovalDialog() {
         platform_.showMessage(this, QString::fromUtf8(NothingToRemoveMessage));
         return;
     }
-    removal_->show();
-    removal_->raise();
-    removal_->activateWindow();
-    removal_->fillList();
+    RemovalDialog& removal = removalDialog();
+    removal.show();
+    removal.raise();
+    removal.activateWindow();
+    removal.fillList();
 }
 
 void MainWindow::updateWindowCommands() {
@@ -153,16 +176,16 @@ void MainWindow::connectCommands() {
             page->insertItem();
     });
     c.setHandler(Command::Settings, [this] {
-        options_->show();
-        options_->raise();
-        options_->activateWindow();
+        options()->show();
+        options()->raise();
+        options()->activateWindow();
     });
     c.setHandler(Command::Cascade, [this] { mdiArea_->cascadeSubWindows(); });
     c.setHandler(Command::TileHorizontal, [this] { TileHorizontally(*mdiArea_); });
     c.setHandler(Command::TileVertical, [this] { TileVertically(*mdiArea_); });
     c.setHandler(Command::About, [this] {
-        aboutBox_->show();
-        aboutBox_->raise();
+        aboutBox().show();
+        aboutBox().raise();
     });
     c.setHandler(Command::Help, [this] { ShowHelp(*this); });
     c.setHandler(Command::WebSite,

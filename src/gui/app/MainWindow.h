@@ -38,8 +38,8 @@ public:
 
     CommandTable& commands() { return *commands_; }
     QMdiArea& mdiArea() { return *mdiArea_; }
-    AboutBox& aboutBox() { return *aboutBox_; }
-    RemovalDialog& removalDialog() { return *removal_; }
+    AboutBox& aboutBox();
+    RemovalDialog& removalDialog();
     QMdiSubWindow* subWindow(int slot) const { return subWindows_.value(slot); }
 
 private:
