@@ -2,6 +2,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/platform/ScriptedPlatform.h"
 #include "gui/workspace/PageWindow.h"
+#include "gui/workspace/RemovalDialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -141,6 +142,8 @@ TEST_F(MainWindowTest, ShortcutsRunTheirCommandsEvenFromAnEditor) {
     EXPECT_TRUE(QFile::exists(start_.filePath(QStringLiteral("temp.html"))));
     QTest::keyClick(window_.get(), Qt::Key_F1);
     EXPECT_TRUE(platform_.opened.last().endsWith(QStringLiteral("pomoc.html")));
+    QTest::keyClick(name, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_TRUE(window_->removalDialog().isVisible());
 }
 
 TEST_F(MainWindowTest, LimitsShowTheirMessagesAndChangeNothing) {
