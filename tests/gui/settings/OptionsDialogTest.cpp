@@ -84,12 +84,18 @@ TEST_F(OptionsFixture, CloseBoxStoresNothingAndReopeningShowsThePage) {
 
 TEST_F(OptionsFixture, ChocolateStyleConfirmedGivesFourColumnsOfColouredRows) {
     ShopPage& page = newPage();
-    for (int k = 0; k < 5; ++k)
-        app_.currentPageWindow()->insertItem();
+    app_.currentPageWindow()->insertItem();
     dialog_->show();
     Choose(find<QComboBox>("ComboBox2"), 11);
     EXPECT_EQ(find<QComboBox>("ComboBox2")->currentText(), QStringLiteral("4 kolumny czekolada"));
     pressOk();
+    // Past the one item, the first band shows the second row colour.
+    EXPECT_EQ(ColorName(PagePixel(app_, QPoint(1150, 75))), QStringLiteral("#B7AB9B"));
+    for (int k = 0; k < 4; ++k)
+        app_.currentPageWindow()->insertItem();
+    dialog_->show();
+    pressOk();
+    EXPECT_EQ(ColorName(PagePixel(app_, QPoint(1150, 225))), QStringLiteral("#DACFBC"));
     EXPECT_FALSE(dialog_->isVisible());
     EXPECT_EQ(page.Settings.ProductColumns, 4);
     EXPECT_FALSE(page.Settings.UseTexture);

@@ -1,9 +1,12 @@
 #include "SettingsTestApp.h"
 
+#include "gui/workspace/PageCanvas.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QImage>
 
 namespace targello {
 
@@ -46,6 +49,15 @@ void Choose(QComboBox* box, int index) {
 
 QString ColorName(const QColor& color) {
     return color.name(QColor::HexRgb).toUpper();
+}
+
+QColor PagePixel(AppContext& app, QPoint point) {
+    auto* canvas = app.currentPageWindow()->findChild<PageCanvas*>();
+    canvas->flush();
+    QImage image(canvas->size(), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    canvas->render(&image);
+    return image.valid(point) ? QColor(image.pixel(point)) : QColor();
 }
 
 void Activate(QWidget* window) {

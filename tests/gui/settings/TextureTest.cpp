@@ -54,6 +54,7 @@ TEST_F(TextureFixture, TextureStyleLoadsItsTextureAndKeepsTheRowColours) {
               swatch);
 
     pressOk();
+    EXPECT_EQ(PagePixel(app_, QPoint(1150, 75)), QColor(swatch.pixel(1150 % 50, 75 % 50)));
     EXPECT_TRUE(page.Settings.UseTexture);
     EXPECT_EQ(QString::fromStdString(page.Settings.TexturePath), web);
     EXPECT_EQ(page.Settings.ProductColumns, 1);
