@@ -4,6 +4,7 @@
 #include "gui/settings/UpDown.h"
 
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -117,6 +118,8 @@ TEST_F(OptionsFixture, WidthTypedOutOfRangeIsStoredOnceThenShownClamped) {
     width->setFocus();
     QTest::keyClick(width, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(width, QStringLiteral("500"));
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(width, &leave); // leaving the box keeps what was typed
     EXPECT_EQ(width->text(), QStringLiteral("500"));
     pressOk();
     EXPECT_EQ(page.Settings.PictureWidth, 500);
