@@ -8,6 +8,7 @@
 #include "gui/platform/Platform.h"
 #include "gui/project/ProjectCommands.h"
 #include "gui/settings/OptionsDialog.h"
+#include "gui/settings/Wizard.h"
 #include "gui/workspace/PageWindow.h"
 #include "gui/workspace/PictureCache.h"
 #include "gui/workspace/RemovalDialog.h"
@@ -46,6 +47,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
         aboutBox();
         options();
         removalDialog();
+        wizard();
     });
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::pageActivated);
@@ -83,6 +85,12 @@ AboutBox& MainWindow::aboutBox() {
     if (aboutBox_ == nullptr)
         aboutBox_ = new AboutBox(platform_, this);
     return *aboutBox_;
+}
+
+Wizard& MainWindow::wizard() {
+    if (wizard_ == nullptr)
+        wizard_ = new Wizard(*this, this);
+    return *wizard_;
 }
 
 RemovalDialog& MainWindow::removalDialog() {
@@ -191,6 +199,11 @@ void MainWindow::connectCommands() {
     c.setHandler(Command::WebSite,
                  [this] { platform_.openInShell(QString::fromLatin1(AboutBox::WebAddress)); });
     c.setHandler(Command::Exit, [this] { close(); });
+    c.setHandler(Command::Wizard, [this] {
+        wizard().show();
+        wizard().raise();
+        wizard().activateWindow();
+    });
     c.setHandler(Command::RemoveItems, [this] { showRemovalDialog(); });
     c.setHandler(Command::SaveProject, [this] { SaveProject(*this); });
     c.setHandler(Command::OpenProject, [this] { OpenProject(*this); });

@@ -16,6 +16,7 @@ namespace targello {
 
 class AboutBox;
 class RemovalDialog;
+class Wizard;
 
 // The multi-document frame: the toolbar and menus, one child window per open
 // shop, and the dialogs that live as long as the program. It owns the open
@@ -40,6 +41,7 @@ public:
     QMdiArea& mdiArea() { return *mdiArea_; }
     AboutBox& aboutBox();
     RemovalDialog& removalDialog();
+    Wizard& wizard();
     QMdiSubWindow* subWindow(int slot) const { return subWindows_.value(slot); }
 
 private:
@@ -59,6 +61,7 @@ private:
     AboutBox* aboutBox_ = nullptr;
     OptionsDialog* options_ = nullptr;
     RemovalDialog* removal_ = nullptr;
+    Wizard* wizard_ = nullptr;
     QHash<int, QMdiSubWindow*> subWindows_;
 };
 

@@ -1,6 +1,8 @@
-#include "core/workspace/ShopWorkspace.h"
 #include "gui/app/MainWindow.h"
+
+#include "core/workspace/ShopWorkspace.h"
 #include "gui/platform/ScriptedPlatform.h"
+#include "gui/settings/Wizard.h"
 #include "gui/workspace/PageWindow.h"
 #include "gui/workspace/RemovalDialog.h"
 
@@ -14,17 +16,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-
 #include <gtest/gtest.h>
 
 using namespace targello;
 
 namespace {
 
-const char* const PageButtons[] = {"SpeedButton40", "SpeedButton4",  "SpeedButton13",
-                                   "SpeedButton18", "SpeedButton2",  "SpeedButton93"};
-const char* const PageItems[] = {"Zapiszprojekt1",   "WygenerujsklepHTML1", "Wstawnowpozycj1",
-                                 "UsupozycjCtrlU1",  "Podgldprojektu1",     "Ustawienia1"};
+const char* const PageButtons[] = {"SpeedButton40", "SpeedButton4", "SpeedButton13",
+                                   "SpeedButton18", "SpeedButton2", "SpeedButton93"};
+const char* const PageItems[] = {"Zapiszprojekt1",  "WygenerujsklepHTML1", "Wstawnowpozycj1",
+                                 "UsupozycjCtrlU1", "Podgldprojektu1",     "Ustawienia1"};
 const char* const WindowControls[] = {"SpeedButton41", "SpeedButton36", "SpeedButton38", "N11", "N21", "N31"};
 
 class MainWindowTest : public ::testing::Test {
@@ -72,13 +73,15 @@ TEST_F(MainWindowTest, AtStartOnlyTheCommandsThatNeedNoPageAreUsable) {
         EXPECT_FALSE(enabled(name)) << name;
     for (const char* name : WindowControls)
         EXPECT_FALSE(enabled(name)) << name;
-    for (const char* name : {"SpeedButton39", "SpeedButton92", "SpeedButton15", "SpeedButton1", "SpeedButton3",
-                             "SpeedButton14", "Nowyprojekt1", "Otw1", "Informacjeoprogramie1",
-                             "Pomocdoprogramu1", "Zakocz1"})
+    for (const char* name :
+         {"SpeedButton39", "SpeedButton92", "SpeedButton15", "SpeedButton1", "SpeedButton3", "SpeedButton14",
+          "Nowyprojekt1", "Otw1", "Informacjeoprogramie1", "Pomocdoprogramu1", "Zakocz1"})
         EXPECT_TRUE(enabled(name)) << name;
     auto* wizard = window_->findChild<QToolButton*>(QStringLiteral("SpeedButton5"));
     ASSERT_NE(wizard, nullptr);
     EXPECT_FALSE(wizard->isVisible());
+    wizard->click();
+    EXPECT_TRUE(window_->wizard().isVisible());
     auto* help = window_->findChild<QToolButton*>(QStringLiteral("SpeedButton1"));
     EXPECT_EQ(help->toolTip(), QStringLiteral("Pomoc do programu"));
     auto* remove = window_->findChild<QToolButton*>(QStringLiteral("SpeedButton4"));
@@ -163,7 +166,8 @@ TEST_F(MainWindowTest, LimitsShowTheirMessagesAndChangeNothing) {
     trigger("Wstawnowpozycj1");
     EXPECT_EQ(window_->workspace().Current()->ItemCount(), 100);
     ASSERT_EQ(platform_.shown.size(), 2);
-    EXPECT_EQ(platform_.shown.last().text, QStringLiteral("Ilość pozycji w sklepie nie może przekraczać 100"));
+    EXPECT_EQ(platform_.shown.last().text,
+              QStringLiteral("Ilość pozycji w sklepie nie może przekraczać 100"));
 }
 
 TEST_F(MainWindowTest, RemovingFromAnEmptyPageSaysSo) {
