@@ -40,17 +40,25 @@ void showLine(QLineEdit* box, const QString& text) {
 
 ItemEditors::ItemEditors(QWidget* canvas, ItemEditorHost& host)
     : picture_(new PictureBox(canvas)), name_(lineBox(canvas, "NameBox", ItemField::Name)),
-      price_(lineBox(canvas, "PriceBox", ItemField::Price)), description_(new QPlainTextEdit(canvas)) {
+      price_(lineBox(canvas, "PriceBox", ItemField::Price)), host_(host), canvas_(canvas) {
     picture_->hide();
-    description_->setObjectName(QStringLiteral("DescriptionBox"));
-    giveTip(description_, ItemTexts::boxTip(ItemField::Description));
-    description_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    description_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    description_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Tab leaves the description for the next item, as in every other box.
-    description_->setTabChangesFocus(true);
-    description_->hide();
     connectTo(host);
+}
+
+ItemEditors::~ItemEditors() {
+    // The controls are the canvas's children; a set that goes takes its own.
+    delete picture_;
+    delete name_;
+    delete price_;
+    delete description_;
+}
+
+void ItemEditors::watchFocus(QObject* watcher) {
+    watcher_ = watcher;
+    name_->installEventFilter(watcher);
+    price_->installEventFilter(watcher);
+    if (description_ != nullptr)
+        description_->installEventFilter(watcher);
 }
 
 void ItemEditors::connectTo(ItemEditorHost& host) {
@@ -58,10 +66,32 @@ void ItemEditors::connectTo(ItemEditorHost& host) {
                      [this, &host](const QString& text) { host.nameEdited(item_, text); });
     QObject::connect(price_, &QLineEdit::textChanged, price_,
                      [this, &host](const QString& text) { host.priceEdited(item_, text); });
-    QObject::connect(description_, &QPlainTextEdit::textChanged, description_,
-                     [this, &host] { host.descriptionEdited(item_, description_->toPlainText()); });
     QObject::connect(picture_, &PictureBox::doubleClicked, picture_,
                      [this, &host] { host.pictureDoubleClicked(item_); });
+}
+
+QWidget* ItemEditors::addDescription(const ShopItem& item, const QRect& box) {
+    if (description_ == nullptr) {
+        description_ = new QPlainTextEdit(canvas_);
+        description_->setObjectName(QStringLiteral("DescriptionBox"));
+        giveTip(description_, ItemTexts::boxTip(ItemField::Description));
+        description_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        description_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        // Like the painted box: no scroll bars; the caret scrolls the text.
+        description_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        description_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Tab leaves the description for the next item, as in every other box.
+        description_->setTabChangesFocus(true);
+        if (watcher_ != nullptr)
+            description_->installEventFilter(watcher_);
+        QObject::connect(description_, &QPlainTextEdit::textChanged, description_,
+                         [this] { host_.descriptionEdited(item_, description_->toPlainText()); });
+    }
+    description_->setAccessibleName(ItemTexts::accessibleName(ItemField::Description, item_));
+    description_->setGeometry(box);
+    showDescription(item);
+    description_->show();
+    return description_;
 }
 
 void ItemEditors::bind(int k, const ShopItem& item, const QImage& picture, const ItemLayout& layout,
@@ -71,18 +101,21 @@ void ItemEditors::bind(int k, const ShopItem& item, const QImage& picture, const
         picture_->setAccessibleName(ItemTexts::accessibleName(ItemField::Picture, k));
         name_->setAccessibleName(ItemTexts::accessibleName(ItemField::Name, k));
         price_->setAccessibleName(ItemTexts::accessibleName(ItemField::Price, k));
-        description_->setAccessibleName(ItemTexts::accessibleName(ItemField::Description, k));
+        if (description_ != nullptr)
+            description_->setAccessibleName(ItemTexts::accessibleName(ItemField::Description, k));
     }
     picture_->setGeometry(layout.rect(ItemControl::Picture, cell));
     name_->setGeometry(layout.rect(ItemControl::NameBox, cell));
     price_->setGeometry(layout.rect(ItemControl::PriceBox, cell));
-    description_->setGeometry(layout.rect(ItemControl::DescriptionBox, cell));
+    if (description_ != nullptr)
+        description_->setGeometry(layout.rect(ItemControl::DescriptionBox, cell));
     showTexts(item);
     showPicture(picture, QString::fromStdString(item.PicturePath));
     picture_->show();
     name_->show();
     price_->show();
-    description_->show();
+    if (description_ != nullptr)
+        description_->show();
 }
 
 void ItemEditors::release() {
@@ -90,12 +123,18 @@ void ItemEditors::release() {
     picture_->hide();
     name_->hide();
     price_->hide();
-    description_->hide();
+    if (description_ != nullptr)
+        description_->hide();
 }
 
 void ItemEditors::showTexts(const ShopItem& item) {
     showLine(name_, QString::fromStdString(item.Name));
     showLine(price_, QString::fromStdString(item.Price));
+    if (description_ != nullptr)
+        showDescription(item);
+}
+
+void ItemEditors::showDescription(const ShopItem& item) {
     const QString description = ItemTexts::shownLines(QString::fromStdString(item.Description));
     if (description_->toPlainText() != description) {
         const QSignalBlocker quiet(description_);
@@ -126,7 +165,7 @@ QWidget* ItemEditors::widget(ItemField field) const {
 std::optional<ItemField> ItemEditors::fieldOf(const QWidget* widget) const {
     for (ItemField field : {ItemField::Picture, ItemField::Name, ItemField::Price, ItemField::Description}) {
         const QWidget* own = this->widget(field);
-        if (widget == own || (widget != nullptr && own->isAncestorOf(widget)))
+        if (own != nullptr && widget != nullptr && (widget == own || own->isAncestorOf(widget)))
             return field;
     }
     return std::nullopt;

@@ -31,12 +31,18 @@ protected:
 
 // The live controls of one item in view: its picture and its three boxes.
 // A page keeps only as many sets as items fit in its window; when an item
-// scrolls out of view its set is bound to another one.
+// scrolls out of view its set is bound to another one. The description box,
+// the costliest of them, is made only once the user goes to it; until then
+// the page paints it.
 class ItemEditors {
 public:
     ItemEditors(QWidget* canvas, ItemEditorHost& host);
+    ~ItemEditors();
     ItemEditors(const ItemEditors&) = delete;
     ItemEditors& operator=(const ItemEditors&) = delete;
+
+    // `watcher` sees the controls' events (to know where the focus was last).
+    void watchFocus(QObject* watcher);
 
     // The item shown, or -1 for a free set.
     int item() const { return item_; }
@@ -49,18 +55,25 @@ public:
     void showTexts(const ShopItem& item);
     void showPicture(const QImage& picture, const QString& path);
 
+    // The control, or nullptr for a description box not made yet.
     QWidget* widget(ItemField field) const;
+    // Makes the description box of the item shown, at `box`.
+    QWidget* addDescription(const ShopItem& item, const QRect& box);
     std::optional<ItemField> fieldOf(const QWidget* widget) const;
     bool holdsFocus() const;
 
 private:
     void connectTo(ItemEditorHost& host);
+    void showDescription(const ShopItem& item);
 
     int item_ = -1;
     PictureBox* picture_;
     QLineEdit* name_;
     QLineEdit* price_;
-    QPlainTextEdit* description_;
+    QPlainTextEdit* description_ = nullptr;
+    ItemEditorHost& host_;
+    QWidget* canvas_;
+    QObject* watcher_ = nullptr;
 };
 
 } // namespace targello

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFlags>
 #include <QImage>
 #include <QPoint>
 
@@ -15,9 +16,12 @@ struct ShopItem;
 // controls: the picture, the three labels and the three boxes with their texts.
 class ItemPainter {
 public:
+    enum Part { Labels = 1, Picture = 2, LineBoxes = 4, DescriptionBox = 8 };
+    Q_DECLARE_FLAGS(Parts, Part)
+
     ItemPainter(QPainter& painter, const QWidget& canvas, const ItemLayout& layout);
 
-    void paint(const ShopItem& item, const QImage& picture, QPoint cell);
+    void paint(const ShopItem& item, const QImage& picture, QPoint cell, Parts parts);
 
 private:
     void label(int control, QPoint cell);
@@ -29,5 +33,7 @@ private:
     const QWidget& canvas_;
     const ItemLayout& layout_;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(ItemPainter::Parts)
 
 } // namespace targello

@@ -7,9 +7,12 @@
 #include "gui/workspace/PictureCache.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QStatusTipEvent>
 #include <QToolTip>
@@ -235,27 +238,86 @@ QString PageCanvas::tipOf(int k, ItemField field) const {
 
 // ---- live controls ------------------------------------------------------
 
+namespace {
+
+// How long a page must stay active before its items in view get live controls.
+constexpr int SettleMs = 150;
+
+} // namespace
+
+void PageCanvas::setActive(bool active) {
+    if (active == active_)
+        return;
+    active_ = active;
+    if (active)
+        activeSince_.start();
+    else
+        activeSince_.invalidate();
+    scheduleSync();
+}
+
+bool PageCanvas::settled() const {
+    return active_ && (!activeSince_.isValid() || activeSince_.elapsed() >= SettleMs);
+}
+
+void PageCanvas::restoreFocus(bool whenSettled) {
+    focusWanted_ = false;
+    if (page_.ItemCount() == 0)
+        return;
+    if (whenSettled && !settled()) {
+        focusWanted_ = true;
+        scheduleSync();
+        return;
+    }
+    std::pair<int, ItemField> target{0, ItemField::Name};
+    if (lastFocus_ && lastFocus_->first < page_.ItemCount())
+        target = *lastFocus_;
+    if (QWidget* box = liveEditor(target.first, target.second))
+        box->setFocus(Qt::OtherFocusReason);
+}
+
 void PageCanvas::viewChanged() {
     scheduleSync();
 }
 
 void PageCanvas::scheduleSync() {
+    if (active_ && activeSince_.isValid() && activeSince_.elapsed() < SettleMs) {
+        if (!settle_.isActive())
+            settle_.start(static_cast<int>(SettleMs - activeSince_.elapsed()), this);
+        return;
+    }
     if (syncQueued_)
         return;
     syncQueued_ = true;
     QMetaObject::invokeMethod(this, &PageCanvas::flush, Qt::QueuedConnection);
 }
 
+void PageCanvas::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != settle_.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    settle_.stop();
+    flush();
+}
+
 void PageCanvas::flush() {
     syncQueued_ = false;
     applySize();
     syncEditors();
+    // The page window kept the focus while the page settled.
+    if (focusWanted_ && parentWidget() != nullptr && parentWidget()->parentWidget() != nullptr &&
+        parentWidget()->parentWidget()->hasFocus())
+        restoreFocus(false);
+    focusWanted_ = false;
 }
 
 void PageCanvas::syncEditors() {
-    const QRect view = viewRect();
-    if (view.isEmpty())
+    if (active_ && !settled()) {
+        scheduleSync(); // the settling timer comes back here
         return;
+    }
+    const QRect view = active_ ? viewRect() : QRect();
     std::vector<bool> inView(static_cast<std::size_t>(page_.ItemCount()), false);
     for (int k = 0; k < page_.ItemCount(); ++k)
         inView[static_cast<std::size_t>(k)] = view.intersects(cellRect(k));
@@ -265,6 +327,11 @@ void PageCanvas::syncEditors() {
             editors->release();
         else if (k >= 0)
             inView[static_cast<std::size_t>(k)] = false; // already shown live
+    }
+    if (!active_) {
+        // A page in the background keeps no spare controls.
+        std::erase_if(editors_, [](const auto& editors) { return editors->item() < 0; });
+        return;
     }
     for (int k = 0; k < page_.ItemCount(); ++k)
         if (inView[static_cast<std::size_t>(k)])
@@ -288,6 +355,7 @@ ItemEditors* PageCanvas::acquire(int k) {
     if (free == nullptr) {
         editors_.push_back(std::make_unique<ItemEditors>(this, *this));
         free = editors_.back().get();
+        free->watchFocus(this);
     }
     bind(*free, k);
     return free;
@@ -301,7 +369,10 @@ QWidget* PageCanvas::liveEditor(int k, ItemField field) {
     if (k < 0 || k >= page_.ItemCount())
         return nullptr;
     applySize();
-    return acquire(k)->widget(field);
+    ItemEditors* editors = acquire(k);
+    if (field == ItemField::Description && editors->widget(field) == nullptr)
+        return editors->addDescription(page_.Item(k), fieldRect(k, field));
+    return editors->widget(field);
 }
 
 QWidget* PageCanvas::revealEditor(int k, ItemField field) {
@@ -360,9 +431,18 @@ void PageCanvas::paintEvent(QPaintEvent* event) {
     painter.fillRect(area, Qt::white);
     paintBands(painter, area);
     ItemPainter items(painter, *this, layout_);
-    for (int k = 0; k < page_.ItemCount(); ++k)
-        if (area.intersects(cellRect(k)))
-            items.paint(page_.Item(k), pictureOf(k), cellRect(k).topLeft());
+    for (int k = 0; k < page_.ItemCount(); ++k) {
+        if (!area.intersects(cellRect(k)))
+            continue;
+        // What live controls cover is not painted twice.
+        const ItemEditors* live = editorsOf(k);
+        ItemPainter::Parts parts = ItemPainter::Labels;
+        if (live == nullptr)
+            parts |= ItemPainter::Picture | ItemPainter::LineBoxes;
+        if (live == nullptr || live->widget(ItemField::Description) == nullptr)
+            parts |= ItemPainter::DescriptionBox;
+        items.paint(page_.Item(k), pictureOf(k), cellRect(k).topLeft(), parts);
+    }
 }
 
 void PageCanvas::paintBands(QPainter& painter, const QRect& area) {
@@ -416,17 +496,20 @@ void PageCanvas::hover(std::optional<Hit> hit) {
     if (same)
         return;
     hovered_ = hit;
-    const bool onPicture = hit && hit->field == ItemField::Picture;
-    if (onPicture)
-        setCursor(Qt::PointingHandCursor);
-    else
+    if (!hit)
         unsetCursor();
+    else
+        setCursor(hit->field == ItemField::Picture ? Qt::PointingHandCursor : Qt::IBeamCursor);
     // Painted items tell the status bar what they are, as live controls do.
     QStatusTipEvent tip(hit ? tipOf(hit->item, hit->field) : QString());
     QCoreApplication::sendEvent(this, &tip);
 }
 
 void PageCanvas::mouseMoveEvent(QMouseEvent* event) {
+    if (pressed_ != nullptr && event->buttons() != Qt::NoButton) {
+        forward(event);
+        return;
+    }
     hover(hitTest(event->position().toPoint()));
     QWidget::mouseMoveEvent(event);
 }
@@ -436,15 +519,65 @@ void PageCanvas::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
 }
 
+QWidget* PageCanvas::boxUnderMouse(QPoint point) {
+    const auto hit = hitTest(point);
+    if (!hit || hit->field == ItemField::Picture)
+        return nullptr;
+    QWidget* editor = liveEditor(hit->item, hit->field);
+    if (auto* text = qobject_cast<QPlainTextEdit*>(editor))
+        return text->viewport(); // where a text box takes its mouse events
+    return editor;
+}
+
+void PageCanvas::forward(QMouseEvent* event) {
+    const QPointF inside = pressed_->mapFrom(this, event->position());
+    QMouseEvent copy(event->type(), inside, event->globalPosition(), event->button(), event->buttons(),
+                     event->modifiers(), event->pointingDevice());
+    QCoreApplication::sendEvent(pressed_, &copy);
+}
+
 void PageCanvas::mousePressEvent(QMouseEvent* event) {
-    const auto hit = hitTest(event->position().toPoint());
-    if (hit && hit->field != ItemField::Picture && event->button() == Qt::LeftButton) {
-        if (QWidget* editor = liveEditor(hit->item, hit->field))
-            editor->setFocus(Qt::MouseFocusReason);
-        event->accept();
+    // A painted box becomes a live one under the mouse, which then gets the
+    // press itself: the caret lands where the user clicked, and a drag selects.
+    QWidget* box = boxUnderMouse(event->position().toPoint());
+    if (box == nullptr) {
+        QWidget::mousePressEvent(event);
         return;
     }
-    QWidget::mousePressEvent(event);
+    event->accept();
+    QWidget* editor =
+        qobject_cast<QPlainTextEdit*>(box->parentWidget()) != nullptr ? box->parentWidget() : box;
+    editor->setFocus(Qt::MouseFocusReason);
+    pressed_ = box;
+    forward(event);
+}
+
+void PageCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (pressed_ == nullptr) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    forward(event);
+    pressed_ = nullptr;
+}
+
+void PageCanvas::contextMenuEvent(QContextMenuEvent* event) {
+    QWidget* box = boxUnderMouse(event->pos());
+    if (box == nullptr) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    QContextMenuEvent copy(event->reason(), box->mapFrom(this, event->pos()), event->globalPos(),
+                           event->modifiers());
+    QCoreApplication::sendEvent(box, &copy);
+}
+
+bool PageCanvas::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (const auto position = editorPosition(qobject_cast<QWidget*>(watched)))
+            lastFocus_ = std::make_pair(position->item, position->field);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PageCanvas::mouseDoubleClickEvent(QMouseEvent* event) {

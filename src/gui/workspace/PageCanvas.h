@@ -4,13 +4,17 @@
 #include "gui/workspace/ItemField.h"
 #include "gui/workspace/ItemLayout.h"
 
+#include <QBasicTimer>
+#include <QElapsedTimer>
 #include <QImage>
+#include <QPointer>
 #include <QSet>
 #include <QWidget>
 #include <memory>
 #include <optional>
 #include <vector>
 
+class QContextMenuEvent;
 class QHelpEvent;
 
 namespace targello {
@@ -45,6 +49,17 @@ public:
     void setItemPicture(int k, const QImage& thumbnail);
     // Loads the pictures of all items that show a file, in the background.
     void loadStoredPictures();
+
+    // Only the page the user works in keeps live controls, and only once it
+    // has stayed active for a moment: a page passed over while pages are
+    // opened or switched in a row never pays for them. Whatever the user does
+    // before then reaches the painted items and makes the control needed.
+    void setActive(bool active);
+    // True once the page has live controls for its items in view.
+    bool settled() const;
+    // Gives the focus to the box that had it last (or the first item's name)
+    // now, or once the page has settled if `whenSettled`.
+    void restoreFocus(bool whenSettled);
 
     // The visible part of the canvas changed (scrolling, resizing, showing).
     void viewChanged();
@@ -84,6 +99,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -112,6 +131,8 @@ private:
     void thumbnailReady(const QString& path, const QImage& image);
     void thumbnailFailed(const QString& path);
     void paintBands(QPainter& painter, const QRect& area);
+    QWidget* boxUnderMouse(QPoint point);
+    void forward(QMouseEvent* event);
 
     ShopPage& page_;
     PictureCache& pictures_;
@@ -121,6 +142,12 @@ private:
     QSet<QString> waiting_;
     QImage bandTexture_;
     std::optional<Hit> hovered_;
+    std::optional<std::pair<int, ItemField>> lastFocus_;
+    bool focusWanted_ = false;
+    QPointer<QWidget> pressed_;
+    bool active_ = true;
+    QElapsedTimer activeSince_;
+    QBasicTimer settle_;
     bool syncQueued_ = false;
     bool sizeDirty_ = true;
 };

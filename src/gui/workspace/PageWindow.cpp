@@ -9,6 +9,9 @@
 #include "gui/workspace/PictureFormats.h"
 
 #include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QScrollBar>
 
 namespace targello {
@@ -125,9 +128,59 @@ QWidget* PageWindow::editor(int k, ItemField field) {
     return canvas_->revealEditor(k, field);
 }
 
+bool PageWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ParentChange)
+        followSubWindow();
+    return QScrollArea::event(event);
+}
+
+void PageWindow::followSubWindow() {
+    // In the multi-document area only the active page keeps live controls.
+    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (frame == nullptr) {
+        canvas_->setActive(true);
+        return;
+    }
+    canvas_->setActive(frame->windowState().testFlag(Qt::WindowActive));
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, &PageWindow::frameStateChanged,
+            Qt::UniqueConnection);
+}
+
+void PageWindow::frameStateChanged(Qt::WindowStates, Qt::WindowStates now) {
+    canvas_->setActive(now.testFlag(Qt::WindowActive));
+}
+
+void PageWindow::focusInEvent(QFocusEvent* event) {
+    QScrollArea::focusInEvent(event);
+    // The window itself has nothing to type into: the focus goes on to the
+    // box that had it last, or to the first item's name, once the page has
+    // its live controls; a key pressed before then gets them at once.
+    canvas_->restoreFocus(true);
+}
+
+void PageWindow::keyPressEvent(QKeyEvent* event) {
+    if (!hasFocus() || page_.ItemCount() == 0) {
+        QScrollArea::keyPressEvent(event);
+        return;
+    }
+    canvas_->restoreFocus(false);
+    QWidget* box = QApplication::focusWidget();
+    if (box == nullptr || box == this) {
+        QScrollArea::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text(), event->isAutoRepeat(),
+                   static_cast<ushort>(event->count()));
+    QCoreApplication::sendEvent(box, &copy);
+}
+
 bool PageWindow::focusNextPrevChild(bool next) {
     const auto position = canvas_->editorPosition(QApplication::focusWidget());
     const int count = page_.ItemCount();
+    if (!position && hasFocus() && count > 0) {
+        canvas_->restoreFocus(false);
+        return true;
+    }
     if (!position || count == 0)
         return QScrollArea::focusNextPrevChild(next);
     // Tab goes through name, price and description of an item, then on to

@@ -50,12 +50,17 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void scrollHome();
+    void followSubWindow();
+    void frameStateChanged(Qt::WindowStates before, Qt::WindowStates now);
 
     AppContext& app_;
     ShopPage& page_;
