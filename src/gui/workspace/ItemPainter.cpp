@@ -4,6 +4,7 @@
 #include "gui/workspace/ItemLayout.h"
 #include "gui/workspace/ItemTexts.h"
 
+#include <QFrame>
 #include <QHash>
 #include <QPainter>
 #include <QStaticText>
@@ -61,15 +62,16 @@ void ItemPainter::label(int control, QPoint cell) {
     painter_.drawStaticText(layout_.rect(which, cell).topLeft(), *found);
 }
 
-void ItemPainter::frame(const QRect& box) {
+void ItemPainter::frame(const QRect& box, bool multiLine) {
     // The style draws a box's frame with antialiased curves; drawn once per
     // size and look, it is copied from then on.
     static QHash<QString, QImage> frames;
-    const QString key = QStringLiteral("%1x%2/%3/%4")
+    const QString key = QStringLiteral("%1x%2/%3/%4/%5")
                             .arg(box.width())
                             .arg(box.height())
                             .arg(canvas_.style()->name())
-                            .arg(canvas_.palette().cacheKey());
+                            .arg(canvas_.palette().cacheKey())
+                            .arg(multiLine);
     auto found = frames.find(key);
     if (found == frames.end()) {
         QImage drawn(box.size(), QImage::Format_ARGB32_Premultiplied);
@@ -82,7 +84,14 @@ void ItemPainter::frame(const QRect& box) {
         option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
         option.lineWidth = canvas_.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &canvas_);
         option.midLineWidth = 0;
-        canvas_.style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, &canvas_);
+        if (multiLine) {
+            // A text box is a framed panel rather than a line edit.
+            painter.fillRect(option.rect, canvas_.palette().color(QPalette::Base));
+            option.frameShape = QFrame::StyledPanel;
+            canvas_.style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, &canvas_);
+        } else {
+            canvas_.style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, &canvas_);
+        }
         painter.end();
         found = frames.insert(key, drawn);
     }
@@ -90,7 +99,7 @@ void ItemPainter::frame(const QRect& box) {
 }
 
 void ItemPainter::lineBox(const QRect& box, const QString& text) {
-    frame(box);
+    frame(box, false);
     if (text.isEmpty())
         return;
     const int inset = canvas_.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + LineTextInset;
@@ -103,11 +112,12 @@ void ItemPainter::lineBox(const QRect& box, const QString& text) {
 }
 
 void ItemPainter::textBox(const QRect& box, const QString& text) {
-    frame(box);
+    frame(box, true);
     if (text.isEmpty())
         return;
     const int inset = canvas_.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + DocumentMargin;
-    const QRect textRect = box.adjusted(inset, inset, -inset, -inset);
+    // The text box's layout keeps one more pixel on the left for its caret.
+    const QRect textRect = box.adjusted(inset + 1, inset, -inset, -inset);
     painter_.save();
     painter_.setClipRect(textRect);
     painter_.setPen(canvas_.palette().color(QPalette::Text));

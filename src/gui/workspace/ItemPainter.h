@@ -27,7 +27,7 @@ private:
     void label(int control, QPoint cell);
     void lineBox(const QRect& box, const QString& text);
     void textBox(const QRect& box, const QString& text);
-    void frame(const QRect& box);
+    void frame(const QRect& box, bool multiLine);
 
     QPainter& painter_;
     const QWidget& canvas_;
