@@ -3,9 +3,12 @@
 # Targello needs, skipping what is already there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev)
+# xdg-utils lets the program open the preview in the desktop's browser.
+packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xdg-utils)
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(libgtest-dev libgmock-dev clang libjpeg-turbo-progs chromium nodejs npm)
+    # libclang-rt-dev holds libFuzzer and the sanitizers, which clang alone
+    # lacks; npm needs ca-certificates to reach its registry.
+    packages+=(libgtest-dev libgmock-dev clang libclang-rt-dev libjpeg-turbo-progs chromium nodejs npm ca-certificates)
 fi
 
 missing=()
@@ -22,7 +25,10 @@ missing=($(printf '%s\n' "${missing[@]}" | grep -v '^$' || true))
 if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
     sudo_cmd=()
-    [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+    if [[ $(id -u) -ne 0 ]]; then
+        command -v sudo >/dev/null || { echo "Run this as root or install sudo first." >&2; exit 1; }
+        sudo_cmd=(sudo)
+    fi
     "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
