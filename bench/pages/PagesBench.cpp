@@ -101,6 +101,14 @@ int main(int argc, char* argv[]) {
     std::printf(
         "first ten pages: %.1f ms (cpu %.1f), last ten: %.1f ms (cpu %.1f), cpu ratio %.2f (budget 1.00)\n",
         first.wallMs, first.cpuMs, last.wallMs, last.cpuMs, first.cpuMs > 0 ? last.cpuMs / first.cpuMs : 0.0);
+    std::printf("GUI thread per ten pages (ms):");
+    for (int block = 0; block < Pages / 10; ++block) {
+        double cpu = 0;
+        for (int p = block * 10; p < block * 10 + 10; ++p)
+            cpu += costs[static_cast<std::size_t>(p)].cpuMs;
+        std::printf(" %.0f", cpu);
+    }
+    std::printf("\n");
     std::printf("memory: peak %.0f MB, before the pages %.0f MB, pages added %.0f MB (budget 150 MB)\n",
                 BenchMemory::peakMb(), baseMb, BenchMemory::currentMb() - baseMb);
     return 0;

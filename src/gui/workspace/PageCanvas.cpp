@@ -242,6 +242,8 @@ namespace {
 
 // How long a page must stay active before its items in view get live controls.
 constexpr int SettleMs = 150;
+// How long an inactive page keeps the controls it no longer shows.
+constexpr int TrimMs = 5000;
 
 } // namespace
 
@@ -293,6 +295,12 @@ void PageCanvas::scheduleSync() {
 }
 
 void PageCanvas::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == trim_.timerId()) {
+        trim_.stop();
+        if (!active_)
+            std::erase_if(editors_, [](const auto& editors) { return editors->item() < 0; });
+        return;
+    }
     if (event->timerId() != settle_.timerId()) {
         QWidget::timerEvent(event);
         return;
@@ -329,8 +337,9 @@ void PageCanvas::syncEditors() {
             inView[static_cast<std::size_t>(k)] = false; // already shown live
     }
     if (!active_) {
-        // A page in the background keeps no spare controls.
-        std::erase_if(editors_, [](const auto& editors) { return editors->item() < 0; });
+        // A page left in the background lets its spare controls go after a while.
+        if (!trim_.isActive())
+            trim_.start(TrimMs, this);
         return;
     }
     for (int k = 0; k < page_.ItemCount(); ++k)

@@ -148,6 +148,7 @@ private:
     bool active_ = true;
     QElapsedTimer activeSince_;
     QBasicTimer settle_;
+    QBasicTimer trim_;
     bool syncQueued_ = false;
     bool sizeDirty_ = true;
 };
