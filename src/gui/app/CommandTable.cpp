@@ -110,9 +110,14 @@ void CommandTable::buildToolbar(QMainWindow& window) {
         button->setStatusTip(statusText(tip));
         button->setAccessibleName(tip.trimmed());
         button->setFocusPolicy(Qt::NoFocus);
-        QAction* placed = toolbar->addWidget(button);
-        if (row.command == Command::Wizard)
-            placed->setVisible(false);
+        // The wizard's button is never shown but stays usable, so it is kept
+        // out of the toolbar's row, which would disable a hidden entry.
+        if (row.command == Command::Wizard) {
+            button->move(624, 0);
+            button->hide();
+        } else {
+            toolbar->addWidget(button);
+        }
         const Command command = row.command;
         connect(button, &QToolButton::clicked, this, [this, command] { run(command); });
         buttons_.insert(row.command, button);
