@@ -128,7 +128,6 @@ TEST_F(ProjectCommandsTest, OpeningAtThePageLimitChangesNothing) {
     EXPECT_EQ(platform_.shown.last().text, QStringLiteral("Ilość projektów nie może przekraczać 100"));
 }
 
-#ifdef TARGELLO_EXPORT_PROGRAM
 TEST_F(ProjectCommandsTest, TheCommandLineExportWritesWhatTheProgramWrites) {
     ShopPage& page = pageWithItems(3);
     QImage picture(40, 30, QImage::Format_RGB32);
@@ -159,6 +158,5 @@ TEST_F(ProjectCommandsTest, TheCommandLineExportWritesWhatTheProgramWrites) {
     EXPECT_EQ(contents(cli.filePath(QStringLiteral("sklep/kubek.jpg"))),
               contents(startPath(QStringLiteral("kubek.jpg"))));
 }
-#endif
 
 } // namespace
