@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Targello and starts it.
+# Builds Targello (the program and targello-export, all that installs) and
+# starts the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -8,5 +9,5 @@ scripts/install-deps.sh
 configure=(cmake --preset default)
 [[ -f build/default/CMakeCache.txt ]] || configure+=(-DTARGELLO_BUILD_TESTS=OFF)
 "${configure[@]}" >/dev/null
-cmake --build --preset default --target targello
+cmake --build --preset default --target targello targello-export
 exec build/default/bin/targello "$@"
