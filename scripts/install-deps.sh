@@ -3,8 +3,10 @@
 # Targello needs, skipping what is already there.
 set -euo pipefail
 
-# xdg-utils lets the program open the preview in the desktop's browser.
-packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xdg-utils)
+# xdg-utils lets the program open the preview in the desktop's browser;
+# qt6-translations-l10n makes Qt's own dialogs and buttons speak Polish.
+packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xdg-utils
+    qt6-translations-l10n)
 if [[ "${1:-}" == "--tests" ]]; then
     # libclang-rt-dev holds libFuzzer and the sanitizers, which clang alone
     # lacks; npm needs ca-certificates to reach its registry.
