@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --tests
+deps_done=$SECONDS
 cmake --preset ci -DTARGELLO_FUZZ=ON >/dev/null
 cmake --build --preset ci
+echo "Packages took $deps_done s, configuring and building $((SECONDS - deps_done)) s."
 ctest --preset ci
