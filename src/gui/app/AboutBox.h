@@ -17,7 +17,7 @@ public:
     static const char* const MailAddress;
 
 private:
-    QWidget* link(const QString& text, const QString& target);
+    QWidget* link(const QString& text, const QString& target, QWidget* parent);
 
     Platform& platform_;
 };
