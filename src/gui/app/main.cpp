@@ -1,4 +1,5 @@
 #include "gui/app/MainWindow.h"
+#include "gui/app/QtTranslations.h"
 #include "gui/platform/QtPlatform.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Targello"));
     QApplication::setApplicationVersion(QStringLiteral("1.2"));
     QApplication::setDesktopFileName(QStringLiteral("targello"));
+    targello::UsePolishLanguage(application);
 
     targello::QtPlatform platform;
     targello::MainWindow window(platform);
