@@ -9,7 +9,6 @@ namespace targello {
 
 bool UsePolishLanguage(QCoreApplication& application) {
     const QLocale polish(QLocale::Polish, QLocale::Poland);
-    QLocale::setDefault(polish);
     auto* translator = new QTranslator(&application);
     if (!translator->load(polish, QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

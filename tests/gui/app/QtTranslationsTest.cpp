@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -15,9 +14,7 @@ TEST(QtTranslations, QtsOwnButtonsSpeakPolish) {
         QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_pl.qm");
     if (!QFileInfo::exists(catalogue))
         GTEST_SKIP() << "Qt's Polish translations are not installed";
-    const QLocale previous;
     ASSERT_TRUE(UsePolishLanguage(*QCoreApplication::instance()));
-    EXPECT_EQ(QLocale().language(), QLocale::Polish);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Anuluj"));
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Szukaj w:"));
     // The other cases of this program expect no translation in between.
@@ -25,7 +22,6 @@ TEST(QtTranslations, QtsOwnButtonsSpeakPolish) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
-    QLocale::setDefault(previous);
 }
 
 } // namespace
