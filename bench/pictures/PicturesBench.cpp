@@ -3,15 +3,22 @@
 // the longest time the window did not answer (a 10 ms timer on the GUI
 // thread records how late it fires).
 //
-// Usage: bench_pictures DIR   (DIR holds the photos, see make-pictures.sh)
+// Usage: bench_pictures DIR [open]   (DIR holds the photos, see
+// make-pictures.sh; "open" saves them as a project and opens it in the
+// program's main window, as "Otwórz projekt" does)
 #include "BenchContext.h"
+#include "core/project/ProjectSave.h"
 #include "core/workspace/ShopPage.h"
+#include "gui/app/MainWindow.h"
+#include "gui/platform/ScriptedPlatform.h"
+#include "gui/project/ProjectCommands.h"
 #include "gui/workspace/PageWindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -46,6 +53,21 @@ double ms(const QElapsedTimer& timer) {
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
+// A project of 100 items, one photo each, saved where `folder` says.
+QString saveProject(const QDir& dir, const QStringList& files, const QString& folder) {
+    ShopWorkspace scratch;
+    ShopPage* page = scratch.NewPage(EditedSettings::initial().Values);
+    for (int k = 0; k < ShopPage::MaxItems; ++k) {
+        page->InsertItem();
+        page->Item(k).PicturePath = dir.filePath(files[k]).toStdString();
+    }
+    const QString path = folder + QStringLiteral("/zdjecia.esk");
+    const std::string error = SaveProject(*page, path.toStdString());
+    if (!error.empty())
+        std::fprintf(stderr, "%s\n", error.c_str());
+    return path;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -53,7 +75,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_pictures DIR\n");
+        std::fprintf(stderr, "usage: bench_pictures DIR [open]\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -63,7 +85,19 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    BenchContext app;
+    const bool throughProject = argc > 2 && qstrcmp(argv[2], "open") == 0;
+    QTemporaryDir folder;
+    const QString project = throughProject ? saveProject(dir, files, folder.path()) : QString();
+    ScriptedPlatform platform;
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<BenchContext> bench;
+    if (throughProject) {
+        main = std::make_unique<MainWindow>(platform);
+        main->showMaximized();
+    } else {
+        bench = std::make_unique<BenchContext>();
+    }
+    AppContext& app = throughProject ? static_cast<AppContext&>(*main) : *bench;
     QCoreApplication::processEvents();
     const double baseMb = BenchMemory::currentMb();
     int answered = 0;
@@ -82,14 +116,20 @@ int main(int argc, char* argv[]) {
 
     // What opening a project does: items first, then their stored pictures.
     clock.start();
-    PageWindow* page = app.newPage();
-    for (int k = 0; k < ShopPage::MaxItems; ++k) {
-        page->insertItem();
-        ShopItem& item = page->page().Item(k);
-        item.PicturePath = dir.filePath(files[k]).toStdString();
-        item.Picture = ItemPicture::File;
+    PageWindow* page = nullptr;
+    if (throughProject) {
+        OpenProjectFile(app, project);
+        page = app.currentPageWindow();
+    } else {
+        page = app.newPage();
+        for (int k = 0; k < ShopPage::MaxItems; ++k) {
+            page->insertItem();
+            ShopItem& item = page->page().Item(k);
+            item.PicturePath = dir.filePath(files[k]).toStdString();
+            item.Picture = ItemPicture::File;
+        }
+        page->loadStoredPictures();
     }
-    page->loadStoredPictures();
     QCoreApplication::processEvents();
     const double shownMs = ms(clock);
     if (answered < ShopPage::MaxItems)
