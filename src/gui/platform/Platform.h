@@ -31,8 +31,8 @@ public:
                                  const QString& defaultSuffix) = 0;
     virtual std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial) = 0;
 
-    // Asks the desktop to open a file or an address; the result is not
-    // examined, and nothing waits for it.
+    // Asks the desktop to open a file or an address; nothing waits for the
+    // program that opens it.
     virtual void openInShell(const QString& pathOrAddress) = 0;
 };
 

@@ -50,7 +50,13 @@ std::optional<QColor> QtPlatform::chooseColor(QWidget* owner, const QColor& init
 void QtPlatform::openInShell(const QString& pathOrAddress) {
     const QUrl url = QFileInfo(pathOrAddress).isAbsolute() ? QUrl::fromLocalFile(pathOrAddress)
                                                            : QUrl(pathOrAddress);
-    QDesktopServices::openUrl(url);
+    // Nothing waits for the browser; but when the desktop cannot even start
+    // one, the user should know why nothing happened.
+    if (!QDesktopServices::openUrl(url))
+        QMessageBox::warning(nullptr, QStringLiteral("Targello"),
+                             QStringLiteral("Nie udało się otworzyć „%1”. Sprawdź, czy w systemie jest "
+                                            "przeglądarka internetowa.")
+                                 .arg(pathOrAddress));
 }
 
 } // namespace targello
