@@ -145,10 +145,7 @@ void MainWindow::pageActivated(QMdiSubWindow* window) {
     if (slot < 0)
         return;
     workspace_.ActivatePage(slot);
-    if (options_ != nullptr)
-        options_->loadPageIntoOptions();
-    else
-        LoadPageIntoOptions(workspace_.Current()->Settings, edited_);
+    options()->loadPageIntoOptions();
 }
 
 void MainWindow::pageDestroyed(int slot) {

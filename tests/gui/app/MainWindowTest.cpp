@@ -1,5 +1,4 @@
-#include "gui/app/MainWindow.h"
-
+#include "MainWindowFixture.h"
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/platform/ScriptedPlatform.h"
 #include "gui/settings/Wizard.h"
@@ -28,18 +27,9 @@ const char* const PageItems[] = {"Zapiszprojekt1",  "WygenerujsklepHTML1", "Wsta
                                  "UsupozycjCtrlU1", "Podgldprojektu1",     "Ustawienia1"};
 const char* const WindowControls[] = {"SpeedButton41", "SpeedButton36", "SpeedButton38", "N11", "N21", "N31"};
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    MainWindowTest() {
-        previousDirectory_ = QDir::currentPath();
-        QDir::setCurrent(start_.path());
-        window_ = std::make_unique<MainWindow>(platform_);
-        window_->show();
-    }
-    ~MainWindowTest() override {
-        window_.reset();
-        QDir::setCurrent(previousDirectory_);
-    }
+    MainWindowTest() { window_->show(); }
 
     bool enabled(const char* name) const {
         if (auto* button = window_->findChild<QToolButton*>(QString::fromLatin1(name)))
@@ -49,20 +39,7 @@ protected:
         return action != nullptr && action->isEnabled();
     }
 
-    // Triggers a menu item the way a user can: only while it is enabled.
-    void trigger(const char* name) {
-        auto* action = window_->findChild<QAction*>(QString::fromLatin1(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
-
     int openPages() const { return window_->workspace().PageCount(); }
-
-    QTemporaryDir start_;
-    QString previousDirectory_;
-    ScriptedPlatform platform_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(MainWindowTest, AtStartOnlyTheCommandsThatNeedNoPageAreUsable) {

@@ -1,8 +1,7 @@
-#include "core/workspace/ShopWorkspace.h"
-#include "gui/app/MainWindow.h"
-#include "gui/platform/ScriptedPlatform.h"
-#include "gui/workspace/PageWindow.h"
 #include "gui/workspace/RemovalDialog.h"
+
+#include "MainWindowFixture.h"
+#include "gui/workspace/PageWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -10,25 +9,14 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace targello;
 
 namespace {
 
-class RemovalDialogTest : public ::testing::Test {
+class RemovalDialogTest : public MainWindowFixture {
 protected:
-    RemovalDialogTest() {
-        previous_ = QDir::currentPath();
-        QDir::setCurrent(start_.path());
-        window_ = std::make_unique<MainWindow>(platform_);
-    }
-    ~RemovalDialogTest() override {
-        window_.reset();
-        QDir::setCurrent(previous_);
-    }
-
     ShopPage& pageWithItems(int count) {
         window_->newPage();
         for (int k = 0; k < count; ++k)
@@ -51,11 +39,6 @@ protected:
     }
 
     void check(int line) { window_->removalDialog().list().item(line)->setCheckState(Qt::Checked); }
-
-    QTemporaryDir start_;
-    QString previous_;
-    ScriptedPlatform platform_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(RemovalDialogTest, CheckedItemsGoAndTheOthersCloseUpUnchanged) {
