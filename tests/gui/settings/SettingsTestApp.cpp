@@ -10,36 +10,8 @@
 
 namespace targello {
 
-SettingsTestApp::SettingsTestApp() {
-    const QDir source(QString::fromUtf8(TARGELLO_TEXTURE_DIR));
-    QDir start(start_.path());
-    start.mkdir(QStringLiteral("textury"));
-    for (const QString& name : source.entryList({QStringLiteral("*.jpg")}, QDir::Files))
-        QFile::copy(source.filePath(name), start.filePath(QStringLiteral("textury/") + name));
-    workspace_ = std::make_unique<ShopWorkspace>(QDir::toNativeSeparators(start_.path()).toStdString());
-}
-
-SettingsTestApp::~SettingsTestApp() {
-    windows_.clear();
-}
-
-PageWindow* SettingsTestApp::pageWindow(int slot) {
-    auto found = windows_.find(slot);
-    return found != windows_.end() ? found->second.get() : nullptr;
-}
-
-PageWindow* SettingsTestApp::currentPageWindow() {
-    return pageWindow(workspace_->CurrentPage());
-}
-
-PageWindow* SettingsTestApp::newPage() {
-    ShopPage* page = workspace_->NewPage(edited_.Values);
-    if (page == nullptr)
-        return nullptr;
-    auto window = std::make_unique<PageWindow>(*this, *page);
-    PageWindow* shown = window.get();
-    windows_[page->PageIndex()] = std::move(window);
-    return shown;
+SettingsTestApp::SettingsTestApp() : TestAppContext(Pages::Hidden) {
+    copyTextures(QString::fromUtf8(TARGELLO_TEXTURE_DIR));
 }
 
 void Choose(QComboBox* box, int index) {

@@ -1,53 +1,18 @@
 #pragma once
 
-#include "core/settings/EditedSettings.h"
-#include "core/workspace/ShopWorkspace.h"
-#include "gui/app/AppContext.h"
-#include "gui/platform/ScriptedPlatform.h"
-#include "gui/workspace/PageWindow.h"
-#include "gui/workspace/PictureCache.h"
+#include "TestAppContext.h"
 
 #include <QComboBox>
-#include <QTemporaryDir>
-#include <QWidget>
 #include <gtest/gtest.h>
-#include <map>
-#include <memory>
 
 namespace targello {
 
-// The running program as the settings windows see it: a start directory of
-// its own holding a copy of the textures, a scripted desktop, the working
-// copy of the settings as at program start, and page windows of their own.
-class SettingsTestApp : public AppContext {
+// The running program as the settings windows see it: the shared stand-in
+// with a copy of the textures below its start directory and page windows
+// that are not shown.
+class SettingsTestApp : public TestAppContext {
 public:
     SettingsTestApp();
-    ~SettingsTestApp() override;
-
-    ShopWorkspace& workspace() override { return *workspace_; }
-    EditedSettings& editedSettings() override { return edited_; }
-    Platform& platform() override { return platform_; }
-    QWidget* window() override { return &owner_; }
-    PageWindow* pageWindow(int slot) override;
-    PageWindow* currentPageWindow() override;
-    PageWindow* newPage() override;
-    OptionsDialog* options() override { return options_; }
-    PictureCache& pictures() override { return pictures_; }
-
-    void setOptions(OptionsDialog* options) { options_ = options; }
-    QString startDirectory() const { return start_.path(); }
-    QString startPath(const QString& relative) const { return start_.filePath(relative); }
-
-    ScriptedPlatform platform_;
-
-private:
-    QTemporaryDir start_;
-    std::unique_ptr<ShopWorkspace> workspace_;
-    EditedSettings edited_ = EditedSettings::initial();
-    PictureCache pictures_;
-    QWidget owner_;
-    OptionsDialog* options_ = nullptr;
-    std::map<int, std::unique_ptr<PageWindow>> windows_;
 };
 
 // The child of `root` named `name`; the test fails when there is none.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeAppContext.h"
+#include "TestAppContext.h"
 #include "core/workspace/ShopPage.h"
 #include "gui/workspace/PageCanvas.h"
 
@@ -62,7 +62,7 @@ protected:
         return count;
     }
 
-    FakeAppContext app_;
+    TestAppContext app_;
     PageWindow* window_ = nullptr;
     QTemporaryDir files_;
 };
