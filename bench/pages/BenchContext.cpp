@@ -37,12 +37,18 @@ PageWindow* BenchContext::newPage() {
     ShopPage* page = workspace_.NewPage(edited_.Values);
     if (page == nullptr)
         return nullptr;
-    auto* pageWindow = new PageWindow(*this, *page);
+    auto* pageWindow = new PageWindow(*this, pictures_, *page);
     QMdiSubWindow* window = area_->addSubWindow(pageWindow);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     area_->setActiveSubWindow(window);
     return pageWindow;
+}
+
+OptionsDialog& BenchContext::options() {
+    if (options_ == nullptr)
+        options_ = std::make_unique<OptionsDialog>(*this, &main_);
+    return *options_;
 }
 
 namespace BenchMemory {

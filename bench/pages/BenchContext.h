@@ -2,12 +2,15 @@
 
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/platform/ScriptedPlatform.h"
+#include "gui/settings/OptionsDialog.h"
+#include "gui/workspace/PageWindow.h"
 #include "gui/workspace/PictureCache.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <memory>
 
 class QMdiArea;
 
@@ -28,8 +31,8 @@ public:
     PageWindow* pageWindow(int slot) override;
     PageWindow* currentPageWindow() override;
     PageWindow* newPage() override;
-    OptionsDialog* options() override { return nullptr; }
-    PictureCache& pictures() override { return pictures_; }
+    OptionsDialog& options() override;
+    PictureCache& pictures() { return pictures_; }
 
 private:
     ShopWorkspace workspace_;
@@ -38,6 +41,7 @@ private:
     PictureCache pictures_;
     QMainWindow main_;
     QMdiArea* area_;
+    std::unique_ptr<OptionsDialog> options_;
 };
 
 // What the benchmarks report of the process.

@@ -28,7 +28,8 @@ struct Cost {
     double cpuMs;
 };
 
-Cost fillPage(AppContext& app) {
+// `App` is the program's main window or the bare stand-in for it.
+template <class App> Cost fillPage(App& app) {
     QElapsedTimer timer;
     timer.start();
     const double cpu = threadCpuMs();
@@ -55,14 +56,11 @@ int main(int argc, char* argv[]) {
     ScriptedPlatform platform;
     std::unique_ptr<BenchContext> bare;
     std::unique_ptr<MainWindow> main;
-    AppContext* app = nullptr;
     if (useMainWindow) {
         main = std::make_unique<MainWindow>(platform);
         main->showMaximized();
-        app = main.get();
     } else {
         bare = std::make_unique<BenchContext>();
-        app = bare.get();
     }
     QCoreApplication::processEvents();
     const double baseMb = BenchMemory::currentMb();
@@ -72,7 +70,7 @@ int main(int argc, char* argv[]) {
     total.start();
     const double totalCpu = threadCpuMs();
     for (int p = 0; p < Pages; ++p)
-        costs.push_back(fillPage(*app));
+        costs.push_back(main ? fillPage(*main) : fillPage(*bare));
     QCoreApplication::processEvents();
     const double totalMs = static_cast<double>(total.nsecsElapsed()) / 1e6;
     const double totalCpuMs = threadCpuMs() - totalCpu;

@@ -98,6 +98,7 @@ int main(int argc, char* argv[]) {
         bench = std::make_unique<BenchContext>();
     }
     AppContext& app = throughProject ? static_cast<AppContext&>(*main) : *bench;
+    PictureCache& pictures = throughProject ? main->pictures() : bench->pictures();
     QCoreApplication::processEvents();
     const double baseMb = BenchMemory::currentMb();
     int answered = 0;
@@ -110,8 +111,8 @@ int main(int argc, char* argv[]) {
         if (answered == ShopPage::MaxItems)
             allReady.quit();
     };
-    QObject::connect(&app.pictures(), &PictureCache::thumbnailReady, &allReady, oneMore);
-    QObject::connect(&app.pictures(), &PictureCache::thumbnailFailed, &allReady, oneMore);
+    QObject::connect(&pictures, &PictureCache::thumbnailReady, &allReady, oneMore);
+    QObject::connect(&pictures, &PictureCache::thumbnailFailed, &allReady, oneMore);
     Responsiveness gaps;
 
     // What opening a project does: items first, then their stored pictures.
@@ -119,9 +120,9 @@ int main(int argc, char* argv[]) {
     PageWindow* page = nullptr;
     if (throughProject) {
         OpenProjectFile(app, project);
-        page = app.currentPageWindow();
+        page = main->currentPageWindow();
     } else {
-        page = app.newPage();
+        page = bench->newPage();
         for (int k = 0; k < ShopPage::MaxItems; ++k) {
             page->insertItem();
             ShopItem& item = page->page().Item(k);

@@ -1,6 +1,6 @@
 #include "gui/app/AboutBox.h"
 
-#include "gui/app/Artwork.h"
+#include "gui/common/Artwork.h"
 #include "gui/platform/Platform.h"
 
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "gui/app/AppCommands.h"
 
 #include "core/workspace/ShopWorkspace.h"
-#include "gui/app/AppContext.h"
-#include "gui/app/DataLocation.h"
+#include "gui/common/AppContext.h"
+#include "gui/common/DataLocation.h"
 #include "gui/platform/Platform.h"
 
 #include <QMdiArea>

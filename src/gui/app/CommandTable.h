@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/Artwork.h"
+#include "gui/common/Artwork.h"
 
 #include <QHash>
 #include <QObject>

@@ -2,14 +2,12 @@
 
 #include "gui/app/AboutBox.h"
 #include "gui/app/AppCommands.h"
-#include "gui/app/Artwork.h"
+#include "gui/common/Artwork.h"
 #include "gui/app/ShortcutFilter.h"
 #include "gui/generator/GeneratorCommands.h"
 #include "gui/platform/Platform.h"
 #include "gui/project/ProjectCommands.h"
-#include "gui/settings/OptionsDialog.h"
 #include "gui/settings/Wizard.h"
-#include "gui/workspace/PageWindow.h"
 #include "gui/workspace/PictureCache.h"
 #include "gui/workspace/RemovalDialog.h"
 
@@ -75,10 +73,10 @@ PageWindow* MainWindow::currentPageWindow() {
     return pageWindow(workspace_.CurrentPage());
 }
 
-OptionsDialog* MainWindow::options() {
+OptionsDialog& MainWindow::options() {
     if (options_ == nullptr)
         options_ = new OptionsDialog(*this, this);
-    return options_;
+    return *options_;
 }
 
 AboutBox& MainWindow::aboutBox() {
@@ -94,8 +92,10 @@ Wizard& MainWindow::wizard() {
 }
 
 RemovalDialog& MainWindow::removalDialog() {
-    if (removal_ == nullptr)
+    if (removal_ == nullptr) {
         removal_ = new RemovalDialog(*this, this);
+        connect(removal_, &RemovalDialog::itemsRemoved, this, &MainWindow::itemsRemoved);
+    }
     return *removal_;
 }
 
@@ -110,7 +110,7 @@ PageWindow* MainWindow::newPage() {
         return nullptr;
     }
     const int slot = page->PageIndex();
-    auto* pageWindow = new PageWindow(*this, *page);
+    auto* pageWindow = new PageWindow(*this, *pictures_, *page);
     auto* window = mdiArea_->addSubWindow(pageWindow);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QString::fromStdString(page->Caption()));
@@ -145,7 +145,7 @@ void MainWindow::pageActivated(QMdiSubWindow* window) {
     if (slot < 0)
         return;
     workspace_.ActivatePage(slot);
-    options()->loadPageIntoOptions();
+    options().loadPageIntoOptions();
 }
 
 void MainWindow::pageDestroyed(int slot) {
@@ -169,6 +169,13 @@ void MainWindow::showRemovalDialog() {
     removal.fillList();
 }
 
+void MainWindow::itemsRemoved() {
+    // The options show the page as it now is, and storing them lays the
+    // remaining items out again on the page's grid.
+    options().loadPageIntoOptions();
+    options().applyOptionsToPage();
+}
+
 void MainWindow::updateWindowCommands() {
     commands_->setWindowCommandsEnabled(!subWindows_.isEmpty());
 }
@@ -181,9 +188,9 @@ void MainWindow::connectCommands() {
             page->insertItem();
     });
     c.setHandler(Command::Settings, [this] {
-        options()->show();
-        options()->raise();
-        options()->activateWindow();
+        options().show();
+        options().raise();
+        options().activateWindow();
     });
     c.setHandler(Command::Cascade, [this] { mdiArea_->cascadeSubWindows(); });
     c.setHandler(Command::TileHorizontal, [this] { TileHorizontally(*mdiArea_); });

@@ -2,8 +2,10 @@
 
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/app/CommandTable.h"
+#include "gui/settings/OptionsDialog.h"
+#include "gui/workspace/PageWindow.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -15,6 +17,7 @@ class QMdiSubWindow;
 namespace targello {
 
 class AboutBox;
+class PictureCache;
 class RemovalDialog;
 class Wizard;
 
@@ -34,8 +37,9 @@ public:
     PageWindow* pageWindow(int slot) override;
     PageWindow* currentPageWindow() override;
     PageWindow* newPage() override;
-    OptionsDialog* options() override;
-    PictureCache& pictures() override;
+    OptionsDialog& options() override;
+    // Thumbnails of item pictures, shared by every page.
+    PictureCache& pictures();
 
     CommandTable& commands() { return *commands_; }
     QMdiArea& mdiArea() { return *mdiArea_; }
@@ -50,6 +54,7 @@ private:
     void pageDestroyed(int slot);
     void updateWindowCommands();
     void showRemovalDialog();
+    void itemsRemoved();
     static void releaseInsertShortcut(QMdiSubWindow& window);
 
     Platform& platform_;

@@ -3,8 +3,8 @@
 #include "core/generator/GenerateShop.h"
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
-#include "gui/app/AppContext.h"
-#include "gui/app/DataLocation.h"
+#include "gui/common/AppContext.h"
+#include "gui/common/DataLocation.h"
 #include "gui/platform/Platform.h"
 
 #include <QDir>

@@ -4,10 +4,10 @@
 #include "core/project/ProjectReader.h"
 #include "core/project/ProjectToPage.h"
 #include "core/workspace/ShopWorkspace.h"
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
+#include "gui/common/OptionsEditor.h"
+#include "gui/common/PageView.h"
 #include "gui/platform/Platform.h"
-#include "gui/settings/OptionsDialog.h"
-#include "gui/workspace/PageWindow.h"
 
 #include <QSaveFile>
 
@@ -28,13 +28,12 @@ bool writeWhole(const QString& path, const std::string& bytes, QString* error) {
 
 // The page's row bands follow its settings; a texture that cannot be loaded
 // is reported by the dialog and the bands keep the row colours.
-void showBands(AppContext& app, PageWindow& window) {
+void showBands(AppContext& app, PageView& window) {
     const ShopSettings& settings = window.page().Settings;
     window.clearBandTexture();
-    OptionsDialog* options = app.options();
-    if (settings.UseTexture && options != nullptr &&
-        options->loadTexture(QString::fromStdString(settings.TexturePath)))
-        window.setBandTexture(options->textureStrip());
+    OptionsEditor& options = app.options();
+    if (settings.UseTexture && options.loadTexture(QString::fromStdString(settings.TexturePath)))
+        window.setBandTexture(options.textureStrip());
 }
 
 } // namespace
@@ -71,7 +70,7 @@ bool OpenProjectFile(AppContext& app, const QString& path) {
         app.platform().showError(app.window(), QString::fromStdString(record.Error));
         return false;
     }
-    PageWindow* window = app.newPage();
+    PageView* window = app.newPage();
     if (window == nullptr)
         return false;
     const ProjectApplyReport report = ApplyProjectToPage(*record.Value, window->page());
@@ -82,8 +81,7 @@ bool OpenProjectFile(AppContext& app, const QString& path) {
                                    QStringLiteral("Nieprawidłowy wpis kwoty"));
     window->loadStoredPictures();
     showBands(app, *window);
-    if (OptionsDialog* options = app.options())
-        options->loadPageIntoOptions();
+    app.options().loadPageIntoOptions();
     return true;
 }
 

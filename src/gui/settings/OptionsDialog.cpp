@@ -1,7 +1,7 @@
 #include "gui/settings/OptionsDialog.h"
 
 #include "core/workspace/ShopWorkspace.h"
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/settings/PageBands.h"
 #include "gui/settings/SettingsControls.h"
 #include "gui/settings/SettingsLayouts.h"

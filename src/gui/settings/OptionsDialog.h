@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/common/OptionsEditor.h"
+
 #include <QDialog>
 #include <QImage>
 
@@ -14,7 +16,7 @@ class SettingsControls;
 // application's working copy (EditedSettings), which every control edits
 // directly; OK stores the copy in the current page. The dialog is modeless
 // and lives as long as the program; its close box hides it and stores nothing.
-class OptionsDialog : public QDialog {
+class OptionsDialog : public QDialog, public OptionsEditor {
     Q_OBJECT
 public:
     OptionsDialog(AppContext& app, QWidget* parent);
@@ -22,18 +24,18 @@ public:
 
     // Fills the working copy and the controls from the current page; with no
     // page open it reads nothing. The texture and the style list stay as they are.
-    void loadPageIntoOptions();
+    void loadPageIntoOptions() override;
     // OK: stores the working copy in the current page, repaints its row bands,
     // lays its items out again and hides the dialog. Refused (false, nothing
     // stored, the dialog stays) when a picture size is not a whole number;
     // with no page open it only hides the dialog and returns false.
-    bool applyOptionsToPage();
+    bool applyOptionsToPage() override;
     // Loads the picture at `path` as the current texture (the style presets,
     // the texture button and opening a project use it). On failure the error
     // is shown and the previous texture stays.
-    bool loadTexture(const QString& path);
+    bool loadTexture(const QString& path) override;
     // The 1200 × 150 strip tiled from the texture, for the page's row bands.
-    const QImage& textureStrip() const;
+    const QImage& textureStrip() const override;
 
     SettingsControls& controls() { return *controls_; }
 

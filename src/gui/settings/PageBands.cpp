@@ -1,8 +1,8 @@
 #include "gui/settings/PageBands.h"
 
 #include "core/workspace/ShopWorkspace.h"
-#include "gui/app/AppContext.h"
-#include "gui/workspace/PageWindow.h"
+#include "gui/common/AppContext.h"
+#include "gui/common/PageView.h"
 
 #include <QImage>
 
@@ -10,7 +10,7 @@ namespace targello {
 
 void ShowPageSettings(AppContext& app, const QImage& textureStrip) {
     const ShopPage* page = app.workspace().Current();
-    PageWindow* window = app.currentPageWindow();
+    PageView* window = app.currentPageWindow();
     if (page == nullptr || window == nullptr)
         return;
     if (page->Settings.UseTexture)

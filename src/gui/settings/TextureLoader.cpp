@@ -1,6 +1,6 @@
 #include "gui/settings/TextureLoader.h"
 
-#include "gui/app/DataLocation.h"
+#include "gui/common/DataLocation.h"
 
 #include <QImageReader>
 #include <QPainter>

@@ -2,7 +2,7 @@
 
 #include "core/workspace/PriceText.h"
 #include "core/workspace/ShopPage.h"
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/platform/Platform.h"
 #include "gui/workspace/PageCanvas.h"
 #include "gui/workspace/PictureCache.h"
@@ -30,8 +30,8 @@ int tabStopOf(ItemField field) {
 
 } // namespace
 
-PageWindow::PageWindow(AppContext& app, ShopPage& page, QWidget* parent)
-    : QScrollArea(parent), app_(app), page_(page), canvas_(new PageCanvas(page, app.pictures())) {
+PageWindow::PageWindow(AppContext& app, PictureCache& pictures, ShopPage& page, QWidget* parent)
+    : QScrollArea(parent), app_(app), pictures_(pictures), page_(page), canvas_(new PageCanvas(page, pictures)) {
     setObjectName(QStringLiteral("MDIChild"));
     setWindowTitle(QString::fromStdString(page.Caption()));
     setFrameShape(QFrame::NoFrame);
@@ -86,7 +86,7 @@ void PageWindow::loadItemPicture(int k) {
     if (path.isEmpty())
         return;
     QString reason;
-    const QImage thumbnail = app_.pictures().loadNow(path, &reason);
+    const QImage thumbnail = pictures_.loadNow(path, &reason);
     if (thumbnail.isNull()) {
         app_.platform().showError(app_.window(), PictureFormats::loadFailedMessage(path, reason));
         return;

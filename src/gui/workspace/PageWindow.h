@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/common/PageView.h"
 #include "gui/workspace/ItemField.h"
 
 #include <QImage>
@@ -9,6 +10,7 @@ namespace targello {
 
 class AppContext;
 class PageCanvas;
+class PictureCache;
 class ShopPage;
 
 // The window of one shop page: its items on a grid over the row bands, each
@@ -16,22 +18,23 @@ class ShopPage;
 // items in view (see PageCanvas); to the user and to the program every item
 // behaves as its controls do. The main window puts it into a sub-window of
 // its multi-document area and owns that.
-class PageWindow : public QScrollArea {
+class PageWindow : public QScrollArea, public PageView {
     Q_OBJECT
 
 public:
-    PageWindow(AppContext& app, ShopPage& page, QWidget* parent = nullptr);
+    // `pictures` are the thumbnails every page shares.
+    PageWindow(AppContext& app, PictureCache& pictures, ShopPage& page, QWidget* parent = nullptr);
 
-    ShopPage& page();
+    ShopPage& page() override;
 
     // "Wstaw nową pozycję" on this page.
     void insertItem();
     // The model changed under the window (new layout, removed items, new
     // settings, an opened project): show it anew from the top-left corner.
-    void relayout();
+    void relayout() override;
     // Every shown band shows `strip` (1200 x 150) instead of its plain colour.
-    void setBandTexture(const QImage& strip);
-    void clearBandTexture();
+    void setBandTexture(const QImage& strip) override;
+    void clearBandTexture() override;
 
     // A double-click on item k's picture: ask for a picture file and show it.
     void loadItemPicture(int k);
@@ -40,7 +43,7 @@ public:
     void setPriceText(int k, const QString& text);
     // An opened project: every item that shows a file gets its picture in the
     // background; one that cannot be read shows the missing picture.
-    void loadStoredPictures();
+    void loadStoredPictures() override;
     // Item k's texts or picture were changed in the model by a command.
     void refreshItem(int k);
 
@@ -63,6 +66,7 @@ private:
     void frameStateChanged(Qt::WindowStates before, Qt::WindowStates now);
 
     AppContext& app_;
+    PictureCache& pictures_;
     ShopPage& page_;
     PageCanvas* canvas_;
 };

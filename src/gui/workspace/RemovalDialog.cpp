@@ -1,10 +1,8 @@
 #include "gui/workspace/RemovalDialog.h"
 
 #include "core/workspace/ShopWorkspace.h"
-#include "gui/app/AppContext.h"
-#include "gui/app/Artwork.h"
-#include "gui/settings/OptionsDialog.h"
-#include "gui/workspace/PageWindow.h"
+#include "gui/common/AppContext.h"
+#include "gui/common/Artwork.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -84,16 +82,9 @@ void RemovalDialog::removeItems() {
     for (int k = 0; k < list_->count(); ++k)
         remove[static_cast<std::size_t>(k)] = list_->item(k)->checkState() == Qt::Checked;
     page->RemoveItems(remove);
-    if (OptionsDialog* options = app_.options()) {
-        options->loadPageIntoOptions();
-        options->applyOptionsToPage();
-    } else {
-        page->LayoutItems(page->Settings.ProductColumns);
-        if (PageWindow* window = app_.currentPageWindow())
-            window->relayout();
-    }
     list_->clear();
     hide();
+    emit itemsRemoved();
 }
 
 } // namespace targello

@@ -23,6 +23,11 @@ public:
     // The OK button: removes the checked items and lays the page out again.
     void removeItems();
 
+signals:
+    // Items of the current page are gone; its layout and the options that
+    // show it are out of date.
+    void itemsRemoved();
+
 protected:
     void changeEvent(QEvent* event) override;
 

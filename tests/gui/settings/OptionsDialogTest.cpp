@@ -78,7 +78,7 @@ TEST_F(OptionsFixture, CloseBoxStoresNothingAndReopeningShowsThePage) {
     EXPECT_EQ(page.Settings, before);
 
     dialog_->show();
-    Activate(dialog_.get());
+    Activate(dialog_);
     EXPECT_EQ(color(3), QStringLiteral("#7986AA"));
     EXPECT_EQ(find<UpDown>("UpDown2")->position(), 0);
 }
@@ -211,7 +211,7 @@ TEST_F(OptionsFixture, ActivatingAnotherPageReloadsTheDialog) {
     second.Settings.ProductColumns = 3;
     app_.workspace().ActivatePage(first.PageIndex());
     dialog_->show();
-    Activate(dialog_.get());
+    Activate(dialog_);
     auto* title = find<QLineEdit>("LabeledEdit1");
     EXPECT_EQ(title->text(), QStringLiteral("Pierwszy"));
     title->setText(QStringLiteral("niezatwierdzony"));

@@ -18,16 +18,14 @@ namespace targello {
 // The options dialog of a program that has just started.
 class OptionsFixture : public ::testing::Test {
 protected:
-    OptionsFixture() : dialog_(std::make_unique<OptionsDialog>(app_, nullptr)) {
-        app_.setOptions(dialog_.get());
-    }
+    OptionsFixture() : dialog_(&app_.options()) {}
 
     ShopPage& newPage() {
         EXPECT_NE(app_.newPage(), nullptr);
         return *app_.workspace().Current();
     }
 
-    template <class T> T* find(const char* name) { return Find<T>(dialog_.get(), name); }
+    template <class T> T* find(const char* name) { return Find<T>(dialog_, name); }
     QString color(int box) {
         return ColorName(
             find<ColorBox>(QStringLiteral("ColorBox%1").arg(box).toLatin1().constData())->color());
@@ -37,7 +35,7 @@ protected:
     QList<ScriptedPlatform::Shown>& shown() { return app_.platform_.shown; }
 
     SettingsTestApp app_;
-    std::unique_ptr<OptionsDialog> dialog_;
+    OptionsDialog* dialog_;
 };
 
 } // namespace targello

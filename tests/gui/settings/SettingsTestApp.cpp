@@ -23,7 +23,7 @@ QString ColorName(const QColor& color) {
     return color.name(QColor::HexRgb).toUpper();
 }
 
-QColor PagePixel(AppContext& app, QPoint point) {
+QColor PagePixel(TestAppContext& app, QPoint point) {
     auto* canvas = app.currentPageWindow()->findChild<PageCanvas*>();
     canvas->flush();
     QImage image(canvas->size(), QImage::Format_RGB32);

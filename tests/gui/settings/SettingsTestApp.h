@@ -28,7 +28,7 @@ void Choose(QComboBox* box, int index);
 QString ColorName(const QColor& color);
 
 // The colour the current page window paints at `point` of its page.
-QColor PagePixel(AppContext& app, QPoint point);
+QColor PagePixel(TestAppContext& app, QPoint point);
 
 // The window system makes `window` the active window, or takes that away.
 void Activate(QWidget* window);

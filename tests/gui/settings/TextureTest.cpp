@@ -1,5 +1,5 @@
 #include "OptionsFixture.h"
-#include "gui/app/DataLocation.h"
+#include "gui/common/DataLocation.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -11,6 +11,13 @@ TestAppContext::TestAppContext(Pages pages)
 
 TestAppContext::~TestAppContext() {
     windows_.clear();
+    options_.reset();
+}
+
+OptionsDialog& TestAppContext::options() {
+    if (options_ == nullptr)
+        options_ = std::make_unique<OptionsDialog>(*this, nullptr);
+    return *options_;
 }
 
 void TestAppContext::copyTextures(const QString& directory) {
@@ -36,7 +43,7 @@ PageWindow* TestAppContext::newPage() {
         platform_.showMessage(&owner_, QString::fromUtf8(PageLimitMessage));
         return nullptr;
     }
-    auto window = std::make_unique<PageWindow>(*this, *page);
+    auto window = std::make_unique<PageWindow>(*this, pictures_, *page);
     if (pages_ == Pages::Shown) {
         window->resize(640, 400);
         window->show();

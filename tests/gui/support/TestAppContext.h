@@ -2,8 +2,9 @@
 
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
-#include "gui/app/AppContext.h"
+#include "gui/common/AppContext.h"
 #include "gui/platform/ScriptedPlatform.h"
+#include "gui/settings/OptionsDialog.h"
 #include "gui/workspace/PageWindow.h"
 #include "gui/workspace/PictureCache.h"
 
@@ -16,8 +17,8 @@ namespace targello {
 
 // The running program as windows and commands see it, without the main
 // window: a start directory of its own, a scripted desktop, the working copy
-// of the settings as at program start, the shared thumbnails, and page
-// windows that are top-level windows of their own.
+// of the settings as at program start, the shared thumbnails, the options
+// dialog, and page windows that are top-level windows of their own.
 class TestAppContext : public AppContext {
 public:
     enum class Pages { Shown, Hidden };
@@ -32,10 +33,10 @@ public:
     PageWindow* pageWindow(int slot) override;
     PageWindow* currentPageWindow() override;
     PageWindow* newPage() override;
-    OptionsDialog* options() override { return options_; }
-    PictureCache& pictures() override { return pictures_; }
+    // The program's options dialog, made when first asked for.
+    OptionsDialog& options() override;
+    PictureCache& pictures() { return pictures_; }
 
-    void setOptions(OptionsDialog* options) { options_ = options; }
     // Copies the *.jpg of `directory` into textury/ below the start directory.
     void copyTextures(const QString& directory);
     QString startDirectory() const { return start_.path(); }
@@ -52,7 +53,7 @@ private:
     EditedSettings edited_ = EditedSettings::initial();
     PictureCache pictures_;
     QWidget owner_;
-    OptionsDialog* options_ = nullptr;
+    std::unique_ptr<OptionsDialog> options_;
     // Last, so that the windows go before the pages they show.
     std::map<int, std::unique_ptr<PageWindow>> windows_;
 };

@@ -24,7 +24,7 @@ protected:
 
     PageWindow* addPage(int items) {
         ShopPage* page = app_.workspace().NewPage(app_.editedSettings().Values);
-        auto* window = new PageWindow(app_, *page);
+        auto* window = new PageWindow(app_, app_.pictures(), *page);
         QMdiSubWindow* frame = area_.addSubWindow(window);
         frame->show();
         area_.setActiveSubWindow(frame);

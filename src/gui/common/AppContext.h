@@ -7,13 +7,15 @@ namespace targello {
 class ShopWorkspace;
 struct EditedSettings;
 class Platform;
-class PageWindow;
-class OptionsDialog;
-class PictureCache;
+class PageView;
+class OptionsEditor;
 
 // What commands and dialogs need of the running program. The main window is
 // the one implementation; commands take it by reference instead of reaching
-// for globals, so tests can drive them on a main window of their own.
+// for globals, so tests can drive them on a stand-in of their own. The page
+// windows and the options dialog appear here only as the small interfaces
+// beside this one, so that no folder of the GUI has to include another's
+// windows to use them.
 class AppContext {
 public:
     virtual ~AppContext() = default;
@@ -26,17 +28,20 @@ public:
     virtual QWidget* window() = 0;
 
     // The window of the page in `slot`, or nullptr.
-    virtual PageWindow* pageWindow(int slot) = 0;
+    virtual PageView* pageWindow(int slot) = 0;
     // The window of the current page, or nullptr when no page is open.
-    virtual PageWindow* currentPageWindow() = 0;
+    virtual PageView* currentPageWindow() = 0;
     // Runs "Nowy projekt": a new page window, shown and current, or nullptr
     // (after the limit message) when 100 pages are open.
-    virtual PageWindow* newPage() = 0;
+    virtual PageView* newPage() = 0;
 
-    // The options dialog; nullptr only in tests that run without one.
-    virtual OptionsDialog* options() = 0;
-    // Thumbnails of item pictures, shared by every page.
-    virtual PictureCache& pictures() = 0;
+    // The options dialog; it lives as long as the program.
+    virtual OptionsEditor& options() = 0;
+
+protected:
+    AppContext() = default;
+    AppContext(const AppContext&) = default;
+    AppContext& operator=(const AppContext&) = default;
 };
 
 } // namespace targello

@@ -1,4 +1,4 @@
-#include "gui/app/DataLocation.h"
+#include "gui/common/DataLocation.h"
 
 #include <QCoreApplication>
 #include <QDir>

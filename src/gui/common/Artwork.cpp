@@ -1,4 +1,4 @@
-#include "gui/app/Artwork.h"
+#include "gui/common/Artwork.h"
 
 #include <QLinearGradient>
 #include <QPainter>
