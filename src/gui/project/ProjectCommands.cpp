@@ -7,24 +7,14 @@
 #include "gui/common/AppContext.h"
 #include "gui/common/OptionsEditor.h"
 #include "gui/common/PageView.h"
+#include "gui/common/SaveWhole.h"
 #include "gui/platform/Platform.h"
 
-#include <QSaveFile>
 
 namespace targello {
 namespace {
 
 const QString ProjectFilter = QStringLiteral("pliki skl (*.esk)");
-
-bool writeWhole(const QString& path, const std::string& bytes, QString* error) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
-        file.commit())
-        return true;
-    *error = file.errorString();
-    return false;
-}
 
 // The page's row bands follow its settings; a texture that cannot be loaded
 // is reported by the dialog and the bands keep the row colours.
@@ -51,8 +41,9 @@ void SaveProject(AppContext& app) {
                                                      ProjectFilter, QStringLiteral("esk"));
     if (path.isEmpty())
         return;
-    QString error;
-    if (!writeWhole(path, *bytes.Value, &error))
+    const QString error =
+        SaveWhole(path, QByteArray(bytes.Value->data(), static_cast<qsizetype>(bytes.Value->size())));
+    if (!error.isEmpty())
         app.platform().showError(
             app.window(), QStringLiteral("Nie można zapisać projektu do pliku %1: %2").arg(path, error));
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/settings/RgbColor.h"
-
 #include <QColor>
 #include <QComboBox>
 #include <functional>
@@ -39,12 +37,5 @@ private:
     ColorChooser chooser_;
     QColor color_;
 };
-
-inline QColor ToQColor(const RgbColor& c) {
-    return QColor(c.Red & 255, c.Green & 255, c.Blue & 255);
-}
-inline RgbColor ToRgbColor(const QColor& c) {
-    return {c.red(), c.green(), c.blue()};
-}
 
 } // namespace targello

@@ -5,6 +5,7 @@
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/common/AppContext.h"
 #include "gui/common/DataLocation.h"
+#include "gui/common/QtColor.h"
 #include "gui/platform/Platform.h"
 #include "gui/settings/FileChecks.h"
 #include "gui/settings/LinkGrid.h"

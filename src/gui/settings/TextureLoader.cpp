@@ -1,10 +1,10 @@
 #include "gui/settings/TextureLoader.h"
 
 #include "gui/common/DataLocation.h"
+#include "gui/common/SaveWhole.h"
 
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace targello {
 
@@ -47,10 +47,9 @@ QImage Swatch(const QImage& picture) {
 
 QString WriteSwatch(const QImage& swatch, const QString& startDirectory) {
     const QString path = JoinPath(startDirectory, QStringLiteral("temp.bmp"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !swatch.save(&file, "BMP") || !file.commit())
-        return QStringLiteral("Nie można zapisać próbki tekstury do pliku „%1”: %2.")
-            .arg(path, file.errorString());
+    const QString error = SaveWhole(path, [&swatch](QIODevice& file) { return swatch.save(&file, "BMP"); });
+    if (!error.isEmpty())
+        return QStringLiteral("Nie można zapisać próbki tekstury do pliku „%1”: %2.").arg(path, error);
     return {};
 }
 

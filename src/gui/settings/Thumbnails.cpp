@@ -1,6 +1,7 @@
 #include "gui/settings/Thumbnails.h"
 
 #include "core/settings/ColorSchemes.h"
+#include "gui/common/QtColor.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -43,10 +44,6 @@ QPixmap BlankPage() {
     return pixmap;
 }
 
-QColor Color(const RgbColor& c) {
-    return QColor(c.Red, c.Green, c.Blue);
-}
-
 } // namespace
 
 QPixmap layout(int pageLayout) {
@@ -84,11 +81,11 @@ QPixmap scheme(int colorScheme) {
     QPixmap pixmap = BlankPage();
     QPainter painter(&pixmap);
     painter.setPen(Qt::black);
-    painter.setBrush(Color(colors.HeaderAndFooter));
+    painter.setBrush(ToQColor(colors.HeaderAndFooter));
     painter.drawRect(Header);
     painter.drawRect(Footer);
     const QRect menu = MenuColumn(true, true);
-    painter.setBrush(Color(colors.MenuBack));
+    painter.setBrush(ToQColor(colors.MenuBack));
     painter.drawRect(menu);
     TextLines(painter, menu.right() + 4, Page.right() - 4, Header.bottom() + 4, Footer.top() - 4);
     return pixmap;

@@ -1,10 +1,12 @@
 #include "gui/workspace/PageCanvas.h"
 
 #include "core/workspace/ShopPage.h"
+#include "gui/common/QtColor.h"
+#include "gui/workspace/EditorPool.h"
 #include "gui/workspace/ItemPainter.h"
 #include "gui/workspace/ItemTexts.h"
 #include "gui/workspace/PageAccessible.h"
-#include "gui/workspace/PictureCache.h"
+#include "gui/workspace/ItemThumbnails.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -13,7 +15,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QScrollArea>
 #include <QStatusTipEvent>
 #include <QToolTip>
 
@@ -21,27 +22,19 @@ namespace targello {
 
 namespace {
 
-QColor toQColor(const RgbColor& color) {
-    return QColor(color.Red, color.Green, color.Blue);
-}
-
 constexpr ItemField TipFields[] = {ItemField::Picture, ItemField::Description, ItemField::Name,
                                    ItemField::Price};
 
 } // namespace
 
 PageCanvas::PageCanvas(ShopPage& page, PictureCache& pictures, QWidget* parent)
-    : QWidget(parent), page_(page), pictures_(pictures), layout_(font()) {
+    : QWidget(parent), page_(page), layout_(font()), thumbnails_(new ItemThumbnails(page, pictures, this)),
+      editors_(new EditorPool(*this)) {
     setObjectName(QStringLiteral("PageCanvas"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     PageAccessible::install();
-    connect(&pictures_, &PictureCache::thumbnailReady, this, &PageCanvas::thumbnailReady);
-    connect(&pictures_, &PictureCache::thumbnailFailed, this,
-            [this](const QString& path, const QString&) { thumbnailFailed(path); });
-    views_.resize(static_cast<std::size_t>(page_.ItemCount()));
-    for (int k = 0; k < page_.ItemCount(); ++k)
-        askForPicture(k);
+    connect(thumbnails_, &ItemThumbnails::pictureChanged, this, &PageCanvas::itemChanged);
 }
 
 PageCanvas::~PageCanvas() {
@@ -51,51 +44,27 @@ PageCanvas::~PageCanvas() {
 // ---- the model ----------------------------------------------------------
 
 void PageCanvas::modelChanged() {
-    // Removal reorders the items without saying which went: match the
-    // thumbnails already shown to the items again by their paths.
-    QHash<QString, QImage> shown;
-    for (const ItemView& view : views_)
-        if (!view.thumbnail.isNull())
-            shown.insert(view.path, view.thumbnail);
-    views_.assign(static_cast<std::size_t>(page_.ItemCount()), ItemView{});
-    for (int k = 0; k < page_.ItemCount(); ++k) {
-        const ShopItem& item = page_.Item(k);
-        if (item.Picture != ItemPicture::File)
-            continue;
-        const QString path = QString::fromStdString(item.PicturePath);
-        auto found = shown.constFind(path);
-        if (found != shown.constEnd())
-            views_[static_cast<std::size_t>(k)] = {path, *found};
-        else
-            askForPicture(k);
-    }
-    for (auto& editors : editors_) {
-        if (editors->item() >= page_.ItemCount())
-            editors->release();
-        else if (editors->item() >= 0)
-            bind(*editors, editors->item());
-    }
+    thumbnails_->itemsChanged();
+    editors_->itemsChanged(page_.ItemCount());
     PageAccessible::itemsChanged(this);
     sizeDirty_ = true;
     update();
-    scheduleSync();
+    editors_->schedule();
 }
 
 void PageCanvas::itemAppended() {
-    views_.resize(static_cast<std::size_t>(page_.ItemCount()));
+    thumbnails_->itemAppended();
     const int k = page_.ItemCount() - 1;
-    askForPicture(k);
     sizeDirty_ = true;
     update(QRect(0, cellRect(k).top(), ShopPage::BandWidth, ShopPage::CellHeight));
     PageAccessible::itemsChanged(this);
-    scheduleSync();
+    editors_->schedule();
 }
 
 void PageCanvas::itemChanged(int k) {
     if (k < 0 || k >= page_.ItemCount())
         return;
-    if (ItemEditors* editors = editorsOf(k))
-        bind(*editors, k);
+    editors_->itemChanged(k);
     update(cellRect(k));
 }
 
@@ -109,78 +78,16 @@ void PageCanvas::clearBandTexture() {
     update();
 }
 
-// ---- pictures -----------------------------------------------------------
-
 const QImage& PageCanvas::pictureOf(int k) const {
-    const ShopItem& item = page_.Item(k);
-    switch (item.Picture) {
-    case ItemPicture::Placeholder:
-        return pictures_.placeholder();
-    case ItemPicture::Missing:
-        return pictures_.missing();
-    case ItemPicture::File:
-        break;
-    }
-    const ItemView& view = views_[static_cast<std::size_t>(k)];
-    if (view.thumbnail.isNull() || view.path != QString::fromStdString(item.PicturePath))
-        return pictures_.loading();
-    return view.thumbnail;
+    return thumbnails_->pictureOf(k);
 }
 
 void PageCanvas::setItemPicture(int k, const QImage& thumbnail) {
-    if (k < 0 || k >= page_.ItemCount())
-        return;
-    views_[static_cast<std::size_t>(k)] = {QString::fromStdString(page_.Item(k).PicturePath), thumbnail};
-    itemChanged(k);
+    thumbnails_->setPicture(k, thumbnail);
 }
 
 void PageCanvas::loadStoredPictures() {
-    for (int k = 0; k < page_.ItemCount(); ++k) {
-        views_[static_cast<std::size_t>(k)] = {};
-        askForPicture(k);
-    }
-}
-
-void PageCanvas::askForPicture(int k) {
-    const ShopItem& item = page_.Item(k);
-    if (item.Picture != ItemPicture::File)
-        return;
-    const QString path = QString::fromStdString(item.PicturePath);
-    const QImage ready = pictures_.request(path);
-    if (ready.isNull()) {
-        waiting_.insert(path);
-        return;
-    }
-    views_[static_cast<std::size_t>(k)] = {path, ready};
-}
-
-void PageCanvas::thumbnailReady(const QString& path, const QImage& image) {
-    if (!waiting_.remove(path))
-        return;
-    for (int k = 0; k < page_.ItemCount(); ++k) {
-        const ShopItem& item = page_.Item(k);
-        ItemView& view = views_[static_cast<std::size_t>(k)];
-        if (item.Picture != ItemPicture::File || !view.thumbnail.isNull() ||
-            QString::fromStdString(item.PicturePath) != path)
-            continue;
-        view = {path, image};
-        itemChanged(k);
-    }
-}
-
-void PageCanvas::thumbnailFailed(const QString& path) {
-    if (!waiting_.remove(path))
-        return;
-    // A stored picture that cannot be read shows the missing picture; the
-    // item keeps its path, so saving the project again loses nothing.
-    for (int k = 0; k < page_.ItemCount(); ++k) {
-        ShopItem& item = page_.Item(k);
-        if (item.Picture != ItemPicture::File || !views_[static_cast<std::size_t>(k)].thumbnail.isNull() ||
-            QString::fromStdString(item.PicturePath) != path)
-            continue;
-        item.Picture = ItemPicture::Missing;
-        itemChanged(k);
-    }
+    thumbnails_->reloadAll();
 }
 
 // ---- geometry -----------------------------------------------------------
@@ -215,7 +122,7 @@ QSize PageCanvas::contentSize() const {
     return {content.right() + 1, content.bottom() + 1};
 }
 
-void PageCanvas::applySize() {
+void PageCanvas::fitContents() {
     if (!sizeDirty_)
         return;
     sizeDirty_ = false;
@@ -238,178 +145,48 @@ QString PageCanvas::tipOf(int k, ItemField field) const {
 
 // ---- live controls ------------------------------------------------------
 
-namespace {
-
-// How long a page must stay active before its items in view get live controls.
-constexpr int SettleMs = 150;
-// How long an inactive page keeps the controls it no longer shows.
-constexpr int TrimMs = 5000;
-
-} // namespace
-
 void PageCanvas::setActive(bool active) {
-    if (active == active_)
-        return;
-    active_ = active;
-    if (active)
-        activeSince_.start();
-    else
-        activeSince_.invalidate();
-    scheduleSync();
+    editors_->setActive(active);
 }
 
 bool PageCanvas::settled() const {
-    return active_ && (!activeSince_.isValid() || activeSince_.elapsed() >= SettleMs);
+    return editors_->settled();
 }
 
 void PageCanvas::restoreFocus(bool whenSettled) {
-    focusWanted_ = false;
-    if (page_.ItemCount() == 0)
-        return;
-    if (whenSettled && !settled()) {
-        focusWanted_ = true;
-        scheduleSync();
-        return;
-    }
-    std::pair<int, ItemField> target{0, ItemField::Name};
-    if (lastFocus_ && lastFocus_->first < page_.ItemCount())
-        target = *lastFocus_;
-    if (QWidget* box = liveEditor(target.first, target.second))
-        box->setFocus(Qt::OtherFocusReason);
+    editors_->restoreFocus(whenSettled);
+}
+
+void PageCanvas::cancelFocusRestore() {
+    editors_->cancelFocusRestore();
 }
 
 void PageCanvas::viewChanged() {
-    scheduleSync();
-}
-
-void PageCanvas::scheduleSync() {
-    if (active_ && activeSince_.isValid() && activeSince_.elapsed() < SettleMs) {
-        if (!settle_.isActive())
-            settle_.start(static_cast<int>(SettleMs - activeSince_.elapsed()), this);
-        return;
-    }
-    if (syncQueued_)
-        return;
-    syncQueued_ = true;
-    QMetaObject::invokeMethod(this, &PageCanvas::flush, Qt::QueuedConnection);
-}
-
-void PageCanvas::timerEvent(QTimerEvent* event) {
-    if (event->timerId() == trim_.timerId()) {
-        trim_.stop();
-        if (!active_)
-            std::erase_if(editors_, [](const auto& editors) { return editors->item() < 0; });
-        return;
-    }
-    if (event->timerId() != settle_.timerId()) {
-        QWidget::timerEvent(event);
-        return;
-    }
-    settle_.stop();
-    flush();
+    editors_->schedule();
 }
 
 void PageCanvas::flush() {
-    syncQueued_ = false;
-    applySize();
-    syncEditors();
-    // The page window kept the focus while the page settled.
-    if (focusWanted_ && parentWidget() != nullptr && parentWidget()->parentWidget() != nullptr &&
-        parentWidget()->parentWidget()->hasFocus())
-        restoreFocus(false);
-    focusWanted_ = false;
-}
-
-void PageCanvas::syncEditors() {
-    if (active_ && !settled()) {
-        scheduleSync(); // the settling timer comes back here
-        return;
-    }
-    const QRect view = active_ ? viewRect() : QRect();
-    std::vector<bool> inView(static_cast<std::size_t>(page_.ItemCount()), false);
-    for (int k = 0; k < page_.ItemCount(); ++k)
-        inView[static_cast<std::size_t>(k)] = view.intersects(cellRect(k));
-    for (auto& editors : editors_) {
-        const int k = editors->item();
-        if (k >= 0 && !inView[static_cast<std::size_t>(k)] && !editors->holdsFocus())
-            editors->release();
-        else if (k >= 0)
-            inView[static_cast<std::size_t>(k)] = false; // already shown live
-    }
-    if (!active_) {
-        // A page left in the background lets its spare controls go after a while.
-        if (!trim_.isActive())
-            trim_.start(TrimMs, this);
-        return;
-    }
-    for (int k = 0; k < page_.ItemCount(); ++k)
-        if (inView[static_cast<std::size_t>(k)])
-            acquire(k);
-}
-
-ItemEditors* PageCanvas::editorsOf(int k) const {
-    for (const auto& editors : editors_)
-        if (editors->item() == k)
-            return editors.get();
-    return nullptr;
-}
-
-ItemEditors* PageCanvas::acquire(int k) {
-    if (ItemEditors* bound = editorsOf(k))
-        return bound;
-    ItemEditors* free = nullptr;
-    for (const auto& editors : editors_)
-        if (editors->item() < 0)
-            free = editors.get();
-    if (free == nullptr) {
-        editors_.push_back(std::make_unique<ItemEditors>(this, *this));
-        free = editors_.back().get();
-        free->watchFocus(this);
-    }
-    bind(*free, k);
-    return free;
-}
-
-void PageCanvas::bind(ItemEditors& editors, int k) {
-    editors.bind(k, page_.Item(k), pictureOf(k), layout_, cellRect(k).topLeft());
+    editors_->flush();
 }
 
 QWidget* PageCanvas::liveEditor(int k, ItemField field) {
-    if (k < 0 || k >= page_.ItemCount())
-        return nullptr;
-    applySize();
-    ItemEditors* editors = acquire(k);
-    if (field == ItemField::Description && editors->widget(field) == nullptr)
-        return editors->addDescription(page_.Item(k), fieldRect(k, field));
-    return editors->widget(field);
+    return editors_->liveEditor(k, field);
 }
 
 QWidget* PageCanvas::revealEditor(int k, ItemField field) {
     if (k < 0 || k >= page_.ItemCount())
         return nullptr;
-    applySize();
-    auto* area =
-        parentWidget() != nullptr ? qobject_cast<QScrollArea*>(parentWidget()->parentWidget()) : nullptr;
-    if (area != nullptr) {
-        const QRect cell = cellRect(k);
-        area->ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2, cell.height() / 2);
-    }
+    fitContents();
+    emit revealRequested(cellRect(k));
     return liveEditor(k, field);
 }
 
 QWidget* PageCanvas::existingEditor(int k, ItemField field) const {
-    const ItemEditors* editors = editorsOf(k);
-    return editors != nullptr ? editors->widget(field) : nullptr;
+    return editors_->existingEditor(k, field);
 }
 
-std::optional<PageCanvas::Position> PageCanvas::editorPosition(const QWidget* widget) const {
-    for (const auto& editors : editors_) {
-        if (editors->item() < 0)
-            continue;
-        if (auto field = editors->fieldOf(widget))
-            return Position{editors->item(), *field};
-    }
-    return std::nullopt;
+std::optional<ItemFieldRef> PageCanvas::editorPosition(const QWidget* widget) const {
+    return editors_->editorPosition(widget);
 }
 
 void PageCanvas::nameEdited(int k, const QString& text) {
@@ -444,7 +221,7 @@ void PageCanvas::paintEvent(QPaintEvent* event) {
         if (!area.intersects(cellRect(k)))
             continue;
         // What live controls cover is not painted twice.
-        const ItemEditors* live = editorsOf(k);
+        const ItemEditors* live = editors_->editorsOf(k);
         ItemPainter::Parts parts = ItemPainter::Labels;
         if (live == nullptr)
             parts |= ItemPainter::Picture | ItemPainter::LineBoxes;
@@ -465,17 +242,17 @@ void PageCanvas::paintBands(QPainter& painter, const QRect& area) {
             painter.drawImage(strip, bandTexture_);
         else
             painter.fillRect(strip,
-                             toQColor(band % 2 == 0 ? page_.Settings.RowColor2 : page_.Settings.RowColor1));
+                             ToQColor(band % 2 == 0 ? page_.Settings.RowColor2 : page_.Settings.RowColor1));
     }
 }
 
-std::optional<PageCanvas::Hit> PageCanvas::hitTest(QPoint point) const {
+std::optional<ItemFieldRef> PageCanvas::hitTest(QPoint point) const {
     for (int k = 0; k < page_.ItemCount(); ++k) {
         if (!cellRect(k).contains(point))
             continue;
         for (ItemField field : TipFields)
             if (fieldRect(k, field).contains(point))
-                return Hit{k, field};
+                return ItemFieldRef{k, field};
         return std::nullopt;
     }
     return std::nullopt;
@@ -499,10 +276,8 @@ bool PageCanvas::showToolTip(QHelpEvent* help) {
     return true;
 }
 
-void PageCanvas::hover(std::optional<Hit> hit) {
-    const bool same = hit.has_value() == hovered_.has_value() &&
-                      (!hit || (hit->item == hovered_->item && hit->field == hovered_->field));
-    if (same)
+void PageCanvas::hover(std::optional<ItemFieldRef> hit) {
+    if (hit == hovered_)
         return;
     hovered_ = hit;
     if (!hit)
@@ -581,14 +356,6 @@ void PageCanvas::contextMenuEvent(QContextMenuEvent* event) {
     QCoreApplication::sendEvent(box, &copy);
 }
 
-bool PageCanvas::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        if (const auto position = editorPosition(qobject_cast<QWidget*>(watched)))
-            lastFocus_ = std::make_pair(position->item, position->field);
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void PageCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
     const auto hit = hitTest(event->position().toPoint());
     if (hit && hit->field == ItemField::Picture && event->button() == Qt::LeftButton) {
@@ -601,7 +368,7 @@ void PageCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void PageCanvas::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    scheduleSync();
+    editors_->schedule();
 }
 
 } // namespace targello

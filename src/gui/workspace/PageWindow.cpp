@@ -44,6 +44,9 @@ PageWindow::PageWindow(AppContext& app, PictureCache& pictures, ShopPage& page, 
     setWidget(canvas_);
     connect(canvas_, &PageCanvas::pictureRequested, this, &PageWindow::loadItemPicture);
     connect(canvas_, &PageCanvas::priceChanged, this, &PageWindow::setPriceText);
+    connect(canvas_, &PageCanvas::revealRequested, this, [this](const QRect& cell) {
+        ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2, cell.height() / 2);
+    });
 }
 
 ShopPage& PageWindow::page() {
@@ -156,6 +159,12 @@ void PageWindow::focusInEvent(QFocusEvent* event) {
     // box that had it last, or to the first item's name, once the page has
     // its live controls; a key pressed before then gets them at once.
     canvas_->restoreFocus(true);
+}
+
+void PageWindow::focusOutEvent(QFocusEvent* event) {
+    QScrollArea::focusOutEvent(event);
+    // The focus went elsewhere before the page settled: it stays there.
+    canvas_->cancelFocusRestore();
 }
 
 void PageWindow::keyPressEvent(QKeyEvent* event) {

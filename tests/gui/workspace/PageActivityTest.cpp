@@ -1,4 +1,5 @@
 #include "PageFixture.h"
+#include "gui/workspace/EditorPool.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -25,6 +26,7 @@ protected:
     PageWindow* addPage(int items) {
         ShopPage* page = app_.workspace().NewPage(app_.editedSettings().Values);
         auto* window = new PageWindow(app_, app_.pictures(), *page);
+        canvasOf(window).editors().setClock([this] { return now_; });
         QMdiSubWindow* frame = area_.addSubWindow(window);
         frame->show();
         area_.setActiveSubWindow(frame);
@@ -34,9 +36,17 @@ protected:
     }
 
     static PageCanvas& canvasOf(PageWindow* window) { return *window->findChild<PageCanvas*>(); }
-    static void letSettle() { QTest::qWait(250); }
+    // The pages' clock passes the settling time, and what waited for the
+    // event loop or for that time is done.
+    void letSettle() {
+        now_ += EditorPool::SettleMs;
+        QCoreApplication::processEvents();
+        for (QMdiSubWindow* frame : area_.subWindowList())
+            canvasOf(qobject_cast<PageWindow*>(frame->widget())).flush();
+    }
 
     QMdiArea area_;
+    qint64 now_ = 0;
 };
 
 TEST_F(PageActivityTest, OnlyTheActivePageKeepsLiveControls) {
@@ -51,6 +61,22 @@ TEST_F(PageActivityTest, OnlyTheActivePageKeepsLiveControls) {
     letSettle();
     EXPECT_NE(canvasOf(first).existingEditor(0, ItemField::Name), nullptr);
     EXPECT_EQ(canvasOf(second).existingEditor(0, ItemField::Name), nullptr);
+}
+
+TEST_F(PageActivityTest, APageSettlesWhenItHasBeenActiveForTheSettlingTime) {
+    PageWindow* first = addPage(2);
+    PageWindow* second = addPage(2);
+    PageCanvas& canvas = canvasOf(first);
+    area_.setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
+    now_ += EditorPool::SettleMs - 1;
+    canvas.flush();
+    EXPECT_FALSE(canvas.settled());
+    EXPECT_EQ(canvas.existingEditor(0, ItemField::Name), nullptr);
+    now_ += 1;
+    canvas.flush();
+    EXPECT_TRUE(canvas.settled());
+    EXPECT_NE(canvas.existingEditor(0, ItemField::Name), nullptr);
+    EXPECT_FALSE(canvasOf(second).settled()) << "an inactive page never settles";
 }
 
 TEST_F(PageActivityTest, ClickingAPaintedBoxTypesIntoIt) {
