@@ -3,6 +3,7 @@
 #include "core/project/PolishCount.h"
 #include "core/project/ProjectFields.h"
 #include "core/project/ProjectWriter.h"
+#include "core/project/SettingsFields.h"
 #include "core/project/Windows1250.h"
 
 #include <cstdio>
@@ -74,29 +75,14 @@ private:
 };
 
 void copyNumbers(const ShopSettings& s, ProjectRecord& r) {
-    r.ProductColumns = s.ProductColumns;
-    r.RowColor1 = s.RowColor1;
-    r.RowColor2 = s.RowColor2;
-    r.HeaderColor = s.HeaderColor;
-    r.MenuBackColor = s.MenuBackColor;
-    r.MenuColor = s.MenuColor;
-    r.FooterColor = s.FooterColor;
-    r.OrderFormKind = s.OrderFormKind;
-    r.PageLayout = s.PageLayout;
-    r.ColorScheme = s.ColorScheme;
-    r.PictureWidth = s.PictureWidth;
-    r.PictureHeight = s.PictureHeight;
-    r.HeaderKind = s.HeaderKind;
-    r.UseTexture = s.UseTexture;
+    ForEachPlainSetting([&](auto setting, auto field) { r.*field = s.*setting; });
 }
 
 void encodeTexts(const ShopPage& page, ProjectRecord& r, TextEncoder& encoder) {
     const ShopSettings& s = page.Settings;
-    encoder.Text(r.TexturePath, s.TexturePath, ProjectField::TexturePath, 0);
-    encoder.Text(r.BannerPath, s.BannerPath, ProjectField::BannerPath, 0);
-    encoder.Text(r.ShopTitle, s.ShopTitle, ProjectField::ShopTitle, 0);
-    encoder.Text(r.BasketCaption, s.BasketCaption, ProjectField::BasketCaption, 0);
-    encoder.Text(r.OrderEmail, s.OrderEmail, ProjectField::OrderEmail, 0);
+    ForEachTextSetting([&](auto setting, auto text, ProjectField field) {
+        encoder.Text(r.*text, s.*setting, field, 0);
+    });
     r.Items.resize(page.Items().size());
     for (int k = 0; k < page.ItemCount(); ++k) {
         const ShopItem& item = page.Item(k);

@@ -1,5 +1,6 @@
 #include "core/project/ProjectToPage.h"
 
+#include "core/project/SettingsFields.h"
 #include "core/project/Windows1250.h"
 #include "core/workspace/PriceText.h"
 
@@ -7,24 +8,9 @@ namespace targello {
 namespace {
 
 void applySettings(const ProjectRecord& r, ShopSettings& s) {
-    s.RowColor1 = r.RowColor1;
-    s.RowColor2 = r.RowColor2;
-    s.HeaderColor = r.HeaderColor;
-    s.MenuBackColor = r.MenuBackColor;
-    s.MenuColor = r.MenuColor;
-    s.FooterColor = r.FooterColor;
-    s.PageLayout = r.PageLayout;
-    s.ColorScheme = r.ColorScheme;
-    s.PictureWidth = r.PictureWidth;
-    s.PictureHeight = r.PictureHeight;
-    s.OrderFormKind = r.OrderFormKind;
-    s.TexturePath = DecodeWindows1250(r.TexturePath);
-    s.BannerPath = DecodeWindows1250(r.BannerPath);
-    s.BasketCaption = DecodeWindows1250(r.BasketCaption);
-    s.ShopTitle = DecodeWindows1250(r.ShopTitle);
-    s.OrderEmail = DecodeWindows1250(r.OrderEmail);
-    s.HeaderKind = r.HeaderKind;
-    s.UseTexture = r.UseTexture;
+    ForEachPlainSetting([&](auto setting, auto field) { s.*setting = r.*field; });
+    ForEachTextSetting(
+        [&](auto setting, auto text, ProjectField) { s.*setting = DecodeWindows1250(r.*text); });
 }
 
 void applyLinks(const ProjectRecord& r, ShopSettings& s) {
