@@ -11,6 +11,9 @@ if [[ "${1:-}" == "--tests" ]]; then
     # libclang-rt-dev holds libFuzzer and the sanitizers, which clang alone
     # lacks; npm needs ca-certificates to reach its registry.
     packages+=(libgtest-dev libgmock-dev clang libclang-rt-dev libjpeg-turbo-progs chromium nodejs npm ca-certificates)
+    # The package test: cpack's dependency list needs dpkg-shlibdeps, and the
+    # project type is checked through the MIME database and GNOME's gio.
+    packages+=(dpkg-dev shared-mime-info libglib2.0-bin)
 fi
 
 missing=()

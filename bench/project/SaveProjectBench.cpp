@@ -31,11 +31,10 @@ std::string polish(std::size_t characters) {
 void fill(ShopPage& page) {
     for (int k = 0; k < 100; ++k) {
         page.InsertItem();
-        ShopItem& item = page.Item(k);
-        item.Name = polish(254);
-        item.Price = "1234567,89";
-        item.Description = polish(749);
-        item.PicturePath = "C:\\Zdjęcia\\" + polish(200) + ".jpg";
+        page.SetItemName(k, polish(254));
+        page.SetItemPrice(k, "1234567,89");
+        page.SetItemDescription(k, polish(749));
+        page.SetItemPicture(k, "C:\\Zdjęcia\\" + polish(200) + ".jpg", ItemPicture::File);
     }
     for (MenuLink& link : page.Settings.MenuLinks)
         link = {polish(254), polish(254)};

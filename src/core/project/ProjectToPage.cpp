@@ -29,19 +29,20 @@ ProjectApplyReport ApplyProjectToPage(const ProjectRecord& record, ShopPage& pag
         if (page.InsertItem() != InsertOutcome::Inserted)
             break;
         const int k = page.ItemCount() - 1;
-        ShopItem& item = page.Item(k);
-        item.Name = DecodeWindows1250(stored.Name);
-        item.Price = DecodeWindows1250(stored.Price);
-        if (!IsAcceptablePriceText(item.Price)) {
-            report.PriceResets.push_back({k, item.Price});
-            item.Price = DefaultPriceText;
+        page.SetItemName(k, DecodeWindows1250(stored.Name));
+        std::string price = DecodeWindows1250(stored.Price);
+        if (!IsAcceptablePriceText(price)) {
+            report.PriceResets.push_back({k, price});
+            price = DefaultPriceText;
         }
-        item.Description = DecodeWindows1250(stored.Description);
-        item.PicturePath = DecodeWindows1250(stored.PicturePath);
-        item.Picture = ItemPicture::File;
+        page.SetItemPrice(k, std::move(price));
+        page.SetItemDescription(k, DecodeWindows1250(stored.Description));
+        page.SetItemPicture(k, DecodeWindows1250(stored.PicturePath), ItemPicture::File);
     }
     applySettings(record, page.Settings);
     applyLinks(record, page.Settings);
+    // The page is what the file holds; a price reset is reported, not marked.
+    page.MarkSaved();
     return report;
 }
 

@@ -23,7 +23,8 @@ struct ProjectApplyReport {
 // count first (it places the items), then each item with its name, price
 // (checked as if typed), description and picture path, the picture marked
 // File (the caller marks it Missing if it cannot be loaded), then the
-// settings and the 30 menu links. Texts are converted to UTF-8.
+// settings and the 30 menu links. Texts are converted to UTF-8. The page
+// comes out unchanged; the caller names its file with SetProjectPath.
 ProjectApplyReport ApplyProjectToPage(const ProjectRecord& record, ShopPage& page);
 
 } // namespace targello

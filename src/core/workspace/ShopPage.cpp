@@ -9,7 +9,56 @@ ShopPage::ShopPage(int pageIndex, ShopSettings settings, std::uint64_t serial)
     items_.reserve(MaxItems);
 }
 
-std::string ShopPage::Caption() const { return "Sklep " + std::to_string(pageIndex_ + 1); }
+std::string ShopPage::Caption() const {
+    return "Sklep " + std::to_string(pageIndex_ + 1);
+}
+
+ShopItem& ShopPage::edited(int k) {
+    return items_.at(static_cast<std::size_t>(k));
+}
+
+namespace {
+
+// Stores `value` in `field`; true when that changed the field.
+template <class T> bool store(T& field, T value) {
+    if (field == value)
+        return false;
+    field = std::move(value);
+    return true;
+}
+
+} // namespace
+
+void ShopPage::SetItemName(int k, std::string name) {
+    changed_ |= store(edited(k).Name, std::move(name));
+}
+
+void ShopPage::SetItemPrice(int k, std::string price) {
+    changed_ |= store(edited(k).Price, std::move(price));
+}
+
+void ShopPage::SetItemDescription(int k, std::string description) {
+    changed_ |= store(edited(k).Description, std::move(description));
+}
+
+void ShopPage::SetItemPicture(int k, std::string path, ItemPicture picture) {
+    ShopItem& item = edited(k);
+    // Whether the file could be shown is not part of the project: only the
+    // path is a change the user made.
+    changed_ |= store(item.PicturePath, std::move(path));
+    item.Picture = picture;
+}
+
+void ShopPage::SetSettings(ShopSettings settings) {
+    changed_ |= store(Settings, std::move(settings));
+}
+
+void ShopPage::ApplyOptions(const EditedSettings& edited) {
+    ShopSettings settings = Settings;
+    ApplyOptionsToPage(edited, settings);
+    SetSettings(std::move(settings));
+    LayoutItems(Settings.ProductColumns);
+}
 
 int ShopPage::VisibleBandCount() const {
     const auto last = std::find(bandVisible_.rbegin(), bandVisible_.rend(), true);
@@ -35,11 +84,15 @@ InsertOutcome ShopPage::InsertItem() {
     item.X = cursor_.NextItemX;
     item.Y = cursor_.RowTop;
     items_.push_back(std::move(item));
+    changed_ = true;
     return InsertOutcome::Inserted;
 }
 
 void ShopPage::LayoutItems(int columns) {
     columns = std::clamp(columns, 1, 4);
+    const LayoutCursor cursorBefore = cursor_;
+    const auto bandsBefore = bandVisible_;
+    bool moved = false;
     bandVisible_.fill(false);
     cursor_ = LayoutCursor{};
     int rows = 1;
@@ -52,11 +105,13 @@ void ShopPage::LayoutItems(int columns) {
         }
         cursor_.NextItemX = CellWidth * cursor_.RowFill;
         cursor_.RowFill += 1;
+        moved |= item.X != cursor_.NextItemX || item.Y != cursor_.RowTop;
         item.X = cursor_.NextItemX;
         item.Y = cursor_.RowTop;
     }
     for (int r = 0; r < rows && r < BandCount; ++r)
         bandVisible_[static_cast<std::size_t>(r)] = true;
+    changed_ |= moved || cursor_ != cursorBefore || bandVisible_ != bandsBefore;
 }
 
 int ShopPage::RemoveItems(const std::vector<bool>& remove) {
@@ -69,6 +124,7 @@ int ShopPage::RemoveItems(const std::vector<bool>& remove) {
     }
     const int removed = static_cast<int>(items_.size() - kept.size());
     items_ = std::move(kept);
+    changed_ |= removed > 0;
     return removed;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/settings/EditedSettings.h"
 #include "core/settings/ShopSettings.h"
 #include "core/workspace/ShopItem.h"
 
@@ -40,18 +41,45 @@ public:
     // "Sklep " followed by the slot number counted from 1.
     std::string Caption() const;
 
+    // Read freely; change through SetSettings or ApplyOptions, which mark
+    // the page as changed.
     ShopSettings Settings;
 
     int ItemCount() const { return static_cast<int>(items_.size()); }
     const std::vector<ShopItem>& Items() const { return items_; }
-    ShopItem& Item(int k) { return items_.at(static_cast<std::size_t>(k)); }
     const ShopItem& Item(int k) const { return items_.at(static_cast<std::size_t>(k)); }
+    // Writes through this reference escape the changed mark: edit items with
+    // the setters below. It goes once the item controls use them.
+    ShopItem& Item(int k) { return items_.at(static_cast<std::size_t>(k)); }
+
+    // The setters mark the page as changed when the value differs.
+    void SetItemName(int k, std::string name);
+    void SetItemPrice(int k, std::string price);
+    void SetItemDescription(int k, std::string description);
+    void SetItemPicture(int k, std::string path, ItemPicture picture);
+    void SetSettings(ShopSettings settings);
+    // What the options dialog's OK does: stores the working copy in the
+    // page's settings and lays the items out on the chosen columns.
+    void ApplyOptions(const EditedSettings& edited);
+
+    // True from the first edit after the page was opened or saved.
+    bool Changed() const { return changed_; }
+    // For a change made outside the page's own edits: a page restored from
+    // a recovery copy holds work the user's file does not.
+    void MarkChanged() { changed_ = true; }
+    // The page now matches a file: opened from it or saved to it.
+    void MarkSaved() { changed_ = false; }
+    // The file the page was opened from or last saved to (UTF-8), empty for
+    // a page that never was.
+    const std::string& ProjectPath() const { return projectPath_; }
+    void SetProjectPath(std::string path) { projectPath_ = std::move(path); }
 
     const LayoutCursor& Cursor() const { return cursor_; }
     bool BandVisible(int band) const { return bandVisible_.at(static_cast<std::size_t>(band)); }
     // Number of the last band shown, so the page's height can follow its rows.
     int VisibleBandCount() const;
 
+    // The edits below mark the page as changed when they change anything.
     // Appends "Produkt <n>" priced "0,00" in the next grid cell.
     InsertOutcome InsertItem();
     // Places every item again on a grid of `columns` (1 to 4) from the first cell.
@@ -66,6 +94,10 @@ private:
     std::vector<ShopItem> items_;
     LayoutCursor cursor_;
     std::array<bool, BandCount> bandVisible_{};
+    bool changed_ = false;
+    std::string projectPath_;
+
+    ShopItem& edited(int k);
 };
 
 inline constexpr const char* ItemLimitMessage = "Ilość pozycji w sklepie nie może przekraczać 100";

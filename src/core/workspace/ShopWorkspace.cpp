@@ -4,7 +4,9 @@ namespace targello {
 
 ShopWorkspace::ShopWorkspace(std::string startDirectory) : startDirectory_(std::move(startDirectory)) {}
 
-ShopPage* ShopWorkspace::Current() { return Page(currentPage_); }
+ShopPage* ShopWorkspace::Current() {
+    return Page(currentPage_);
+}
 
 const ShopPage* ShopWorkspace::Current() const {
     return currentPage_ >= 0 && currentPage_ < MaxPages ? pages_[static_cast<std::size_t>(currentPage_)].get()
@@ -48,6 +50,16 @@ void ShopWorkspace::ClosePage(int slot) {
             return;
         }
     }
+}
+
+std::vector<int> ShopWorkspace::ChangedPages() const {
+    std::vector<int> changed;
+    for (int slot = 0; slot < MaxPages; ++slot) {
+        const auto& page = pages_[static_cast<std::size_t>(slot)];
+        if (page && page->Changed())
+            changed.push_back(slot);
+    }
+    return changed;
 }
 
 } // namespace targello

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace targello {
 
@@ -39,6 +40,10 @@ public:
     // Destroys the page. When the current page closes, the current page moves
     // to another open one, so that no command acts on a closed page.
     void ClosePage(int slot);
+
+    // Slots of the open pages with unsaved changes, lowest first: the pages
+    // that closing the program asks about.
+    std::vector<int> ChangedPages() const;
 
     // The page commands (insert, remove, settings, save, preview, export)
     // are usable exactly while a page is open.

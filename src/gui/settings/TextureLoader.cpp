@@ -29,8 +29,10 @@ QString ReadProblem(const QImageReader& reader, const QString& path) {
 // Only the top-left corner is used, so only that much is decoded where the
 // format allows it (JPEG does): a large photo costs no more than a small one.
 QImage ReadCorner(QImageReader& reader) {
+    reader.setAutoTransform(true);
     const QSize size = reader.size();
-    if (size.isValid())
+    // The clip is taken from the picture as stored: a turned one is decoded whole.
+    if (size.isValid() && reader.transformation() == QImageIOHandler::TransformationNone)
         reader.setClipRect(QRect(0, 0, qMin(size.width(), TextureImages::SwatchSize),
                                  qMin(size.height(), TextureImages::SwatchSize)));
     return reader.read();

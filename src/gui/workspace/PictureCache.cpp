@@ -48,9 +48,14 @@ PictureCache::Decoded PictureCache::decode(const QString& path) {
         return result;
     }
     QImageReader reader(path);
+    // Phone photos are stored sideways with an EXIF orientation.
+    reader.setAutoTransform(true);
     // Scaling while decoding lets libjpeg produce an eighth of the picture
-    // instead of all of it; the rest is a small smooth scale.
-    reader.setScaledSize(thumbnailSize());
+    // instead of all of it; the rest is a small smooth scale. The scaled size
+    // is that of the picture as stored, before it is turned.
+    reader.setScaledSize(reader.transformation() & QImageIOHandler::TransformationRotate90
+                             ? thumbnailSize().transposed()
+                             : thumbnailSize());
     QImage image = reader.read();
     if (image.isNull()) {
         result.reason = PictureFormats::reason(reader.error());

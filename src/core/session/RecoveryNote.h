@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace targello {
+
+// What a recovery copy says about itself, kept beside it in a small text
+// file so that the offer can name the page without reading the project.
+struct RecoveryNote {
+    std::string Caption;      // "Sklep 3"
+    std::string UserFile;     // the user's own project file, UTF-8; empty if never saved
+    std::int64_t SavedAt = 0; // seconds since 1970-01-01 UTC
+
+    friend bool operator==(const RecoveryNote&, const RecoveryNote&) = default;
+};
+
+// One "key=value" line per field after a first line naming the format;
+// backslashes and line breaks in values are escaped.
+std::string FormatRecoveryNote(const RecoveryNote& note);
+
+// The note, or nothing when the text is not one.
+std::optional<RecoveryNote> ParseRecoveryNote(const std::string& text);
+
+} // namespace targello
