@@ -1,5 +1,7 @@
 #include "cli/ExportCommand.h"
 
+#include "core/files/ExportManifest.h"
+#include "core/files/FileKind.h"
 #include "core/generator/GenerateShop.h"
 #include "core/project/ProjectReader.h"
 #include "core/project/ProjectToPage.h"
@@ -22,13 +24,15 @@ constexpr const char* Help =
     "Tworzy sklep z pliku projektu tak, jak zrobiłby to program po otwarciu projektu\n"
     "i poleceniu „Wygeneruj sklep HTML”: zapisuje stronę WYNIK.html i kopiuje obrazki\n"
     "produktów, teksturę i baner do folderu obok niej, nazwanego jak strona bez\n"
-    "rozszerzenia (dla sklep.html: sklep).\n"
+    "rozszerzenia (dla sklep.html: sklep). Do nazwy bez rozszerzenia dodaje „.html”.\n"
+    "Poprzednio zapisany sklep zostaje nietknięty, dopóki nowy nie jest gotowy w całości.\n"
     "\n"
     "Ścieżki względne, również zapisane w projekcie (obrazki, tekstura, baner),\n"
     "liczą się od bieżącego folderu.\n"
     "\n"
     "Kod wyjścia: 0 – sklep zapisany; 1 – projektu nie da się otworzyć albo sklepu\n"
-    "zapisać; 2 – błędne wywołanie.\n"
+    "zapisać; 2 – błędne wywołanie; 3 – sklep zapisany, ale części obrazków nie dało\n"
+    "się skopiować (każdy z nich wraz z przyczyną w osobnym wierszu).\n"
     "\n"
     "  -h, --help   pokazuje ten opis\n";
 
@@ -80,6 +84,20 @@ bool isSameFile(const fs::path& a, const fs::path& b) {
     return fs::equivalent(a, b, error);
 }
 
+// The page's file: ".html" is added to a name without an extension, as the
+// save dialog does, so that the pictures get a folder of their own. That name
+// may already be the picture folder of an earlier export to it; anything else
+// standing there is left to the checks.
+fs::path outputFile(const std::string& given) {
+    fs::path output = fs::absolute(PathFromUtf8(given));
+    const FileKind kind = StatusOfFile(output).Kind;
+    if (!output.has_extension() &&
+        (kind == FileKind::Missing ||
+         (kind == FileKind::Folder && StatusOfFile(output / ExportManifest::FileName).Kind == FileKind::Regular)))
+        output += ".html";
+    return output;
+}
+
 // Why the page cannot go to `output` (an absolute path), found before anything
 // is written, so that no picture is copied for a page that cannot be saved.
 std::string outputProblem(const fs::path& output, const std::string& shownAs, const std::string& project) {
@@ -91,6 +109,18 @@ std::string outputProblem(const fs::path& output, const std::string& shownAs, co
     if (isSameFile(output, PathFromUtf8(project)))
         return "strona nie może zastąpić pliku projektu „" + project + "”.";
     return {};
+}
+
+// A file that the name with ".html" added would replace, though no export
+// wrote it: the user asked for another name and keeps that file.
+std::string addedNameProblem(const fs::path& output, const std::string& shownAs) {
+    fs::path pictures = output;
+    pictures.replace_extension();
+    if (StatusOfFile(output).Kind == FileKind::Missing ||
+        StatusOfFile(pictures / ExportManifest::FileName).Kind == FileKind::Regular)
+        return {};
+    return "strona „" + shownAs + "” dostałaby nazwę „" + Utf8FromPath(output.filename()) +
+           "”, a taki plik już istnieje; aby go zastąpić, podaj jego pełną nazwę.";
 }
 
 } // namespace
@@ -109,9 +139,11 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
         err << Prefix << record.Error << "\n";
         return ExportFailed;
     }
-    const fs::path output = fs::absolute(PathFromUtf8(arguments->Output));
-    if (const std::string problem = outputProblem(output, arguments->Output, arguments->Project);
-        !problem.empty()) {
+    const fs::path output = outputFile(arguments->Output);
+    std::string problem = outputProblem(output, arguments->Output, arguments->Project);
+    if (problem.empty() && output != fs::absolute(PathFromUtf8(arguments->Output)))
+        problem = addedNameProblem(output, arguments->Output);
+    if (!problem.empty()) {
         err << Prefix << problem << "\n";
         return ExportFailed;
     }
@@ -130,7 +162,9 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
         err << Prefix << result.ErrorText << "\n";
         return ExportFailed;
     }
-    return ExportSucceeded;
+    for (const MissingPicture& missing : result.MissingPictures)
+        err << Prefix << MissingPictureText(missing) << "\n";
+    return result.MissingPictures.empty() ? ExportSucceeded : ExportIncomplete;
 }
 
 } // namespace targello

@@ -1,6 +1,9 @@
 #include "core/generator/PictureCopier.h"
 
-#include <filesystem>
+#include "core/files/ExportTransaction.h"
+#include "core/files/FileKind.h"
+#include "core/project/Utf8Path.h"
+
 #include <system_error>
 
 namespace targello {
@@ -8,12 +11,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// On Windows a narrow string would be read in the ANSI code page.
-fs::path PathFromUtf8(const std::string& text) {
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
-
 bool SameSizeAndTime(const fs::path& source, const fs::path& target) {
+    if (StatusOfFile(target).Kind != FileKind::Regular || StatusOfFile(source).Kind != FileKind::Regular)
+        return false;
     std::error_code error;
     const auto targetSize = fs::file_size(target, error);
     if (error)
@@ -28,27 +28,42 @@ bool SameSizeAndTime(const fs::path& source, const fs::path& target) {
     return !error && sourceTime == targetTime;
 }
 
-CopyOutcome Copy(const fs::path& from, const fs::path& to) {
-    std::error_code error;
-    if (!fs::is_regular_file(from, error))
-        return CopyOutcome::Failed;
+PictureCopyResult Stage(const fs::path& from, const fs::path& to, ExportTransaction& transaction,
+                        const std::atomic<bool>* cancel) {
+    if (const std::string problem = ReadableFileProblem(from); !problem.empty())
+        return {CopyOutcome::Unreadable, problem};
     if (SameSizeAndTime(from, to))
-        return CopyOutcome::Unchanged;
-    if (!fs::copy_file(from, to, fs::copy_options::overwrite_existing, error) || error)
-        return CopyOutcome::Failed;
-    const auto time = fs::last_write_time(from, error);
-    if (!error)
-        fs::last_write_time(to, time, error);
-    return CopyOutcome::Copied;
+        return {CopyOutcome::Unchanged, {}};
+    const CopyResult copied = transaction.StageCopy(from, to, cancel);
+    switch (copied.Fault) {
+    case CopyFault::None:
+        return {CopyOutcome::Copied, {}};
+    case CopyFault::Source:
+        return {CopyOutcome::Unreadable, copied.Reason};
+    case CopyFault::Target:
+        return {CopyOutcome::NotWritten, copied.Reason};
+    case CopyFault::Cancelled:
+        break;
+    }
+    return {CopyOutcome::Cancelled, copied.Reason};
 }
 
 } // namespace
 
-CopyOutcome CopyPicture(const std::string& source, const std::string& target) {
+PictureCopyResult StagePictureCopy(const PictureCopy& copy, ExportTransaction& transaction,
+                                   const std::atomic<bool>* cancel) {
     try {
-        return Copy(PathFromUtf8(source), PathFromUtf8(target));
+        return Stage(PathFromUtf8(copy.Source), PathFromUtf8(copy.Target), transaction, cancel);
     } catch (const std::exception&) { // a name the file system cannot take
-        return CopyOutcome::Failed;
+        return {CopyOutcome::Unreadable, "nazwa, której ten dysk nie przyjmuje"};
+    }
+}
+
+bool SameSizeAndTime(const std::string& source, const std::string& target) {
+    try {
+        return SameSizeAndTime(PathFromUtf8(source), PathFromUtf8(target));
+    } catch (const std::exception&) {
+        return false;
     }
 }
 

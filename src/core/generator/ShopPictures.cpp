@@ -20,8 +20,9 @@ std::string FoldedName(std::string_view name) {
 
 class PictureNamer {
 public:
-    PictureNamer(std::string_view baseName, std::string_view outputFolder, PathStyle style)
-        : rules_(style), baseName_(baseName), folder_(rules_.Join(outputFolder, baseName)) {}
+    PictureNamer(std::string_view baseName, std::string_view outputFolder, PathStyle style,
+                 const PictureNameTaken& taken)
+        : rules_(style), baseName_(baseName), folder_(rules_.Join(outputFolder, baseName)), taken_(taken) {}
 
     // The address of the picture `source`, planning its copy on first use.
     std::string Address(const std::string& source, std::vector<PictureCopy>& copies) {
@@ -30,7 +31,7 @@ public:
             return AddressOf(name);
         auto known = names_.find(source);
         if (known == names_.end()) {
-            known = names_.emplace(source, FreeName(name)).first;
+            known = names_.emplace(source, FreeName(name, source)).first;
             copies.push_back({source, rules_.Join(folder_, known->second)});
         }
         return AddressOf(known->second);
@@ -43,12 +44,12 @@ private:
         return AddressStepText(baseName_) + "/" + AddressStepText(name);
     }
 
-    std::string FreeName(const std::string& name) {
+    std::string FreeName(const std::string& name, const std::string& source) {
         std::string candidate = name;
         const std::size_t dot = name.rfind('.');
         const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
         const std::string extension = name.substr(stem.size());
-        for (int n = 2; used_.count(FoldedName(candidate)) != 0; ++n)
+        for (int n = 2; used_.count(FoldedName(candidate)) != 0 || (taken_ && taken_(candidate, source)); ++n)
             candidate = stem + "-" + std::to_string(n) + extension;
         used_.insert(FoldedName(candidate));
         return candidate;
@@ -57,6 +58,7 @@ private:
     PathRules rules_;
     std::string baseName_;
     std::string folder_;
+    const PictureNameTaken& taken_;
     std::map<std::string, std::string> names_; // source path -> name in the folder
     std::set<std::string> used_;               // folded names taken
 };
@@ -64,8 +66,8 @@ private:
 } // namespace
 
 ShopPictures PlanShopPictures(const ShopPage& page, std::string_view baseName, std::string_view outputFolder,
-                              PathStyle style) {
-    PictureNamer namer(baseName, outputFolder, style);
+                              PathStyle style, const PictureNameTaken& taken) {
+    PictureNamer namer(baseName, outputFolder, style, taken);
     ShopPictures pictures;
     pictures.PictureUrls.reserve(page.Items().size());
     for (const ShopItem& item : page.Items())

@@ -2,6 +2,7 @@
 
 #include "core/settings/PathRules.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,10 +31,15 @@ struct ShopPictures {
     std::vector<PictureCopy> Copies;
 };
 
+// Whether the picture folder holds a file named `name` that the copy of
+// `source` must not replace (one the user put there).
+using PictureNameTaken = std::function<bool(const std::string& name, const std::string& source)>;
+
 // Plans the pictures of `page` for a page written into `outputFolder` whose
 // pictures go to the folder `baseName` beside it, addressed as
 // baseName + "/" + file name (the bare file name when baseName is empty).
+// Names for which `taken` says so are passed over like names already used.
 ShopPictures PlanShopPictures(const ShopPage& page, std::string_view baseName, std::string_view outputFolder,
-                              PathStyle style);
+                              PathStyle style, const PictureNameTaken& taken = {});
 
 } // namespace targello

@@ -1,5 +1,6 @@
 #include "core/project/ProjectReader.h"
 
+#include "core/files/FileKind.h"
 #include "core/project/PolishCount.h"
 #include "core/project/ProjectFields.h"
 #include "core/project/Utf8Path.h"
@@ -123,6 +124,9 @@ ProjectOutcome<ProjectRecord> ReadProjectFile(const std::string& path) {
         return ReadOutcome::Failure(refusal(path, "plik nie istnieje"));
     if (std::filesystem::is_directory(status))
         return ReadOutcome::Failure(refusal(path, "to jest folder, a nie plik"));
+    // A FIFO or a device would block the reader or never end.
+    if (const std::string problem = ReadableFileProblem(file); !problem.empty())
+        return ReadOutcome::Failure(refusal(path, problem));
     std::ifstream in(file, std::ios::binary);
     std::string bytes(ProjectLayout::MaxFileSize + 1, '\0');
     if (in)

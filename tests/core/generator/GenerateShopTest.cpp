@@ -36,7 +36,7 @@ protected:
         shop.page.Item(0).Name = "Łódź";
         shop.page.Item(0).PicturePath = (root / "zdjęcia" / "kubek.jpg").string();
         shop.page.Item(1).PicturePath = (root / "inne" / "kubek.jpg").string();
-        shop.page.Item(2).PicturePath = (root / "brak.jpg").string(); // missing: skipped silently
+        shop.page.Item(2).PicturePath = (root / "brak.jpg").string(); // missing: listed, the page written
     }
     void TearDown() override { fs::remove_all(root); }
 
@@ -56,6 +56,8 @@ TEST_F(GenerateShopFiles, WritesThePageBytesAndCopiesThePictures) {
     ASSERT_TRUE(result.Succeeded) << result.ErrorText;
     EXPECT_EQ(result.PicturesCopied, 2);
     EXPECT_EQ(result.PicturesFailed, 1);
+    EXPECT_EQ(result.MissingPictures,
+              (std::vector<MissingPicture>{{(root / "brak.jpg").string(), "plik nie istnieje"}}));
 
     const std::string page = ReadFile(Output());
     EXPECT_TRUE(page.starts_with("<HTML><HEAD><form")); // no byte-order mark
@@ -92,7 +94,8 @@ TEST_F(GenerateShopFiles, UnwritableOutputIsAFailureNamingThePath) {
     const GenerateResult result =
         GenerateShop(shop.page, shop.edited.Values, "sklep", output, PathStyle::Posix);
     EXPECT_FALSE(result.Succeeded);
-    EXPECT_EQ(result.ErrorText, "Nie można utworzyć pliku " + output);
+    EXPECT_EQ(result.ErrorText,
+              "Nie można zapisać strony „" + output + "”: folder, w którym ma powstać strona, nie istnieje.");
 }
 
 TEST_F(GenerateShopFiles, PageIsWrittenWhenThePictureFolderCannotBeMade) {
@@ -101,6 +104,10 @@ TEST_F(GenerateShopFiles, PageIsWrittenWhenThePictureFolderCannotBeMade) {
     EXPECT_TRUE(result.Succeeded);
     EXPECT_EQ(result.PicturesCopied, 0);
     EXPECT_TRUE(ReadFile(Output()).starts_with("<HTML>"));
+    ASSERT_EQ(result.MissingPictures.size(), 3u);
+    EXPECT_EQ(result.MissingPictures[0].Reason,
+              "w miejscu folderu obrazków „" + (root / "www" / "sklep").string() + "” jest plik");
+    EXPECT_EQ(ReadFile(root / "www" / "sklep"), "a file where the folder should be");
 }
 
 TEST_F(GenerateShopFiles, ReportsProgressPerPicture) {

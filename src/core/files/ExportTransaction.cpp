@@ -1,0 +1,144 @@
+#include "core/files/ExportTransaction.h"
+
+#include <random>
+
+namespace targello {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Tries `write` with fresh temporary names beside `target` until one is free.
+template <class Write> auto WithTemporaryName(const fs::path& target, Write write) {
+    static thread_local std::mt19937 random(std::random_device{}());
+    for (int attempt = 0;; ++attempt) {
+        fs::path name(u8".");
+        name += target.filename().native();
+        name += ".targello-" + std::to_string(random() % 1000000);
+        fs::path temporary = target;
+        temporary.replace_filename(name);
+        auto result = write(temporary);
+        if (!result.first || attempt == 100)
+            return std::make_pair(result, temporary);
+    }
+}
+
+bool Exists(const fs::path& path) {
+    std::error_code error;
+    return fs::exists(fs::symlink_status(path, error));
+}
+
+} // namespace
+
+ExportTransaction::~ExportTransaction() {
+    Abandon();
+}
+
+std::error_code ExportTransaction::MakeFolder(const fs::path& folder) {
+    std::error_code error;
+    if (fs::create_directory(folder, error))
+        madeFolders_.push_back(folder);
+    return error;
+}
+
+std::error_code ExportTransaction::StageBytes(const fs::path& target, std::string_view bytes) {
+    const auto [outcome, temporary] = WithTemporaryName(target, [&](const fs::path& name) {
+        const std::error_code error = WriteNewFile(name, bytes);
+        return std::make_pair(error == std::errc::file_exists, error);
+    });
+    if (!outcome.second)
+        staged_.push_back({temporary, target});
+    return outcome.second;
+}
+
+CopyResult ExportTransaction::StageCopy(const fs::path& source, const fs::path& target,
+                                        const std::atomic<bool>* cancel) {
+    const auto [outcome, temporary] = WithTemporaryName(target, [&](const fs::path& name) {
+        // A temporary name taken by another file: try the next one.
+        const bool taken = Exists(name);
+        return std::make_pair(taken, taken ? CopyResult{} : CopyFileKeepingHoles(source, name, cancel));
+    });
+    if (outcome.second)
+        staged_.push_back({temporary, target});
+    return outcome.second;
+}
+
+std::error_code ExportTransaction::Commit() {
+    std::vector<Replaced> replaced;
+    for (auto staged = staged_.rbegin(); staged != staged_.rend(); ++staged) {
+        std::error_code error;
+        Replaced step{staged->Target, {}};
+        const fs::file_status old = fs::status(staged->Target, error);
+        if (fs::exists(old) && !fs::is_regular_file(old))
+            error = std::make_error_code(fs::is_directory(old) ? std::errc::is_a_directory
+                                                               : std::errc::no_such_device_or_address);
+        if (error && error != std::errc::no_such_file_or_directory) {
+            PutBack(replaced);
+            Abandon();
+            return error;
+        }
+        if (fs::exists(old)) {
+            // The old file stays reachable under a backup name until the end.
+            fs::permissions(staged->Temporary, old.permissions(), error);
+            std::tie(std::ignore, step.Backup) = WithTemporaryName(staged->Target, [&](const fs::path& name) {
+                std::error_code linked;
+                fs::create_hard_link(staged->Target, name, linked);
+                if (linked && linked != std::errc::file_exists) {
+                    linked.clear(); // a file system without hard links
+                    if (Exists(name))
+                        linked = std::make_error_code(std::errc::file_exists);
+                    else
+                        fs::rename(staged->Target, name, linked);
+                }
+                error = linked;
+                return std::make_pair(linked == std::errc::file_exists, linked);
+            });
+            if (error) {
+                PutBack(replaced);
+                Abandon();
+                return error;
+            }
+        }
+        fs::rename(staged->Temporary, staged->Target, error);
+        if (error) {
+            std::error_code ignored;
+            if (!step.Backup.empty() && Exists(staged->Target))
+                fs::remove(step.Backup, ignored); // hard-linked: the old file is still in place
+            else if (!step.Backup.empty())
+                fs::rename(step.Backup, staged->Target, ignored);
+            PutBack(replaced);
+            Abandon();
+            return error;
+        }
+        replaced.push_back(step);
+    }
+    for (const Replaced& step : replaced) {
+        std::error_code ignored;
+        if (!step.Backup.empty())
+            fs::remove(step.Backup, ignored);
+    }
+    staged_.clear();
+    madeFolders_.clear();
+    return {};
+}
+
+void ExportTransaction::PutBack(const std::vector<Replaced>& replaced) {
+    for (auto step = replaced.rbegin(); step != replaced.rend(); ++step) {
+        std::error_code ignored;
+        if (step->Backup.empty())
+            fs::remove(step->Target, ignored);
+        else
+            fs::rename(step->Backup, step->Target, ignored);
+    }
+}
+
+void ExportTransaction::Abandon() {
+    std::error_code ignored;
+    for (const Staged& staged : staged_)
+        fs::remove(staged.Temporary, ignored);
+    staged_.clear();
+    for (auto folder = madeFolders_.rbegin(); folder != madeFolders_.rend(); ++folder)
+        fs::remove(*folder, ignored); // only when empty
+    madeFolders_.clear();
+}
+
+} // namespace targello

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "core/files/FileCopy.h"
+
+#include <atomic>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace targello {
+
+// Writes a set of files so that either all of them take their places or the
+// files that were there stay exactly as they were. Each file is first written
+// under a temporary name in its target's folder; Commit renames them into
+// place. A failure or cancellation before Commit only has to remove the
+// temporaries (the destructor does), and a failure during Commit puts back
+// every file already replaced. Folders the transaction made are removed again
+// when it does not commit.
+class ExportTransaction {
+public:
+    ExportTransaction() = default;
+    ~ExportTransaction();
+    ExportTransaction(const ExportTransaction&) = delete;
+    ExportTransaction& operator=(const ExportTransaction&) = delete;
+
+    // Makes `folder` when it does not exist yet.
+    std::error_code MakeFolder(const std::filesystem::path& folder);
+
+    // Stages `bytes` as the new content of `target`.
+    std::error_code StageBytes(const std::filesystem::path& target, std::string_view bytes);
+
+    // Stages a copy of the regular file `source` as the new `target`.
+    CopyResult StageCopy(const std::filesystem::path& source, const std::filesystem::path& target,
+                         const std::atomic<bool>* cancel = nullptr);
+
+    // Puts every staged file in its place, the one staged first last (stage
+    // the page first: its space is taken before the pictures', and it appears
+    // only once they are there). Returns the error that stopped it, after
+    // which everything is as it was before the transaction.
+    std::error_code Commit();
+
+    // Removes the temporaries and the folders made; nothing else changes.
+    void Abandon();
+
+private:
+    struct Staged {
+        std::filesystem::path Temporary;
+        std::filesystem::path Target;
+    };
+    struct Replaced {
+        std::filesystem::path Target;
+        std::filesystem::path Backup; // empty when nothing stood there before
+    };
+
+    void PutBack(const std::vector<Replaced>& replaced);
+
+    std::vector<Staged> staged_;
+    std::vector<std::filesystem::path> madeFolders_;
+};
+
+} // namespace targello

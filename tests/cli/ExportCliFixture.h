@@ -1,0 +1,94 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace targello::testing {
+
+inline const fs::path Examples = TARGELLO_EXAMPLES_DIR;
+
+inline const char* const SamplePictures[] = {
+    "miod-lipowy.jpg", "miod-gryczany.jpg",   "konfitura-wisnia.jpg", "powidla.jpg",  "sok-porzeczka.jpg",
+    "ogorki.jpg",      "grzyby.jpg",          "herbata-jablko.jpg",   "pierniki.jpg", "krowki.jpg",
+    "ser.jpg",         "kosz-prezentowy.jpg",
+};
+
+inline std::string contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline std::string quoted(const std::string& text) {
+    std::string out = "'";
+    for (char c : text)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+// The exit code of a run stopped because it took too long.
+inline constexpr int TimedOut = 124;
+
+struct Finished {
+    int Exit = -1;
+    std::string Out;
+    std::string Err;
+};
+
+class ExportCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        work_ = fs::temp_directory_path() / ("targello-cli-" + std::string(test->name()));
+        fs::remove_all(work_);
+        fs::create_directories(work_ / "wynik");
+    }
+    void TearDown() override { fs::remove_all(work_); }
+
+    // Runs `program` with `args` in the folder `cwd`, as a shell would. A run
+    // that takes longer than a minute is stopped and ends with TimedOut.
+    Finished run(const fs::path& cwd, const std::vector<std::string>& args,
+                 const std::string& program = TARGELLO_EXPORT_PROGRAM) const {
+        std::string command = "cd " + quoted(cwd.string()) + " && ";
+        if (std::system("timeout --version >/dev/null 2>&1") == 0)
+            command += "timeout -k 5 60 ";
+        command += quoted(program);
+        for (const std::string& arg : args)
+            command += " " + quoted(arg);
+        command += " >" + quoted((work_ / "out.txt").string()) + " 2>" + quoted((work_ / "err.txt").string());
+        const int status = std::system(command.c_str());
+        Finished result;
+#ifdef _WIN32
+        result.Exit = status;
+#else
+        result.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+        result.Out = contents(work_ / "out.txt");
+        result.Err = contents(work_ / "err.txt");
+        return result;
+    }
+
+    // A copy of the sample shop to work in, so nothing is written into the sources.
+    fs::path copyOfSample() const {
+        const fs::path copy = work_ / "przyklad";
+        fs::create_directories(copy);
+        fs::copy(Examples / "sklep.esk", copy);
+        fs::copy(Examples / "tekstura.jpg", copy);
+        fs::copy(Examples / "obrazki", copy / "obrazki");
+        return copy;
+    }
+
+    fs::path work_;
+};
+
+} // namespace targello::testing

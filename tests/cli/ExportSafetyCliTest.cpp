@@ -1,0 +1,179 @@
+#include "ExportCliFixture.h"
+#include "core/project/ProjectSave.h"
+#include "core/settings/EditedSettings.h"
+#include "core/workspace/ShopWorkspace.h"
+
+#include <map>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+using namespace targello;
+using namespace targello::testing;
+
+namespace {
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Every file under `folder` with its bytes, hidden ones included.
+std::map<std::string, std::string> snapshot(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        files[fs::relative(entry.path(), folder).string()] =
+            entry.is_regular_file() ? contents(entry.path()) : std::string("<not a file>");
+    return files;
+}
+
+// Bytes that do not compress, so that a file takes its whole size on any disk.
+std::string noise(std::size_t size, unsigned seed) {
+    std::string bytes(size, '\0');
+    for (char& c : bytes) {
+        seed = seed * 1103515245u + 12345u;
+        c = static_cast<char>(seed >> 16);
+    }
+    return bytes;
+}
+
+class ExportSafetyCli : public ExportCli {
+protected:
+    // Saves a project whose items show `pictures` and whose texture and
+    // banner are `texture` and `banner`, at work_/projekt.esk.
+    void saveProject(const std::vector<std::string>& pictures, const std::string& texture = {},
+                     const std::string& banner = {}) {
+        ShopWorkspace workspace;
+        ShopPage& page = *workspace.NewPage(EditedSettings::initial().Values);
+        for (std::size_t i = 0; i < pictures.size(); ++i) {
+            page.InsertItem();
+            page.Item(static_cast<int>(i)).Name = "Produkt " + std::to_string(i + 1);
+            page.Item(static_cast<int>(i)).PicturePath = pictures[i];
+        }
+        page.Settings.TexturePath = texture;
+        page.Settings.UseTexture = !texture.empty();
+        page.Settings.BannerPath = banner;
+        page.Settings.HeaderKind = !banner.empty();
+        ASSERT_EQ(SaveProject(page, (work_ / "projekt.esk").string()), "");
+    }
+};
+
+} // namespace
+
+TEST_F(ExportSafetyCli, FifoAsProjectOrOutputIsRefusedWithoutHanging) {
+    ASSERT_EQ(::mkfifo((work_ / "f.esk").c_str(), 0644), 0);
+    const Finished project = run(work_, {"f.esk", "wynik/o.html"});
+    ASSERT_NE(project.Exit, TimedOut) << "waited for a writer";
+    EXPECT_EQ(project.Exit, 1);
+    EXPECT_EQ(project.Err,
+              "targello-export: Nie można otworzyć projektu „f.esk”: to nie jest zwykły plik.\n");
+
+    saveProject({});
+    ASSERT_EQ(::mkfifo((work_ / "wynik" / "o.html").c_str(), 0644), 0);
+    const Finished output = run(work_, {"projekt.esk", "wynik/o.html"});
+    ASSERT_NE(output.Exit, TimedOut) << "waited for a reader";
+    EXPECT_EQ(output.Exit, 1);
+    EXPECT_EQ(output.Err, "targello-export: Nie można zapisać strony „" +
+                              (work_ / "wynik" / "o.html").string() + "”: to nie jest zwykły plik.\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(work_ / "wynik"), {}), 1);
+}
+
+TEST_F(ExportSafetyCli, PicturesThatCannotBeCopiedAreListedAndExitWithThree) {
+    writeFile(work_ / "zdjęcia" / "dobry.jpg", "JPEG");
+    fs::create_directories(work_ / "zdjęcia" / "folder.jpg");
+    ASSERT_EQ(::mkfifo((work_ / "zdjęcia" / "fifo.jpg").c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo((work_ / "tekstura.jpg").c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo((work_ / "baner.gif").c_str(), 0644), 0);
+    saveProject({"zdjęcia/dobry.jpg", "zdjęcia/folder.jpg", "zdjęcia/fifo.jpg", "zdjęcia/brak.jpg"},
+                "tekstura.jpg", "baner.gif");
+
+    const Finished r = run(work_, {"projekt.esk", "wynik/sklep.html"});
+    ASSERT_NE(r.Exit, TimedOut);
+    EXPECT_EQ(r.Exit, 3);
+    EXPECT_EQ(r.Err,
+              "targello-export: Obrazek „zdjęcia/folder.jpg” nie został skopiowany: to jest folder.\n"
+              "targello-export: Obrazek „zdjęcia/fifo.jpg” nie został skopiowany: to nie jest zwykły plik.\n"
+              "targello-export: Obrazek „zdjęcia/brak.jpg” nie został skopiowany: plik nie istnieje.\n"
+              "targello-export: Obrazek „tekstura.jpg” nie został skopiowany: to nie jest zwykły plik.\n"
+              "targello-export: Obrazek „baner.gif” nie został skopiowany: to nie jest zwykły plik.\n");
+    EXPECT_NE(contents(work_ / "wynik" / "sklep.html").find("Produkt 4"), std::string::npos);
+    EXPECT_EQ(contents(work_ / "wynik" / "sklep" / "dobry.jpg"), "JPEG");
+
+    // A file where the picture folder must go: every picture is listed.
+    fs::remove_all(work_ / "wynik");
+    writeFile(work_ / "wynik" / "sklep", "the user's own file");
+    saveProject({"zdjęcia/dobry.jpg"});
+    const Finished blocked = run(work_, {"projekt.esk", "wynik/sklep.html"});
+    EXPECT_EQ(blocked.Exit, 3);
+    EXPECT_EQ(blocked.Err,
+              "targello-export: Obrazek „zdjęcia/dobry.jpg” nie został skopiowany: w miejscu folderu "
+              "obrazków „" +
+                  (work_ / "wynik" / "sklep").string() + "” jest plik.\n");
+    EXPECT_EQ(contents(work_ / "wynik" / "sklep"), "the user's own file");
+}
+
+TEST_F(ExportSafetyCli, NameWithoutExtensionGetsHtmlAndLeavesTheUsersFilesAlone) {
+    writeFile(work_ / "zdjęcia" / "a.jpg", "product picture");
+    writeFile(work_ / "wynik" / "a.jpg", "the user's own a.jpg");
+    saveProject({"zdjęcia/a.jpg"});
+
+    const Finished r = run(work_, {"projekt.esk", "wynik/sklep"});
+    ASSERT_EQ(r.Exit, 0) << r.Err;
+    EXPECT_EQ(contents(work_ / "wynik" / "a.jpg"), "the user's own a.jpg");
+    EXPECT_EQ(contents(work_ / "wynik" / "sklep" / "a.jpg"), "product picture");
+    EXPECT_NE(contents(work_ / "wynik" / "sklep.html").find(R"(src="sklep/a.jpg")"), std::string::npos);
+    EXPECT_FALSE(fs::exists(work_ / "wynik" / "sklep" / "sklep.html"));
+
+    // Its own earlier page it replaces; a page of the user's it does not.
+    EXPECT_EQ(run(work_, {"projekt.esk", "wynik/sklep"}).Exit, 0);
+    writeFile(work_ / "inny" / "strona.html", "the user's own page");
+    const Finished foreign = run(work_, {"projekt.esk", "inny/strona"});
+    EXPECT_EQ(foreign.Exit, 1);
+    EXPECT_EQ(foreign.Err,
+              "targello-export: strona „inny/strona” dostałaby nazwę „strona.html”, a taki plik już "
+              "istnieje; aby go zastąpić, podaj jego pełną nazwę.\n");
+    EXPECT_EQ(snapshot(work_ / "inny"),
+              (std::map<std::string, std::string>{{"strona.html", "the user's own page"}}));
+}
+
+// A real full disk: a small tmpfs, where the test may mount one (as root).
+class FullDiskCli : public ExportSafetyCli {
+protected:
+    void SetUp() override {
+        ExportSafetyCli::SetUp();
+        disk_ = work_ / "dysk";
+        fs::create_directories(disk_);
+        if (::mount("tmpfs", disk_.c_str(), "tmpfs", 0, "size=600k") != 0)
+            GTEST_SKIP() << "cannot mount a small file system here; the core's write limit stands in for it";
+        mounted_ = true;
+    }
+    void TearDown() override {
+        if (mounted_)
+            ::umount2(disk_.c_str(), MNT_DETACH);
+        ExportSafetyCli::TearDown();
+    }
+
+    fs::path disk_;
+    bool mounted_ = false;
+};
+
+TEST_F(FullDiskCli, FullDiskKeepsThePreviousExportByteForByte) {
+    std::vector<std::string> pictures;
+    for (unsigned i = 0; i < 3; ++i) {
+        pictures.push_back((work_ / "zdjęcia" / ("p" + std::to_string(i) + ".jpg")).string());
+        writeFile(pictures.back(), noise(100'000, i));
+    }
+    saveProject(pictures);
+    const std::string page = (disk_ / "sklep.html").string();
+    ASSERT_EQ(run(work_, {"projekt.esk", page}).Exit, 0);
+    const auto before = snapshot(disk_);
+
+    // Bigger pictures that no longer fit beside the old ones.
+    for (unsigned i = 0; i < 3; ++i) {
+        writeFile(pictures[i], noise(200'000, 10 + i));
+        fs::last_write_time(pictures[i], fs::last_write_time(pictures[i]) + std::chrono::seconds(10));
+    }
+    const Finished full = run(work_, {"projekt.esk", page});
+    EXPECT_EQ(full.Exit, 1);
+    EXPECT_NE(full.Err.find("brak miejsca na dysku"), std::string::npos) << full.Err;
+    EXPECT_EQ(snapshot(disk_), before) << "the previous page and pictures, and no temporaries";
+}

@@ -1,0 +1,119 @@
+#include "core/files/ExportTransaction.h"
+
+#include "core/files/FileWriteLimit.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <map>
+
+using namespace targello;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Every file under `folder` with its bytes.
+std::map<std::string, std::string> Snapshot(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        files[fs::relative(entry.path(), folder).string()] =
+            entry.is_regular_file() ? ReadFile(entry.path()) : std::string("<folder>");
+    return files;
+}
+
+class Transaction : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root = fs::temp_directory_path() /
+               ("targello-transaction-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(root);
+        WriteFile(root / "www" / "sklep.html", "old page");
+        WriteFile(root / "www" / "sklep" / "a.jpg", "old a");
+        WriteFile(root / "source.jpg", "new picture");
+        before = Snapshot(root / "www");
+    }
+    void TearDown() override {
+        SetWriteLimitForTests(std::nullopt);
+        fs::remove_all(root);
+    }
+
+    fs::path root;
+    std::map<std::string, std::string> before;
+};
+
+} // namespace
+
+TEST_F(Transaction, NothingChangesBeforeCommitAndAllChangesWithIt) {
+    ExportTransaction transaction;
+    ASSERT_FALSE(transaction.StageBytes(root / "www" / "sklep.html", "new page"));
+    ASSERT_TRUE(transaction.StageCopy(root / "source.jpg", root / "www" / "sklep" / "a.jpg"));
+    ASSERT_FALSE(transaction.MakeFolder(root / "www" / "nowy"));
+    ASSERT_TRUE(transaction.StageCopy(root / "source.jpg", root / "www" / "nowy" / "b.jpg"));
+    EXPECT_EQ(ReadFile(root / "www" / "sklep.html"), "old page");
+    EXPECT_EQ(ReadFile(root / "www" / "sklep" / "a.jpg"), "old a");
+
+    ASSERT_FALSE(transaction.Commit());
+    EXPECT_EQ(Snapshot(root / "www"), (std::map<std::string, std::string>{
+                                          {"nowy", "<folder>"},
+                                          {"nowy/b.jpg", "new picture"},
+                                          {"sklep", "<folder>"},
+                                          {"sklep.html", "new page"},
+                                          {"sklep/a.jpg", "new picture"},
+                                      }))
+        << "no temporaries or backups are left";
+}
+
+TEST_F(Transaction, AbandonedTransactionLeavesEverythingAsItWas) {
+    {
+        ExportTransaction transaction;
+        ASSERT_FALSE(transaction.StageBytes(root / "www" / "sklep.html", "new page"));
+        ASSERT_FALSE(transaction.MakeFolder(root / "www" / "nowy"));
+        ASSERT_TRUE(transaction.StageCopy(root / "source.jpg", root / "www" / "nowy" / "b.jpg"));
+    }
+    EXPECT_EQ(Snapshot(root / "www"), before);
+}
+
+TEST_F(Transaction, FullDiskWhileStagingKeepsThePreviousFiles) {
+    ExportTransaction transaction;
+    ASSERT_FALSE(transaction.StageBytes(root / "www" / "sklep.html", "new page"));
+    SetWriteLimitForTests(3);
+    const CopyResult copied = transaction.StageCopy(root / "source.jpg", root / "www" / "sklep" / "a.jpg");
+    EXPECT_EQ(copied.Fault, CopyFault::Target);
+    EXPECT_EQ(copied.Reason, "brak miejsca na dysku");
+    transaction.Abandon();
+    EXPECT_EQ(Snapshot(root / "www"), before);
+}
+
+TEST_F(Transaction, FailedCommitPutsBackWhatItAlreadyReplaced) {
+    // A folder is never replaced by a file: the last step fails after the
+    // page and a new picture have taken their places.
+    WriteFile(root / "www" / "blokada" / "x", "x");
+    before = Snapshot(root / "www");
+    ExportTransaction transaction;
+    ASSERT_TRUE(transaction.StageCopy(root / "source.jpg", root / "www" / "blokada"));
+    ASSERT_FALSE(transaction.StageBytes(root / "www" / "sklep.html", "new page"));
+    ASSERT_TRUE(transaction.StageCopy(root / "source.jpg", root / "www" / "sklep" / "b.jpg"));
+    EXPECT_TRUE(transaction.Commit());
+    EXPECT_EQ(Snapshot(root / "www"), before);
+}
+
+TEST_F(Transaction, ReplacedFileKeepsItsPermissions) {
+    fs::permissions(root / "www" / "sklep.html",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ExportTransaction transaction;
+    ASSERT_FALSE(transaction.StageBytes(root / "www" / "sklep.html", "new page"));
+    ASSERT_FALSE(transaction.Commit());
+    EXPECT_EQ(fs::status(root / "www" / "sklep.html").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}

@@ -1,0 +1,191 @@
+#include "../files/WithinTimeLimit.h"
+#include "TestShop.h"
+#include "core/files/FileWriteLimit.h"
+#include "core/generator/GenerateShop.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <map>
+#include <sys/stat.h>
+
+using namespace targello;
+using namespace std::chrono_literals;
+using targello::testing::TestShop;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Every file under `folder` with its bytes, hidden ones included.
+std::map<std::string, std::string> Snapshot(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        files[fs::relative(entry.path(), folder).string()] =
+            entry.is_regular_file() ? ReadFile(entry.path()) : std::string("<folder>");
+    return files;
+}
+
+class ExportSafety : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root = fs::temp_directory_path() /
+               ("targello-safety-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(root);
+        fs::create_directories(root / "www");
+        for (int i = 0; i < 3; ++i) {
+            const fs::path picture = root / "zdjęcia" / ("p" + std::to_string(i) + ".jpg");
+            WriteFile(picture, std::string(1000, static_cast<char>('a' + i)));
+            shop.page.Item(i).PicturePath = picture.string();
+        }
+    }
+    void TearDown() override {
+        SetWriteLimitForTests(std::nullopt);
+        fs::remove_all(root);
+    }
+
+    std::string Output() const { return (root / "www" / "sklep.html").string(); }
+    GenerateResult Generate(const GenerateProgress& progress = {},
+                            const std::atomic<bool>* cancel = nullptr) {
+        return GenerateShop(shop.page, shop.edited.Values, "sklep", Output(), PathStyle::Posix, progress,
+                            cancel);
+    }
+    // The same shop with every picture and a name changed, as a later export
+    // that must not destroy this one would write it.
+    void ChangeShop() {
+        shop.page.Item(0).Name = "Zmieniony";
+        for (int i = 0; i < 3; ++i) {
+            const fs::path picture = shop.page.Item(i).PicturePath;
+            WriteFile(picture, std::string(3000, static_cast<char>('x' + i)));
+            fs::last_write_time(picture, fs::last_write_time(picture) + 10s);
+        }
+    }
+
+    fs::path root;
+    TestShop shop{3};
+};
+
+} // namespace
+
+TEST_F(ExportSafety, FullDiskAtAnyPointKeepsThePreviousExportByteForByte) {
+    ASSERT_TRUE(Generate().Succeeded);
+    const auto before = Snapshot(root / "www");
+    ChangeShop();
+    // The page, then each picture, then the list of copies: fill the disk at each step.
+    for (const std::size_t limit : {0, 100, 5000, 8000, 9500, 12000}) {
+        SetWriteLimitForTests(limit);
+        const GenerateResult result = Generate();
+        SetWriteLimitForTests(std::nullopt);
+        EXPECT_FALSE(result.Succeeded) << limit;
+        EXPECT_NE(result.ErrorText.find("brak miejsca na dysku"), std::string::npos) << result.ErrorText;
+        EXPECT_EQ(Snapshot(root / "www"), before) << "after a full disk at " << limit << " bytes";
+    }
+    ASSERT_TRUE(Generate().Succeeded);
+    EXPECT_EQ(ReadFile(root / "www" / "sklep" / "p0.jpg"), std::string(3000, 'x'));
+}
+
+TEST_F(ExportSafety, CancelKeepsThePreviousExport) {
+    ASSERT_TRUE(Generate().Succeeded);
+    const auto before = Snapshot(root / "www");
+    ChangeShop();
+    std::atomic<bool> cancel{false};
+    const GenerateResult result = Generate([&](int done, int) { cancel = done == 1; }, &cancel);
+    EXPECT_FALSE(result.Succeeded);
+    EXPECT_TRUE(result.Cancelled);
+    EXPECT_EQ(result.ErrorText, "Przerwano zapisywanie sklepu „" + Output() +
+                                    "”; poprzednio zapisany sklep pozostał bez zmian.");
+    EXPECT_EQ(Snapshot(root / "www"), before);
+
+    // A first export cancelled leaves no folder behind either.
+    fs::remove_all(root / "www");
+    fs::create_directories(root / "www");
+    EXPECT_TRUE(Generate({}, &cancel).Cancelled);
+    EXPECT_TRUE(fs::is_empty(root / "www"));
+}
+
+TEST_F(ExportSafety, PicturesThatCannotBeReadAreListedAndThePageIsWritten) {
+    fs::create_directories(root / "folder.jpg");
+    ASSERT_EQ(::mkfifo((root / "fifo.jpg").c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo((root / "banner.gif").c_str(), 0644), 0);
+    shop.page.Item(0).PicturePath = (root / "folder.jpg").string();
+    shop.page.Item(1).PicturePath = (root / "fifo.jpg").string();
+    shop.page.Item(2).PicturePath = (root / "brak.jpg").string();
+    shop.page.Settings.TexturePath = (root / "zdjęcia" / "p0.jpg").string();
+    shop.page.Settings.BannerPath = (root / "banner.gif").string();
+
+    GenerateResult result;
+    ASSERT_TRUE(targello::testing::FinishesWithin(10s, {root / "fifo.jpg", root / "banner.gif"},
+                                                  [&] { result = Generate(); }));
+    ASSERT_TRUE(result.Succeeded) << result.ErrorText;
+    EXPECT_EQ(result.MissingPictures, (std::vector<MissingPicture>{
+                                          {(root / "folder.jpg").string(), "to jest folder"},
+                                          {(root / "fifo.jpg").string(), "to nie jest zwykły plik"},
+                                          {(root / "brak.jpg").string(), "plik nie istnieje"},
+                                          {(root / "banner.gif").string(), "to nie jest zwykły plik"},
+                                      }));
+    EXPECT_EQ(result.PicturesFailed, 4);
+    EXPECT_EQ(result.PicturesCopied, 1);
+    EXPECT_TRUE(ReadFile(Output()).starts_with("<HTML>"));
+    EXPECT_EQ(MissingPictureText(result.MissingPictures[1]),
+              "Obrazek „" + (root / "fifo.jpg").string() +
+                  "” nie został skopiowany: to nie jest zwykły plik.");
+}
+
+TEST_F(ExportSafety, UnreadablePictureIsListedWithItsReason) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    fs::permissions(shop.page.Item(1).PicturePath, fs::perms::none);
+    const GenerateResult result = Generate();
+    ASSERT_TRUE(result.Succeeded);
+    EXPECT_EQ(result.MissingPictures,
+              (std::vector<MissingPicture>{{shop.page.Item(1).PicturePath, "brak uprawnień"}}));
+}
+
+TEST_F(ExportSafety, OutputThatIsNoRegularFileIsRefusedWithoutBlocking) {
+    ASSERT_EQ(::mkfifo(Output().c_str(), 0644), 0);
+    GenerateResult result;
+    ASSERT_TRUE(targello::testing::FinishesWithin(10s, {Output()}, [&] { result = Generate(); }));
+    EXPECT_FALSE(result.Succeeded);
+    EXPECT_EQ(result.ErrorText, "Nie można zapisać strony „" + Output() + "”: to nie jest zwykły plik.");
+    EXPECT_TRUE(fs::is_fifo(Output()));
+    EXPECT_EQ(std::distance(fs::directory_iterator(root / "www"), {}), 1)
+        << "no picture folder, no temporaries";
+}
+
+TEST_F(ExportSafety, UsersOwnFilesInThePictureFolderAreNeverReplaced) {
+    WriteFile(root / "www" / "sklep" / "p0.jpg", "the user's own p0");
+    const GenerateResult first = Generate();
+    ASSERT_TRUE(first.Succeeded);
+    EXPECT_EQ(ReadFile(root / "www" / "sklep" / "p0.jpg"), "the user's own p0");
+    EXPECT_EQ(ReadFile(root / "www" / "sklep" / "p0-2.jpg"), std::string(1000, 'a'));
+    EXPECT_NE(ReadFile(Output()).find(R"(src="sklep/p0-2.jpg")"), std::string::npos);
+
+    // The export's own copies are its to replace; the user's file stays.
+    ChangeShop();
+    const GenerateResult second = Generate();
+    ASSERT_TRUE(second.Succeeded);
+    EXPECT_EQ(second.PicturesCopied, 3);
+    EXPECT_EQ(ReadFile(root / "www" / "sklep" / "p0-2.jpg"), std::string(3000, 'x'));
+    EXPECT_EQ(ReadFile(root / "www" / "sklep" / "p1.jpg"), std::string(3000, 'y'));
+    EXPECT_EQ(ReadFile(root / "www" / "sklep" / "p0.jpg"), "the user's own p0");
+    EXPECT_EQ(Generate().PicturesUnchanged, 3);
+}
+
+TEST_F(ExportSafety, PicturesNeverGoIntoThePagesOwnFolder) {
+    WriteFile(root / "www" / "p0.jpg", "the user's own p0");
+    const GenerateResult result =
+        GenerateShop(shop.page, shop.edited.Values, "", (root / "www" / ".html").string(), PathStyle::Posix);
+    EXPECT_FALSE(result.Succeeded);
+    EXPECT_NE(result.ErrorText.find("obrazki sklepu potrzebują własnego folderu"), std::string::npos);
+    EXPECT_EQ(Snapshot(root / "www"), (std::map<std::string, std::string>{{"p0.jpg", "the user's own p0"}}));
+}
