@@ -1,5 +1,6 @@
 #include "core/project/ProjectToPage.h"
 
+#include "core/project/ProjectTrailer.h"
 #include "core/project/Windows1250.h"
 #include "core/workspace/PriceText.h"
 
@@ -56,6 +57,7 @@ ProjectApplyReport ApplyProjectToPage(const ProjectRecord& record, ShopPage& pag
     }
     applySettings(record, page.Settings);
     applyLinks(record, page.Settings);
+    ApplyTrailerLines(record.TrailerLines, page.Settings);
     return report;
 }
 
