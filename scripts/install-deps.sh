@@ -7,10 +7,15 @@ set -euo pipefail
 # qt6-translations-l10n makes Qt's own dialogs and buttons speak Polish.
 packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xdg-utils
     qt6-translations-l10n)
+# libvips makes the modern page's pictures (pkg-config finds it).
+packages+=(libvips-dev pkg-config)
 if [[ "${1:-}" == "--tests" ]]; then
     # libclang-rt-dev holds libFuzzer and the sanitizers, which clang alone
     # lacks; npm needs ca-certificates to reach its registry.
     packages+=(libgtest-dev libgmock-dev clang libclang-rt-dev libjpeg-turbo-progs chromium nodejs npm ca-certificates)
+    # Java runs the Nu HTML checker (vnu-jar from npm) on the modern page;
+    # vipsthumbnail is what the modern export's benchmark measures against.
+    packages+=(default-jre-headless libvips-tools)
 fi
 
 missing=()

@@ -16,7 +16,7 @@ struct OrderField {
 constexpr OrderField InvoiceFields[] = {
     {"Nazwa firmy", "FIRMA", "text", "organization"},
     {"Imię i Nazwisko", "NAZWISKO", "text", "name"},
-    {"Ulica", "ULICA", "text", "street-address"},
+    {"Ulica", "ULICA", "text", "address-line1"},
     {"Kod", "KOD", "text", "postal-code"},
     {"Miasto", "MIASTO", "text", "address-level2"},
     {"NIP", "NIP", "text", "off"},
@@ -27,7 +27,7 @@ constexpr OrderField InvoiceFields[] = {
 constexpr OrderField ShippingFields[] = {
     {"Nazwa firmy", "FIRMA2", "text", "shipping organization"},
     {"Imię i Nazwisko", "NAZWISKO2", "text", "shipping name"},
-    {"Ulica", "ULICA2", "text", "shipping street-address"},
+    {"Ulica", "ULICA2", "text", "shipping address-line1"},
     {"Kod", "KOD2", "text", "shipping postal-code"},
     {"Miasto", "MIASTO2", "text", "shipping address-level2"},
 };

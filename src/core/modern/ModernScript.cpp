@@ -52,18 +52,19 @@ var t='ZAMOWIENIE='+w.join('\r\n')+'\r\n______________________________\r\nWarto�
 pola().forEach(function(x){t+='\r\n'+x.name+'='+x.value.replace(/\r?\n/g,'\r\n');});return t;}
 var WYMAGANE={NAZWISKO:'Podaj imię i nazwisko.',ULICA:'Podaj ulicę i numer domu.',KOD:'Podaj kod pocztowy.',MIASTO:'Podaj miasto.'};
 function blad(x,t){var b=$('b-'+x.name);b.textContent=t;if(t)x.setAttribute('aria-invalid','true');else x.removeAttribute('aria-invalid');return !t;}
-function sprawdz(){var dobre=true,pierwsze=null,f=form.elements;
-pola().forEach(function(x){var v=x.value.trim(),t='';
-if(WYMAGANE[x.name]&&!v)t=WYMAGANE[x.name];
-else if((x.name==='MAIL')&&v&&!/^[^\s@]+@[^\s@]+\.[^\s@]+$/.test(v))t='Adres e-mail wygląda na niepełny, np. jan@example.pl.';
-else if(x.name==='MAIL'&&!v&&!f.TELEFON.value.trim())t='Podaj adres e-mail albo telefon, abyśmy mogli potwierdzić zamówienie.';
-else if(x.name==='NIP'&&v&&v.replace(/[\s-]/g,'').replace(/^PL/i,'').replace(/\D/g,'').length!==10)t='NIP ma 10 cyfr.';
-if(!blad(x,t)&&!pierwsze)pierwsze=x;if(t)dobre=false;});
+function komunikat(x){var v=x.value.trim();
+if(WYMAGANE[x.name]&&!v)return WYMAGANE[x.name];
+if(x.name==='MAIL'&&v&&!/^[^\s@]+@[^\s@]+\.[^\s@]+$/.test(v))return 'Adres e-mail wygląda na niepełny, np. jan@example.pl.';
+if(x.name==='MAIL'&&!v&&!form.elements.TELEFON.value.trim())return 'Podaj adres e-mail albo telefon, abyśmy mogli potwierdzić zamówienie.';
+if(x.name==='NIP'&&v&&v.replace(/^PL/i,'').replace(/[\s-]/g,'').replace(/\D/g,'').length!==10)return 'NIP ma 10 cyfr.';
+return '';}
+function sprawdz(){var dobre=true,pierwsze=null;
+pola().forEach(function(x){var t=komunikat(x);if(!blad(x,t)&&!pierwsze)pierwsze=x;if(t)dobre=false;});
 $('b-koszyk').textContent=kosz.length?'':'Koszyk jest pusty – dodaj produkty, zanim wyślesz zamówienie.';
 if(!kosz.length){dobre=false;if(!pierwsze)pierwsze=$('koszyk-tytul');}
 if(pierwsze)pierwsze.focus();return dobre;}
 form.addEventListener('submit',function(e){e.preventDefault();});
-pola().forEach(function(x){x.addEventListener('blur',function(){if(x.getAttribute('aria-invalid'))sprawdz();});});
+pola().forEach(function(x){x.addEventListener('blur',function(){if(x.getAttribute('aria-invalid'))blad(x,komunikat(x));});});
 function adresTekst(){var p=document.createElement('p');if(D.adres){p.append('Wyślij je na adres ');var s=document.createElement('strong');s.textContent=D.adres;p.append(s,'.');}return p;}
 function pokazWynik(t,tekst){wynik.textContent='';var p=document.createElement('p');p.textContent=t;wynik.append(p,adresTekst());
 if(tekst){var l=document.createElement('label'),a=document.createElement('textarea');l.htmlFor=a.id='tekst-zamowienia';l.textContent='Treść zamówienia';a.readOnly=true;a.value=tekst;wynik.append(l,a);a.select();}
@@ -81,7 +82,7 @@ $('pobierz').addEventListener('click',function(){if(!sprawdz())return;
 var u=URL.createObjectURL(new Blob([tekstZamowienia()],{type:'text/plain;charset=utf-8'})),a=document.createElement('a');
 a.href=u;a.download='zamowienie.txt';document.body.appendChild(a);a.click();a.remove();setTimeout(function(){URL.revokeObjectURL(u);},60000);
 pokazWynik('Zamówienie zapisano w pliku „zamowienie.txt”. Dołącz go do wiadomości e-mail albo wklej jego treść.');});
-var okno=$('powiekszenie'),duze=okno.querySelector('img'),wpis=false;
+var okno=$('powiekszenie'),duze=document.createElement('img'),wpis=false;okno.prepend(duze);
 document.querySelectorAll('button.powieksz').forEach(function(b){b.addEventListener('click',function(){
 duze.src=b.dataset.duze;duze.alt=b.dataset.opis;okno.showModal();try{history.pushState({powiekszenie:1},'');wpis=true;}catch(e){}});});
 okno.addEventListener('close',function(){duze.removeAttribute('src');if(wpis){wpis=false;history.back();}});

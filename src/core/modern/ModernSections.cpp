@@ -111,7 +111,7 @@ std::string ModernFooter() {
 std::string ModernOverlays() {
     return "<a class=\"skrot\" href=\"#koszyk\">Koszyk: <span id=\"koszyk-ile\">0 szt.</span></a>\n"
            "<div id=\"komunikat\" role=\"status\" aria-live=\"polite\"></div>\n"
-           "<dialog id=\"powiekszenie\" aria-label=\"Powiększone zdjęcie\"><img alt=\"\">"
+           "<dialog id=\"powiekszenie\" aria-label=\"Powiększone zdjęcie\">"
            "<button type=\"button\" id=\"zamknij\">Zamknij</button></dialog>\n";
 }
 
