@@ -7,6 +7,8 @@ set -euo pipefail
 # qt6-translations-l10n makes Qt's own dialogs and buttons speak Polish.
 packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xdg-utils
     qt6-translations-l10n)
+# libvips makes the modern page's pictures (pkg-config finds it).
+packages+=(libvips-dev pkg-config)
 if [[ "${1:-}" == "--tests" ]]; then
     # libclang-rt-dev holds libFuzzer and the sanitizers, which clang alone
     # lacks; npm needs ca-certificates to reach its registry.
@@ -14,6 +16,9 @@ if [[ "${1:-}" == "--tests" ]]; then
     # The package test: cpack's dependency list needs dpkg-shlibdeps, and the
     # project type is checked through the MIME database and GNOME's gio.
     packages+=(dpkg-dev shared-mime-info libglib2.0-bin)
+    # Java runs the Nu HTML checker (vnu-jar from npm) on the modern page;
+    # vipsthumbnail is what the modern export's benchmark measures against.
+    packages+=(default-jre-headless libvips-tools)
 fi
 
 missing=()

@@ -3,6 +3,7 @@
 #include "core/files/ExportManifest.h"
 #include "core/files/FileKind.h"
 #include "core/generator/GenerateShop.h"
+#include "core/modern/GenerateModernShop.h"
 #include "core/project/ProjectReader.h"
 #include "core/project/ProjectToPage.h"
 #include "core/project/Utf8Path.h"
@@ -17,7 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* Usage = "Użycie: targello-export PROJEKT.esk WYNIK.html\n";
+constexpr const char* Usage = "Użycie: targello-export PROJEKT.esk WYNIK.html\n"
+                              "       targello-export --styl klasyczny|nowoczesny PROJEKT.esk WYNIK.html\n";
 
 constexpr const char* Help =
     "\n"
@@ -34,7 +36,13 @@ constexpr const char* Help =
     "zapisać; 2 – błędne wywołanie; 3 – sklep zapisany, ale części obrazków nie dało\n"
     "się skopiować (każdy z nich wraz z przyczyną w osobnym wierszu).\n"
     "\n"
-    "  -h, --help   pokazuje ten opis\n";
+    "Strona nowoczesna (telefony i komputery) powstaje, gdy wybrano ją w projekcie;\n"
+    "jej obrazki to pomniejszone kopie, a obrazki, których nie da się odczytać,\n"
+    "są wymienione jako uwagi (sklep powstaje bez nich).\n"
+    "\n"
+    "  --styl klasyczny|nowoczesny   strona klasyczna albo nowoczesna, bez względu\n"
+    "                                na wybór zapisany w projekcie\n"
+    "  -h, --help                    pokazuje ten opis\n";
 
 constexpr const char* Prefix = "targello-export: ";
 
@@ -42,15 +50,35 @@ struct Arguments {
     bool Help = false;
     std::string Project;
     std::string Output;
+    std::optional<bool> Modern; // from --styl; unset: the project's choice
 };
+
+// The page kind named after --styl, or nothing after telling `err`.
+std::optional<bool> parseStyle(const std::string& value, std::ostream& err) {
+    if (value == "klasyczny")
+        return false;
+    if (value == "nowoczesny")
+        return true;
+    err << Prefix << "nieznany styl „" << value << "”; podaj „klasyczny” albo „nowoczesny”.\n" << Usage;
+    return std::nullopt;
+}
 
 // The arguments, or nothing after telling `err` what is wrong with them.
 std::optional<Arguments> parseArguments(const std::vector<std::string>& args, std::ostream& err) {
     Arguments parsed;
     std::vector<std::string> paths;
     bool optionsEnded = false;
-    for (const std::string& arg : args) {
-        if (!optionsEnded && arg == "--") {
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string& arg = args[k];
+        if (!optionsEnded && (arg == "--styl" || arg.starts_with("--styl="))) {
+            if (arg == "--styl" && k + 1 == args.size()) {
+                err << Prefix << "po „--styl” podaj „klasyczny” albo „nowoczesny”.\n" << Usage;
+                return std::nullopt;
+            }
+            parsed.Modern = parseStyle(arg == "--styl" ? args[++k] : arg.substr(7), err);
+            if (!parsed.Modern)
+                return std::nullopt;
+        } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && (arg == "-h" || arg == "--help")) {
             parsed.Help = true;
@@ -123,6 +151,19 @@ std::string addedNameProblem(const fs::path& output, const std::string& shownAs)
            "”, a taki plik już istnieje; aby go zastąpić, podaj jego pełną nazwę.";
 }
 
+int exportModern(const ShopPage& page, const ShopSettings& edited, const std::string& outputPath,
+                 std::ostream& err) {
+    const ModernShopResult result =
+        GenerateModernShop(page, edited, ExportBaseName(outputPath), outputPath, NativePathStyle());
+    for (const PictureProblem& problem : result.UnreadablePictures)
+        err << Prefix << "uwaga: pominięto obrazek „" << problem.Path << "”: " << problem.Reason << ".\n";
+    if (!result.Succeeded) {
+        err << Prefix << result.ErrorText << "\n";
+        return ExportFailed;
+    }
+    return ExportSucceeded;
+}
+
 } // namespace
 
 int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -156,6 +197,8 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     LoadPageIntoOptions(page.Settings, edited);
 
     const std::string outputPath = Utf8FromPath(output);
+    if (arguments->Modern.value_or(page.Settings.ModernPage))
+        return exportModern(page, edited.Values, outputPath, err);
     const GenerateResult result =
         GenerateShop(page, edited.Values, ExportBaseName(outputPath), outputPath, NativePathStyle());
     if (!result.Succeeded) {

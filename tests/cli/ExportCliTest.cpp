@@ -139,3 +139,53 @@ TEST_F(ExportCli, CommittedSampleIsWhatItsMakerWrites) {
     EXPECT_EQ(contents(work_ / "nowy.esk"), contents(Examples / "sklep.esk"))
         << "run examples/make-sample.sh after changing examples/MakeSample.cpp";
 }
+
+TEST_F(ExportCli, ModernPageFollowsTheProjectAndTheStyleOption) {
+    ShopWorkspace workspace;
+    ShopPage& page = *workspace.NewPage(EditedSettings::initial().Values);
+    page.InsertItem();
+    page.Item(0).Name = "Miód „lipowy”";
+    page.Item(0).Price = "24,50";
+    page.Settings.ModernPage = true;
+    ASSERT_EQ(SaveProject(page, (work_ / "nowy.esk").string()), "");
+    page.Settings.ModernPage = false;
+    ASSERT_EQ(SaveProject(page, (work_ / "stary.esk").string()), "");
+
+    const auto isModern = [&](const char* name) {
+        return contents(work_ / "wynik" / name).rfind("<!DOCTYPE html>", 0) == 0;
+    };
+    ASSERT_EQ(run(work_, {"nowy.esk", "wynik/a.html"}).Exit, 0);
+    EXPECT_TRUE(isModern("a.html"));
+    EXPECT_NE(contents(work_ / "wynik" / "a.html").find("Miód „lipowy”"), std::string::npos); // UTF-8
+    ASSERT_EQ(run(work_, {"stary.esk", "wynik/b.html"}).Exit, 0);
+    EXPECT_FALSE(isModern("b.html"));
+    ASSERT_EQ(run(work_, {"--styl", "nowoczesny", "stary.esk", "wynik/c.html"}).Exit, 0);
+    EXPECT_TRUE(isModern("c.html"));
+    ASSERT_EQ(run(work_, {"nowy.esk", "--styl=klasyczny", "wynik/d.html"}).Exit, 0);
+    EXPECT_FALSE(isModern("d.html"));
+    // The classic page of a modern project is the classic page, byte for byte.
+    EXPECT_EQ(contents(work_ / "wynik" / "d.html"),
+              [&] {
+                  run(work_, {"stary.esk", "wynik/d.html"});
+                  return contents(work_ / "wynik" / "d.html");
+              }());
+
+    const Finished wrong = run(work_, {"--styl", "zielony", "nowy.esk", "wynik/e.html"});
+    EXPECT_EQ(wrong.Exit, 2);
+    EXPECT_NE(wrong.Err.find("nieznany styl „zielony”; podaj „klasyczny” albo „nowoczesny”."), std::string::npos);
+    EXPECT_EQ(run(work_, {"nowy.esk", "wynik/e.html", "--styl"}).Exit, 2);
+    EXPECT_FALSE(fs::exists(work_ / "wynik" / "e.html"));
+}
+
+TEST_F(ExportCli, ModernPageNamesPicturesItCouldNotUse) {
+    ShopWorkspace workspace;
+    ShopPage& page = *workspace.NewPage(EditedSettings::initial().Values);
+    page.InsertItem();
+    page.Item(0).PicturePath = (work_ / "brak.jpg").string();
+    ASSERT_EQ(SaveProject(page, (work_ / "sklep.esk").string()), "");
+    const Finished r = run(work_, {"--styl", "nowoczesny", "sklep.esk", "wynik/sklep.html"});
+    EXPECT_EQ(r.Exit, 0);
+    EXPECT_EQ(r.Err, "targello-export: uwaga: pominięto obrazek „" + (work_ / "brak.jpg").string() +
+                         "”: plik nie istnieje.\n");
+    EXPECT_TRUE(fs::exists(work_ / "wynik" / "sklep.html"));
+}

@@ -2,6 +2,7 @@
 
 #include "core/project/PolishCount.h"
 #include "core/project/ProjectFields.h"
+#include "core/project/ProjectTrailer.h"
 #include "core/project/ProjectWriter.h"
 #include "core/project/SettingsFields.h"
 #include "core/project/Windows1250.h"
@@ -107,6 +108,7 @@ void encodeTexts(const ShopPage& page, ProjectRecord& r, TextEncoder& encoder) {
 ProjectOutcome<ProjectRecord> RecordFromPage(const ShopPage& page) {
     ProjectRecord record;
     copyNumbers(page.Settings, record);
+    record.TrailerLines = TrailerLinesFromSettings(page.Settings);
     TextEncoder encoder;
     encodeTexts(page, record, encoder);
     if (!encoder.Error().empty())

@@ -3,6 +3,7 @@
 #include "core/files/FileKind.h"
 #include "core/project/PolishCount.h"
 #include "core/project/ProjectFields.h"
+#include "core/project/ProjectTrailer.h"
 #include "core/project/Utf8Path.h"
 
 #include <fstream>
@@ -89,7 +90,10 @@ std::string sizeProblem(std::string_view bytes) {
     const std::int32_t count = integerAt(bytes, 0);
     if (count < 0 || count > ProjectLayout::MaxItems)
         return "liczba produktów w pliku (" + std::to_string(count) + ") jest spoza zakresu 0–100";
-    if (bytes.size() != ProjectLayout::FileSize(count))
+    const std::size_t fixed = ProjectLayout::FileSize(count);
+    if (bytes.size() > fixed && bytes.substr(fixed).starts_with(ProjectTrailer::Magic))
+        return {}; // the trailer is checked on its own
+    if (bytes.size() != fixed)
         return "długość pliku (" + bytesText(bytes.size()) + ") nie zgadza się z liczbą produktów (" +
                std::to_string(count) + "), dla której plik ma " + bytesText(ProjectLayout::FileSize(count));
     return {};
@@ -110,6 +114,13 @@ ProjectOutcome<ProjectRecord> ParseProject(std::string_view bytes, const std::st
         return ReadOutcome::Failure(damaged(fileName, "liczba kolumn produktów (" +
                                                           std::to_string(record.ProductColumns) +
                                                           ") jest spoza zakresu 1–4"));
+    const std::string_view rest = bytes.substr(ProjectLayout::FileSize(static_cast<int>(record.Items.size())));
+    if (!rest.empty()) {
+        ProjectOutcome<std::vector<std::string>> trailer = ParseTrailer(rest);
+        if (!trailer)
+            return ReadOutcome::Failure(damaged(fileName, trailer.Error));
+        record.TrailerLines = std::move(*trailer.Value);
+    }
     for (std::string* text : {&record.TexturePath, &record.BannerPath, &record.ShopTitle,
                               &record.BasketCaption, &record.OrderEmail})
         emptyNullText(*text);
@@ -128,15 +139,17 @@ ProjectOutcome<ProjectRecord> ReadProjectFile(const std::string& path) {
     if (const std::string problem = ReadableFileProblem(file); !problem.empty())
         return ReadOutcome::Failure(refusal(path, problem));
     std::ifstream in(file, std::ios::binary);
-    std::string bytes(ProjectLayout::MaxFileSize + 1, '\0');
+    constexpr std::size_t Largest =
+        ProjectLayout::MaxFileSize + ProjectTrailer::HeadSize + ProjectTrailer::MaxBodySize;
+    std::string bytes(Largest + 1, '\0');
     if (in)
         in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!in && !in.eof())
         return ReadOutcome::Failure(refusal(path, "nie da się odczytać pliku"));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > ProjectLayout::MaxFileSize)
-        return ReadOutcome::Failure(damaged(path, "plik jest dłuższy niż największy projekt sklepu, " +
-                                                      bytesText(ProjectLayout::MaxFileSize)));
+    if (bytes.size() > Largest)
+        return ReadOutcome::Failure(
+            damaged(path, "plik jest dłuższy niż największy projekt sklepu, " + bytesText(Largest)));
     return ParseProject(bytes, path);
 }
 

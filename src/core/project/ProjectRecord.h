@@ -68,6 +68,8 @@ struct ProjectRecord {
     bool UseTexture = false;
     std::vector<ProjectItem> Items;
     std::array<ProjectLink, ProjectLayout::LinkCount> Links{};
+    // The "key=value" lines (UTF-8) of the trailer after the links; none, no trailer.
+    std::vector<std::string> TrailerLines;
 
     friend bool operator==(const ProjectRecord&, const ProjectRecord&) = default;
 };

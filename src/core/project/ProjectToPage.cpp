@@ -1,6 +1,7 @@
 #include "core/project/ProjectToPage.h"
 
 #include "core/project/SettingsFields.h"
+#include "core/project/ProjectTrailer.h"
 #include "core/project/Windows1250.h"
 #include "core/workspace/PriceText.h"
 
@@ -41,6 +42,7 @@ ProjectApplyReport ApplyProjectToPage(const ProjectRecord& record, ShopPage& pag
     }
     applySettings(record, page.Settings);
     applyLinks(record, page.Settings);
+    ApplyTrailerLines(record.TrailerLines, page.Settings);
     // The page is what the file holds; a price reset is reported, not marked.
     page.MarkSaved();
     return report;

@@ -1,6 +1,7 @@
 #include "core/project/ProjectWriter.h"
 
 #include "core/project/ProjectFields.h"
+#include "core/project/ProjectTrailer.h"
 
 #include <stdexcept>
 
@@ -42,6 +43,7 @@ std::string SerializeProject(const ProjectRecord& record) {
     ByteWriter writer(bytes);
     writer.Integer(count);
     VisitProjectFields(record, writer);
+    bytes += SerializeTrailer(record.TrailerLines);
     return bytes;
 }
 

@@ -42,7 +42,9 @@ void ApplyOptionsToPage(const EditedSettings& edited, ShopSettings& page) {
     const RgbColor rowColor1 = page.RowColor1;
     const RgbColor rowColor2 = page.RowColor2;
     const std::string texturePath = page.TexturePath;
+    std::vector<std::string> otherLines = std::move(page.OtherProjectLines);
     page = v;
+    page.OtherProjectLines = std::move(otherLines);
     if (v.UseTexture) {
         page.RowColor1 = rowColor1;
         page.RowColor2 = rowColor2;

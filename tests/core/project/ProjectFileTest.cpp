@@ -90,11 +90,12 @@ TEST_F(ProjectFile, ReadingNamesTheFileAndTheProblem) {
     EXPECT_EQ(ReadProjectFile(folder_.string()).Error,
               "Nie można otworzyć projektu „" + folder_.string() + "”: to jest folder, a nie plik.");
 
-    put(path("duzy.esk"), std::string(144285, '\0'));
+    // The largest project: 100 items and the largest trailer.
+    put(path("duzy.esk"), std::string(144284 + 12 + 65536 + 1, '\0'));
     EXPECT_EQ(ReadProjectFile(path("duzy.esk")).Error,
               "Nie można otworzyć projektu „" + path("duzy.esk") +
                   "”: plik jest uszkodzony albo nie jest projektem sklepu (plik jest dłuższy niż największy "
-                  "projekt sklepu, 144284 bajty).");
+                  "projekt sklepu, 209832 bajty).");
 
     put(path("obraz.esk"), "GIF89a");
     EXPECT_NE(ReadProjectFile(path("obraz.esk")).Error.find("plik ma 6 bajtów"), std::string::npos);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/modern/WebPictureJob.h"
+#include "core/settings/PathRules.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace targello {
+
+class ShopPage;
+struct ShopSettings;
+
+// Where one picture of the modern page is found on the page.
+struct WebPictureAddress {
+    std::string Large; // empty: the item shows no picture
+    std::string Small;
+    int Job = -1; // index into ModernPictures::Jobs
+};
+
+// The pictures of one modern page: the addresses the page uses and the jobs
+// that make the copies. Each source is made once; pictures of the same file
+// name from different folders get names of their own.
+struct ModernPictures {
+    std::vector<WebPictureAddress> Items; // one per item, in item order
+    WebPictureAddress Texture;
+    WebPictureAddress Banner;
+    std::vector<WebPictureJob> Jobs;
+};
+
+// How the copies are made: re-encoded as JPEG (the large copy "stem.jpg",
+// the small "stem-WxH.jpg", the size in the name so a new size is a new
+// file), or copied unchanged where no picture library is built in.
+enum class WebPictureKind { Encoded, Unchanged };
+
+// The shown size of a product picture on the page: the page's picture size,
+// or the usual 133 x 94 where a size is not positive.
+int ShownPictureWidth(const ShopSettings& settings);
+int ShownPictureHeight(const ShopSettings& settings);
+
+// Plans the pictures of `page` (shown at the size of `edited`) for a page
+// written into `outputFolder` whose pictures go to the folder `baseName`
+// beside it. Items whose picture was never chosen, a texture that is off and
+// a banner that is not shown get no job and no address.
+ModernPictures PlanModernPictures(const ShopPage& page, const ShopSettings& edited, std::string_view baseName,
+                                  std::string_view outputFolder, PathStyle style, WebPictureKind kind);
+
+} // namespace targello

@@ -1,0 +1,80 @@
+// Writes the modern shops the browser test opens: two shops in one folder
+// whose menus lead to each other (each must keep its own basket), and the
+// same products in the two other page layouts for the accessibility and
+// markup checks. Names carry quotes, markup and "</script>"; prices reach
+// the largest amount the program accepts.
+#include "core/modern/GenerateModernShop.h"
+#include "core/settings/EditedSettings.h"
+#include "core/workspace/ShopPage.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace fs = std::filesystem;
+using namespace targello;
+
+namespace {
+
+ShopPage makePage(const std::string& title, const fs::path& picture) {
+    ShopPage page(0, NewPageSettings(EditedSettings::initial().Values));
+    page.Settings.ProductColumns = 3;
+    page.Settings.ModernPage = true;
+    struct Product {
+        const char* Name;
+        const char* Price;
+        const char* Description;
+    };
+    const Product products[] = {
+        {"Kubek 'Ósemka'", "12,50", "Glina z Bolesławca.\r\nPojemność 300 ml."},
+        {R"(Płyta "Łódź" <b>nowość</b></script>)", "0,0001", "<i>opis</i> & więcej"},
+        {"Sztabka & złoto", "922337203685477", ""},
+        {"Rabat", "-5", "Zniżka"},
+        {"Bez ceny", "", ""},
+    };
+    for (const Product& product : products) {
+        page.InsertItem();
+        ShopItem& item = page.Item(page.ItemCount() - 1);
+        item.Name = product.Name;
+        item.Price = product.Price;
+        item.Description = product.Description;
+        item.PicturePath = page.ItemCount() <= 2 ? picture.string() : PicturePrompt;
+    }
+    page.Settings.HeaderKind = false;
+    page.Settings.ShopTitle = title;
+    page.Settings.BasketCaption = "do koszyka";
+    return page;
+}
+
+bool write(const ShopPage& page, const fs::path& folder, const std::string& name, int layout,
+           const std::string& linkName, const std::string& linkFile) {
+    EditedSettings edited = EditedSettings::initial();
+    LoadPageIntoOptions(page.Settings, edited);
+    edited.Values.PageLayout = layout;
+    edited.Values.OrderFormKind = layout != 3;
+    edited.Values.OrderEmail = "zamowienia@example.com";
+    edited.Values.MenuLinks[0] = {linkName, (folder / linkFile).string()};
+    const std::string output = (folder / (name + ".html")).string();
+    const ModernShopResult result = GenerateModernShop(page, edited.Values, name, output);
+    if (!result.Succeeded || !result.UnreadablePictures.empty()) {
+        std::cerr << result.ErrorText << PictureProblemsText(result.UnreadablePictures);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: modern_shop_fixtures <empty folder> <picture>\n";
+        return 2;
+    }
+    const fs::path folder = fs::absolute(argv[1]) / "shop";
+    fs::create_directories(folder);
+    const fs::path picture = argv[2];
+    const bool written = write(makePage("Pierwszy sklep", picture), folder, "sklep", 2, "Drugi sklep", "drugi.html") &&
+                         write(makePage("Drugi sklep", picture), folder, "drugi", 3, "Pierwszy sklep", "sklep.html") &&
+                         write(makePage("Sklep bez menu", picture), folder, "uklad0", 0, "", "") &&
+                         write(makePage("Sklep bez menu", picture), folder, "uklad1", 1, "", "");
+    return written ? 0 : 1;
+}

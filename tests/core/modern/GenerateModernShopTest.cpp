@@ -1,0 +1,185 @@
+#include "core/modern/GenerateModernShop.h"
+
+#include "ModernTestShop.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <set>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+using namespace targello;
+using namespace targello::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+struct JpegSize {
+    int Width = 0;
+    int Height = 0;
+};
+
+// The size in a JPEG's start-of-frame segment.
+JpegSize jpegSize(const std::string& bytes) {
+    for (std::size_t k = 2; k + 9 < bytes.size();) {
+        const auto marker = static_cast<unsigned char>(bytes[k + 1]);
+        const std::size_t length = (static_cast<unsigned char>(bytes[k + 2]) << 8) | static_cast<unsigned char>(bytes[k + 3]);
+        if (marker >= 0xC0 && marker <= 0xC2)
+            return {(static_cast<unsigned char>(bytes[k + 7]) << 8) | static_cast<unsigned char>(bytes[k + 8]),
+                    (static_cast<unsigned char>(bytes[k + 5]) << 8) | static_cast<unsigned char>(bytes[k + 6])};
+        k += 2 + length;
+    }
+    return {};
+}
+
+const fs::path Pictures = TARGELLO_MODERN_PICTURES;
+
+class GenerateModernShopFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root = fs::temp_directory_path() /
+               ("targello-modern-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(root);
+        fs::create_directories(root / "www");
+        fs::create_directories(root / "zdjęcia");
+        fs::copy_file(Pictures / "obrocony.jpg", root / "zdjęcia" / "telefon.jpg",
+                      fs::copy_options::overwrite_existing);
+        shop.page.Item(0).Name = "Telefon";
+        shop.page.Item(0).PicturePath = (root / "zdjęcia" / "telefon.jpg").string();
+        shop.edited.Values.PictureWidth = 10; // the small copy fits 20 x 20
+        shop.edited.Values.PictureHeight = 10;
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    std::string output() const { return (root / "www" / "sklep.html").string(); }
+    ModernShopResult generate(const ModernShopProgress& progress = {}) {
+        return GenerateModernShop(shop.page, shop.edited.Values, "sklep", output(), PathStyle::Posix, progress);
+    }
+
+    fs::path root;
+    ModernShop shop{3};
+};
+
+} // namespace
+
+TEST_F(GenerateModernShopFiles, PhonePhotoComesOutUprightWithoutItsMetadata) {
+    if (!WebPicturesBuiltIn())
+        GTEST_SKIP() << "built without the picture library";
+    const ModernShopResult result = generate();
+    ASSERT_TRUE(result.Succeeded) << result.ErrorText;
+    EXPECT_EQ(result.PicturesMade, 1);
+    // Stored 80 x 40 with orientation 6: a portrait photo.
+    const std::string large = readFile(root / "www" / "sklep" / "telefon.jpg");
+    const std::string small = readFile(root / "www" / "sklep" / "telefon-20x20.jpg");
+    EXPECT_EQ(jpegSize(large).Width, 40);
+    EXPECT_EQ(jpegSize(large).Height, 80);
+    EXPECT_EQ(jpegSize(small).Width, 10);
+    EXPECT_EQ(jpegSize(small).Height, 20);
+    for (const std::string* copy : {&large, &small}) {
+        EXPECT_EQ(copy->find("Exif"), std::string::npos); // no camera data, no GPS position
+        EXPECT_EQ(copy->find("Aparat"), std::string::npos);
+    }
+    const std::string page = readFile(output());
+    EXPECT_TRUE(Contains(page, "src=\"sklep/telefon-20x20.jpg\""));
+    EXPECT_TRUE(Contains(page, "data-duze=\"sklep/telefon.jpg\""));
+}
+
+TEST_F(GenerateModernShopFiles, UnreadablePicturesAreNamedAndTheShopIsWritten) {
+    writeFile(root / "zdjęcia" / "tekst.jpg", "to nie jest obrazek");
+    fs::create_directories(root / "zdjęcia" / "folder.jpg");
+    shop.page.Item(1).PicturePath = (root / "zdjęcia" / "tekst.jpg").string();
+    shop.page.Item(2).PicturePath = (root / "zdjęcia" / "folder.jpg").string();
+    shop.page.InsertItem();
+    shop.page.Item(3).PicturePath = (root / "brak.jpg").string();
+#ifndef _WIN32
+    shop.page.InsertItem();
+    ASSERT_EQ(mkfifo((root / "potok.jpg").c_str(), 0600), 0); // would block a reader for ever
+    shop.page.Item(4).PicturePath = (root / "potok.jpg").string();
+#endif
+    const ModernShopResult result = generate();
+    ASSERT_TRUE(result.Succeeded) << result.ErrorText;
+    EXPECT_EQ(result.PicturesMade, 1);
+    std::vector<PictureProblem> expected = {
+        {shop.page.Item(1).PicturePath, WebPicturesBuiltIn()
+                                            ? "nie da się odczytać obrazka (plik jest uszkodzony albo ma nieznany format)"
+                                            : "to nie jest obrazek w formacie, który pokazują przeglądarki"},
+        {shop.page.Item(2).PicturePath, "to jest folder, a nie plik"},
+        {shop.page.Item(3).PicturePath, "plik nie istnieje"},
+    };
+#ifndef _WIN32
+    expected.push_back({shop.page.Item(4).PicturePath, "to nie jest zwykły plik"});
+#endif
+    EXPECT_EQ(result.UnreadablePictures, expected);
+    const std::string message = PictureProblemsText(result.UnreadablePictures);
+    EXPECT_EQ(message.rfind("Tych obrazków nie udało się użyć; sklep zapisano bez nich:\n• ", 0), 0u);
+    EXPECT_TRUE(Contains(message, "• " + shop.page.Item(3).PicturePath + " – plik nie istnieje\n"));
+    // The page shows the products without the pictures it could not make.
+    const std::string page = readFile(output());
+    EXPECT_EQ(Count(page, "<article"), static_cast<std::size_t>(shop.page.ItemCount()));
+    EXPECT_EQ(Count(page, "class=\"powieksz\""), 1u);
+    EXPECT_FALSE(Contains(page, "tekst.jpg"));
+}
+
+TEST_F(GenerateModernShopFiles, UnchangedPicturesAreNotMadeAgain) {
+    ASSERT_EQ(generate().PicturesMade, 1);
+    const fs::path copy = root / "www" / "sklep" / (WebPicturesBuiltIn() ? "telefon.jpg" : "telefon.jpg");
+    const auto firstTime = fs::last_write_time(copy);
+    ModernShopResult again = generate();
+    EXPECT_EQ(again.PicturesMade, 0);
+    EXPECT_EQ(again.PicturesUnchanged, 1);
+    EXPECT_EQ(fs::last_write_time(copy), firstTime);
+    // A changed source is made again, and so is a copy that was deleted.
+    const fs::path source = shop.page.Item(0).PicturePath;
+    fs::last_write_time(source, fs::last_write_time(source) + std::chrono::seconds(5));
+    EXPECT_EQ(generate().PicturesMade, 1);
+    fs::remove(copy);
+    EXPECT_EQ(generate().PicturesMade, 1);
+    // A new picture size is a new small copy.
+    shop.edited.Values.PictureWidth = 20;
+    EXPECT_EQ(generate().PicturesMade, 1);
+}
+
+TEST_F(GenerateModernShopFiles, CancelKeepsThePreviousPage) {
+    writeFile(output(), "poprzednia strona");
+    int calls = 0;
+    const ModernShopResult result = generate([&](int done, int total) {
+        ++calls;
+        EXPECT_EQ(total, 1);
+        EXPECT_EQ(done, 1);
+        return false;
+    });
+    EXPECT_TRUE(result.Cancelled);
+    EXPECT_FALSE(result.Succeeded);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(readFile(output()), "poprzednia strona");
+    std::set<std::string> left; // no temporary file
+    for (const fs::directory_entry& entry : fs::directory_iterator(root / "www"))
+        left.insert(entry.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{"sklep", "sklep.html"}));
+}
+
+TEST_F(GenerateModernShopFiles, UnwritableOutputIsReportedBeforeAnyWork) {
+    const std::string folderAsOutput = (root / "www").string();
+    const ModernShopResult result =
+        GenerateModernShop(shop.page, shop.edited.Values, "www", folderAsOutput, PathStyle::Posix);
+    EXPECT_FALSE(result.Succeeded);
+    EXPECT_EQ(result.ErrorText, "Nie można utworzyć pliku " + folderAsOutput + ": pod tą nazwą jest folder");
+    const std::string missing = (root / "brak" / "sklep.html").string();
+    const ModernShopResult second =
+        GenerateModernShop(shop.page, shop.edited.Values, "sklep", missing, PathStyle::Posix);
+    EXPECT_EQ(second.ErrorText, "Nie można utworzyć pliku " + missing);
+    EXPECT_EQ(second.PicturesMade, 0);
+}
