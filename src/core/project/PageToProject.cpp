@@ -81,9 +81,8 @@ void copyNumbers(const ShopSettings& s, ProjectRecord& r) {
 
 void encodeTexts(const ShopPage& page, ProjectRecord& r, TextEncoder& encoder) {
     const ShopSettings& s = page.Settings;
-    ForEachTextSetting([&](auto setting, auto text, ProjectField field) {
-        encoder.Text(r.*text, s.*setting, field, 0);
-    });
+    ForEachTextSetting(
+        [&](auto setting, auto text, ProjectField field) { encoder.Text(r.*text, s.*setting, field, 0); });
     r.Items.resize(page.Items().size());
     for (int k = 0; k < page.ItemCount(); ++k) {
         const ShopItem& item = page.Item(k);

@@ -2,8 +2,8 @@
 
 #include "gui/app/AboutBox.h"
 #include "gui/app/AppCommands.h"
-#include "gui/common/Artwork.h"
 #include "gui/app/ShortcutFilter.h"
+#include "gui/common/Artwork.h"
 #include "gui/generator/GeneratorCommands.h"
 #include "gui/platform/Platform.h"
 #include "gui/project/ProjectCommands.h"

@@ -2,8 +2,8 @@
 
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
-#include "gui/common/AppContext.h"
 #include "gui/app/CommandTable.h"
+#include "gui/common/AppContext.h"
 #include "gui/settings/OptionsDialog.h"
 #include "gui/workspace/PageWindow.h"
 

@@ -10,7 +10,6 @@
 #include "gui/common/SaveWhole.h"
 #include "gui/platform/Platform.h"
 
-
 namespace targello {
 namespace {
 

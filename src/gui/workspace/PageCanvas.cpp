@@ -5,8 +5,8 @@
 #include "gui/workspace/EditorPool.h"
 #include "gui/workspace/ItemPainter.h"
 #include "gui/workspace/ItemTexts.h"
-#include "gui/workspace/PageAccessible.h"
 #include "gui/workspace/ItemThumbnails.h"
+#include "gui/workspace/PageAccessible.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -31,7 +31,8 @@ int tabStopOf(ItemField field) {
 } // namespace
 
 PageWindow::PageWindow(AppContext& app, PictureCache& pictures, ShopPage& page, QWidget* parent)
-    : QScrollArea(parent), app_(app), pictures_(pictures), page_(page), canvas_(new PageCanvas(page, pictures)) {
+    : QScrollArea(parent), app_(app), pictures_(pictures), page_(page),
+      canvas_(new PageCanvas(page, pictures)) {
     setObjectName(QStringLiteral("MDIChild"));
     setWindowTitle(QString::fromStdString(page.Caption()));
     setFrameShape(QFrame::NoFrame);

@@ -1,5 +1,6 @@
 #include "core/generator/ProductSection.h"
 
+#include "Golden.h"
 #include "TestShop.h"
 #include "core/generator/BasketScript.h"
 
@@ -7,6 +8,7 @@
 
 using namespace targello;
 using targello::testing::Count;
+using targello::testing::MatchesGolden;
 using targello::testing::TestShop;
 
 namespace {
@@ -20,13 +22,8 @@ std::string TableRows(const std::string& section) {
 TEST(ItemCell, CentredCellOfANewItem) {
     TestShop shop(1);
     shop.page.Item(0).PicturePath = "/zdjęcia/a.jpg";
-    EXPECT_EQ(
-        ItemCell(shop.page, 0, shop.edited.Values, shop.Pictures()),
-        R"(<B><P align=center>Produkt 1<BR clear=center><IMG src="temp/a.jpg" align=top width=133 height=94>)"
-        R"(</B><P align=center>0,00 PLN <BR clear=center><INPUT type="BUTTON" center value="kupuję")"
-        R"(ONCLICK="msg=&quot;Dodano do koszyka Produkt 1\nWypełnij formularz aby wysłać zamowienie.)"
-        R"(\nWartość zamowienia wynosi &quot;;c=0;s+=c;msg+=kwota(s);msg+=' PLN';il[0]++;)"
-        R"(n[0]='Produkt 1';alert(msg);"><P align=justify><P></TH>)");
+    EXPECT_TRUE(
+        MatchesGolden("item-cell-centred.html", ItemCell(shop.page, 0, shop.edited.Values, shop.Pictures())));
 }
 
 TEST(ItemCell, LeftAlignedCellWithQuotesInNameAndCaption) {
@@ -37,15 +34,8 @@ TEST(ItemCell, LeftAlignedCellWithQuotesInNameAndCaption) {
     item.Description = "Duży <i>kubek</i>";
     item.PicturePath = "/zdjęcia/a b.jpg";
     shop.page.Settings.BasketCaption = R"(kup "teraz")";
-    EXPECT_EQ(
-        ItemCell(shop.page, 1, shop.edited.Values, shop.Pictures()),
-        R"(<B><P align=left>Kubek 'Ósemka' "XL"<BR clear=left>)"
-        R"(<IMG src="temp/a b.jpg" align=left width=133 height=94><BR clear=left>)"
-        R"(</B><P align=left>12,50 PLN <BR clear=left><INPUT type="BUTTON" left value="kup &quot;teraz&quot;")"
-        R"(ONCLICK="msg=&quot;Dodano do koszyka Kubek \x27\u00D3semka\x27 \x22XL\x22)"
-        R"(\nWypełnij formularz aby wysłać zamowienie.\nWartość zamowienia wynosi &quot;;c=12.5;s+=c;)"
-        R"(msg+=kwota(s);msg+=' PLN';il[1]++;n[1]='Kubek \x27\u00D3semka\x27 \x22XL\x22';alert(msg);">)"
-        R"(<P align=justify>Duży <i>kubek</i><P></TH>)");
+    EXPECT_TRUE(MatchesGolden("item-cell-left-quoted.html",
+                              ItemCell(shop.page, 1, shop.edited.Values, shop.Pictures())));
 }
 
 TEST(ItemCell, PricesThatAreNoAmountGiveTheScriptZero) {

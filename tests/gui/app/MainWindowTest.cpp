@@ -66,8 +66,8 @@ TEST_F(MainWindowTest, AtStartOnlyTheCommandsThatNeedNoPageAreUsable) {
 }
 
 TEST_F(MainWindowTest, PagesEnableThePageCommandsUntilTheLastOneCloses) {
-    trigger("Nowyprojekt1");
-    trigger("Nowyprojekt1");
+    ASSERT_NO_FATAL_FAILURE(trigger("Nowyprojekt1"));
+    ASSERT_NO_FATAL_FAILURE(trigger("Nowyprojekt1"));
     ASSERT_EQ(openPages(), 2);
     EXPECT_EQ(window_->subWindow(0)->windowTitle(), QStringLiteral("Sklep 1"));
     EXPECT_EQ(window_->subWindow(1)->windowTitle(), QStringLiteral("Sklep 2"));
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, PagesEnableThePageCommandsUntilTheLastOneCloses) {
     for (const char* name : WindowControls)
         EXPECT_FALSE(enabled(name)) << name;
 
-    trigger("Nowyprojekt1");
+    ASSERT_NO_FATAL_FAILURE(trigger("Nowyprojekt1"));
     EXPECT_TRUE(enabled("SpeedButton40"));
     EXPECT_EQ(window_->subWindow(0)->windowTitle(), QStringLiteral("Sklep 1"));
 }
@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, LimitsShowTheirMessagesAndChangeNothing) {
         window_->newPage();
     ASSERT_EQ(openPages(), 100);
     ASSERT_TRUE(platform_.shown.isEmpty());
-    trigger("Nowyprojekt1");
+    ASSERT_NO_FATAL_FAILURE(trigger("Nowyprojekt1"));
     EXPECT_EQ(openPages(), 100);
     ASSERT_EQ(platform_.shown.size(), 1);
     EXPECT_EQ(platform_.shown.last().kind, ScriptedPlatform::Kind::Message);
@@ -139,8 +139,8 @@ TEST_F(MainWindowTest, LimitsShowTheirMessagesAndChangeNothing) {
     EXPECT_EQ(platform_.shown.last().text, QStringLiteral("Ilość projektów nie może przekraczać 100"));
 
     for (int k = 0; k < 100; ++k)
-        trigger("Wstawnowpozycj1");
-    trigger("Wstawnowpozycj1");
+        ASSERT_NO_FATAL_FAILURE(trigger("Wstawnowpozycj1"));
+    ASSERT_NO_FATAL_FAILURE(trigger("Wstawnowpozycj1"));
     EXPECT_EQ(window_->workspace().Current()->ItemCount(), 100);
     ASSERT_EQ(platform_.shown.size(), 2);
     EXPECT_EQ(platform_.shown.last().text,
@@ -148,8 +148,8 @@ TEST_F(MainWindowTest, LimitsShowTheirMessagesAndChangeNothing) {
 }
 
 TEST_F(MainWindowTest, RemovingFromAnEmptyPageSaysSo) {
-    trigger("Nowyprojekt1");
-    trigger("UsupozycjCtrlU1");
+    ASSERT_NO_FATAL_FAILURE(trigger("Nowyprojekt1"));
+    ASSERT_NO_FATAL_FAILURE(trigger("UsupozycjCtrlU1"));
     ASSERT_EQ(platform_.shown.size(), 1);
     EXPECT_EQ(platform_.shown.last().text, QStringLiteral("Brak pozycji do usunięcia"));
 }
@@ -160,18 +160,18 @@ TEST_F(MainWindowTest, HelpOpensThePageOfTheStartDirectoryAfterTheWorkingDirecto
     help.close();
     QTemporaryDir elsewhere;
     QDir::setCurrent(elsewhere.path());
-    trigger("Pomocdoprogramu1");
+    ASSERT_NO_FATAL_FAILURE(trigger("Pomocdoprogramu1"));
     ASSERT_EQ(platform_.opened.size(), 1);
     EXPECT_EQ(QDir::cleanPath(platform_.opened.last()),
               QDir::cleanPath(start_.filePath(QStringLiteral("pomoc.html"))));
 }
 
 TEST_F(MainWindowTest, ActivatingAPageMakesItCurrent) {
-    trigger("Nowyprojekt1");
-    trigger("Nowyprojekt1");
+    ASSERT_NO_FATAL_FAILURE(trigger("Nowyprojekt1"));
+    ASSERT_NO_FATAL_FAILURE(trigger("Nowyprojekt1"));
     window_->mdiArea().setActiveSubWindow(window_->subWindow(0));
     EXPECT_EQ(window_->workspace().CurrentPage(), 0);
-    trigger("Wstawnowpozycj1");
+    ASSERT_NO_FATAL_FAILURE(trigger("Wstawnowpozycj1"));
     EXPECT_EQ(window_->workspace().Page(0)->ItemCount(), 1);
     EXPECT_EQ(window_->workspace().Page(1)->ItemCount(), 0);
 }

@@ -10,10 +10,11 @@ namespace {
 
 class GeneratorCommandsTest : public MainWindowFixture {
 protected:
+    // Call through ASSERT_NO_FATAL_FAILURE.
     void pageWithItems(int count) {
-        trigger("Nowyprojekt1");
+        ASSERT_NO_FATAL_FAILURE(trigger("Nowyprojekt1"));
         for (int k = 0; k < count; ++k)
-            trigger("Wstawnowpozycj1");
+            ASSERT_NO_FATAL_FAILURE(trigger("Wstawnowpozycj1"));
     }
     static QByteArray contents(const QString& path) {
         QFile file(path);
@@ -22,10 +23,10 @@ protected:
 };
 
 TEST_F(GeneratorCommandsTest, PreviewWritesTheStartDirectoryPageAndOpensIt) {
-    pageWithItems(2);
+    ASSERT_NO_FATAL_FAILURE(pageWithItems(2));
     QTemporaryDir elsewhere;
     QDir::setCurrent(elsewhere.path());
-    trigger("Podgldprojektu1");
+    ASSERT_NO_FATAL_FAILURE(trigger("Podgldprojektu1"));
     const QString page = startPath(QStringLiteral("temp.html"));
     ASSERT_TRUE(QFile::exists(page));
     EXPECT_TRUE(QFileInfo(startPath(QStringLiteral("temp"))).isDir());
@@ -34,14 +35,14 @@ TEST_F(GeneratorCommandsTest, PreviewWritesTheStartDirectoryPageAndOpensIt) {
     EXPECT_EQ(QDir(QDir::currentPath()).canonicalPath(), QDir(start_.path()).canonicalPath());
     const QByteArray first = contents(page);
     EXPECT_TRUE(first.contains("Produkt 2"));
-    trigger("Podgldprojektu1");
+    ASSERT_NO_FATAL_FAILURE(trigger("Podgldprojektu1"));
     EXPECT_EQ(contents(page), first);
 }
 
 TEST_F(GeneratorCommandsTest, APreviewThatCannotBeWrittenShowsTheErrorAndOpensNothing) {
-    pageWithItems(1);
+    ASSERT_NO_FATAL_FAILURE(pageWithItems(1));
     ASSERT_TRUE(QDir(start_.path()).mkdir(QStringLiteral("temp.html")));
-    trigger("Podgldprojektu1");
+    ASSERT_NO_FATAL_FAILURE(trigger("Podgldprojektu1"));
     EXPECT_TRUE(platform_.opened.isEmpty());
     ASSERT_EQ(platform_.shown.size(), 1);
     EXPECT_EQ(platform_.shown.last().kind, ScriptedPlatform::Kind::Error);
@@ -49,23 +50,23 @@ TEST_F(GeneratorCommandsTest, APreviewThatCannotBeWrittenShowsTheErrorAndOpensNo
 }
 
 TEST_F(GeneratorCommandsTest, ExportCompletesTheNameAndNamesThePictureFolderAfterIt) {
-    pageWithItems(1);
+    ASSERT_NO_FATAL_FAILURE(pageWithItems(1));
     QTemporaryDir out;
     platform_.nextFileName.enqueue(out.filePath(QStringLiteral("sklep")));
-    trigger("WygenerujsklepHTML1");
+    ASSERT_NO_FATAL_FAILURE(trigger("WygenerujsklepHTML1"));
     EXPECT_TRUE(QFile::exists(out.filePath(QStringLiteral("sklep.html"))));
     EXPECT_TRUE(QFileInfo(out.filePath(QStringLiteral("sklep"))).isDir());
     EXPECT_EQ(QDir(QDir::currentPath()).canonicalPath(), QDir(out.path()).canonicalPath());
 
     platform_.nextFileName.enqueue(out.filePath(QStringLiteral("a.b.html")));
-    trigger("WygenerujsklepHTML1");
+    ASSERT_NO_FATAL_FAILURE(trigger("WygenerujsklepHTML1"));
     EXPECT_TRUE(QFileInfo(out.filePath(QStringLiteral("a.b"))).isDir());
     EXPECT_TRUE(platform_.shown.isEmpty());
 }
 
 TEST_F(GeneratorCommandsTest, CancellingTheExportWritesNothing) {
-    pageWithItems(1);
-    trigger("WygenerujsklepHTML1");
+    ASSERT_NO_FATAL_FAILURE(pageWithItems(1));
+    ASSERT_NO_FATAL_FAILURE(trigger("WygenerujsklepHTML1"));
     EXPECT_EQ(platform_.dialogs.size(), 1);
     EXPECT_EQ(QDir(start_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }

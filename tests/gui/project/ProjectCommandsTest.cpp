@@ -1,6 +1,7 @@
+#include "gui/project/ProjectCommands.h"
+
 #include "MainWindowFixture.h"
 #include "gui/generator/GeneratorCommands.h"
-#include "gui/project/ProjectCommands.h"
 #include "gui/workspace/PageWindow.h"
 
 #include <QFile>
@@ -14,16 +15,18 @@ namespace {
 
 class ProjectCommandsTest : public MainWindowFixture {
 protected:
-    ShopPage& pageWithItems(int count) {
-        trigger("Nowyprojekt1");
+    // A new page with `count` items; call through ASSERT_NO_FATAL_FAILURE.
+    void addPageWithItems(int count) {
+        ASSERT_NO_FATAL_FAILURE(trigger("Nowyprojekt1"));
         for (int k = 0; k < count; ++k)
-            trigger("Wstawnowpozycj1");
-        return *workspace().Current();
+            ASSERT_NO_FATAL_FAILURE(trigger("Wstawnowpozycj1"));
     }
+    ShopPage& current() { return *workspace().Current(); }
 
+    // Call through ASSERT_NO_FATAL_FAILURE.
     void save(const QString& name) {
         platform_.nextFileName.enqueue(name);
-        trigger("Zapiszprojekt1");
+        ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojekt1"));
     }
 
     ShopPage* open(const QString& name) {
@@ -41,14 +44,15 @@ protected:
 };
 
 TEST_F(ProjectCommandsTest, SavedPagesOpenAsEqualIndependentPages) {
-    ShopPage& page = pageWithItems(3);
+    ASSERT_NO_FATAL_FAILURE(addPageWithItems(3));
+    ShopPage& page = current();
     page.Item(0).Name = "Żółty kubek";
     page.Item(1).Price = "12,50";
     page.Item(2).Description = "dwie\r\nlinie";
     page.Settings.ShopTitle = "Sklep Zosi";
     page.Settings.MenuLinks[0] = {"Start", "C:\\sklep\\index.htm"};
     page.Settings.MenuLinks[29] = {"ukryty", "x.htm"};
-    save(startPath(QStringLiteral("projekt")));
+    ASSERT_NO_FATAL_FAILURE(save(startPath(QStringLiteral("projekt"))));
     ASSERT_TRUE(QFile::exists(startPath(QStringLiteral("projekt.esk"))));
     EXPECT_TRUE(platform_.shown.isEmpty());
 
@@ -74,11 +78,12 @@ TEST_F(ProjectCommandsTest, SavedPagesOpenAsEqualIndependentPages) {
 }
 
 TEST_F(ProjectCommandsTest, AStoredPriceThatIsNoAmountBecomesZeroWithOneWarning) {
-    ShopPage& page = pageWithItems(2);
+    ASSERT_NO_FATAL_FAILURE(addPageWithItems(2));
+    ShopPage& page = current();
     page.Item(1).Price = "12.50";
     page.Settings.ProductColumns = 3;
     page.LayoutItems(3);
-    save(startPath(QStringLiteral("ceny.esk")));
+    ASSERT_NO_FATAL_FAILURE(save(startPath(QStringLiteral("ceny.esk"))));
     ShopPage* opened = open(startPath(QStringLiteral("ceny.esk")));
     ASSERT_NE(opened, nullptr);
     EXPECT_EQ(opened->Item(1).Price, "0,00");
@@ -91,20 +96,22 @@ TEST_F(ProjectCommandsTest, AStoredPriceThatIsNoAmountBecomesZeroWithOneWarning)
 }
 
 TEST_F(ProjectCommandsTest, CancelledDialogsWriteAndOpenNothing) {
-    pageWithItems(1);
-    trigger("Zapiszprojekt1");
+    ASSERT_NO_FATAL_FAILURE(addPageWithItems(1));
+    ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojekt1"));
     EXPECT_EQ(QDir(start_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     EXPECT_EQ(open(QString()), nullptr);
     EXPECT_EQ(workspace().PageCount(), 1);
 }
 
 TEST_F(ProjectCommandsTest, APageThatDoesNotFitTheFileIsRefusedBeforeTheDialog) {
-    ShopPage& page = pageWithItems(2);
+    ASSERT_NO_FATAL_FAILURE(addPageWithItems(2));
+    ShopPage& page = current();
     page.Item(1).Name = "茶";
-    trigger("Zapiszprojekt1");
+    ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojekt1"));
     EXPECT_TRUE(platform_.dialogs.isEmpty());
     ASSERT_EQ(platform_.shown.size(), 1);
-    EXPECT_TRUE(platform_.shown.last().text.contains(QStringLiteral("2"))) << platform_.shown.last().text.toStdString();
+    EXPECT_TRUE(platform_.shown.last().text.contains(QStringLiteral("2")))
+        << platform_.shown.last().text.toStdString();
 }
 
 TEST_F(ProjectCommandsTest, ADamagedFileOpensNoPage) {
@@ -119,8 +126,8 @@ TEST_F(ProjectCommandsTest, ADamagedFileOpensNoPage) {
 }
 
 TEST_F(ProjectCommandsTest, OpeningAtThePageLimitChangesNothing) {
-    pageWithItems(0);
-    save(startPath(QStringLiteral("pusty.esk")));
+    ASSERT_NO_FATAL_FAILURE(addPageWithItems(0));
+    ASSERT_NO_FATAL_FAILURE(save(startPath(QStringLiteral("pusty.esk"))));
     for (int k = 1; k < 100; ++k)
         window_->newPage();
     EXPECT_EQ(open(startPath(QStringLiteral("pusty.esk"))), nullptr);
@@ -129,7 +136,8 @@ TEST_F(ProjectCommandsTest, OpeningAtThePageLimitChangesNothing) {
 }
 
 TEST_F(ProjectCommandsTest, TheCommandLineExportWritesWhatTheProgramWrites) {
-    ShopPage& page = pageWithItems(3);
+    ASSERT_NO_FATAL_FAILURE(addPageWithItems(3));
+    ShopPage& page = current();
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
     ASSERT_TRUE(picture.save(startPath(QStringLiteral("kubek.jpg"))));
@@ -138,7 +146,7 @@ TEST_F(ProjectCommandsTest, TheCommandLineExportWritesWhatTheProgramWrites) {
     page.Item(2).Price = "1,5e2";
     page.Settings.MenuLinks[0] = {"Strona główna", startPath(QStringLiteral("index.htm")).toStdString()};
     page.Settings.OrderEmail = "zamowienia@example.com";
-    save(startPath(QStringLiteral("sklep.esk")));
+    ASSERT_NO_FATAL_FAILURE(save(startPath(QStringLiteral("sklep.esk"))));
 
     ASSERT_NE(open(startPath(QStringLiteral("sklep.esk"))), nullptr);
     QTemporaryDir gui;

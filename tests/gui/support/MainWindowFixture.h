@@ -8,9 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace targello {
@@ -29,6 +27,7 @@ protected:
     }
 
     // Triggers a menu item the way a user can: only while it is enabled.
+    // Call it through ASSERT_NO_FATAL_FAILURE.
     void trigger(const char* name) {
         auto* action = window_->findChild<QAction*>(QString::fromLatin1(name));
         ASSERT_NE(action, nullptr) << name;
