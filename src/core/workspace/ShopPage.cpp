@@ -90,9 +90,6 @@ InsertOutcome ShopPage::InsertItem() {
 
 void ShopPage::LayoutItems(int columns) {
     columns = std::clamp(columns, 1, 4);
-    const LayoutCursor cursorBefore = cursor_;
-    const auto bandsBefore = bandVisible_;
-    bool moved = false;
     bandVisible_.fill(false);
     cursor_ = LayoutCursor{};
     int rows = 1;
@@ -105,13 +102,14 @@ void ShopPage::LayoutItems(int columns) {
         }
         cursor_.NextItemX = CellWidth * cursor_.RowFill;
         cursor_.RowFill += 1;
-        moved |= item.X != cursor_.NextItemX || item.Y != cursor_.RowTop;
         item.X = cursor_.NextItemX;
         item.Y = cursor_.RowTop;
     }
     for (int r = 0; r < rows && r < BandCount; ++r)
         bandVisible_[static_cast<std::size_t>(r)] = true;
-    changed_ |= moved || cursor_ != cursorBefore || bandVisible_ != bandsBefore;
+    // Laying out follows the options dialog's OK or a removal: the user
+    // applied something, even where nothing moved.
+    changed_ = true;
 }
 
 int ShopPage::RemoveItems(const std::vector<bool>& remove) {
