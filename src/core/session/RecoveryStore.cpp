@@ -64,6 +64,13 @@ std::optional<std::string> readSmallFile(const fs::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// "<key>.esk.<anything>": the temporary file of an atomic write that was
+// cut short.
+bool isTemporaryCopy(const fs::path& file) {
+    const fs::path inner = file.stem().extension();
+    return inner == ProjectExtension || inner == NoteExtension;
+}
+
 // The files of a folder; a folder that is missing or cannot be read has none.
 std::vector<fs::path> filesIn(const fs::path& folder) {
     std::vector<fs::path> files;
@@ -134,15 +141,20 @@ void RecoveryStore::Remove(const ShopPage& page) {
 
 void RecoveryStore::RemoveOwn() {
     std::vector<std::string> keys;
+    std::vector<fs::path> others;
     for (const fs::path& file : filesIn(PathFromUtf8(folder_))) {
-        if (file.extension() != ProjectExtension && file.extension() != NoteExtension)
+        if (processOf(Utf8FromPath(file.filename())) != process_)
             continue;
-        const std::string key = Utf8FromPath(file.stem());
-        if (processOf(key) == process_)
-            keys.push_back(key);
+        if (file.extension() == ProjectExtension || file.extension() == NoteExtension)
+            keys.push_back(Utf8FromPath(file.stem()));
+        else if (isTemporaryCopy(file))
+            others.push_back(file);
     }
     for (const std::string& key : keys)
         Discard(key);
+    std::error_code error;
+    for (const fs::path& file : others)
+        fs::remove(file, error);
 }
 
 RecoveryWrite RecoveryStore::Adopt(const std::string& key, const ShopPage& page) {
@@ -173,7 +185,7 @@ RecoveryScan RecoveryStore::TakeOrphans() {
     const fs::path folder = PathFromUtf8(folder_);
     std::error_code error;
     std::vector<std::string> orphans;
-    std::vector<fs::path> strayNotes;
+    std::vector<fs::path> leftovers;
     for (const fs::path& file : filesIn(folder)) {
         const std::string key = Utf8FromPath(file.stem());
         const std::optional<std::int64_t> process = processOf(key);
@@ -181,13 +193,14 @@ RecoveryScan RecoveryStore::TakeOrphans() {
             continue;
         if (file.extension() == ProjectExtension)
             orphans.push_back(key);
-        else if (file.extension() == NoteExtension && !fs::exists(folder / (key + ProjectExtension), error))
-            strayNotes.push_back(file);
+        else if (isTemporaryCopy(file) ||
+                 (file.extension() == NoteExtension && !fs::exists(folder / (key + ProjectExtension), error)))
+            leftovers.push_back(file);
     }
-    // A note without its project is what a crash during the first copy
-    // leaves: there is nothing to recover.
-    for (const fs::path& note : strayNotes)
-        fs::remove(note, error);
+    // A note without its project, or a temporary file, is what a crash
+    // during a write leaves: there is nothing to recover.
+    for (const fs::path& stray : leftovers)
+        fs::remove(stray, error);
     std::sort(orphans.begin(), orphans.end());
     std::vector<std::string> taken;
     for (const std::string& key : orphans) {

@@ -56,8 +56,10 @@ TEST_F(RecoveryTest, ADamagedCopyIsSkippedWithAReasonAndAMissingNoteCostsOnlyThe
     { std::ofstream(folder_ / (gone + "-obciety.txt")) << FormatRecoveryNote({"Sklep 9", "", 5}); }
     { std::ofstream(folder_ / (gone + "-zla-notatka.txt")) << "śmieci"; }
     fs::copy_file(good, folder_ / (gone + "-zla-notatka.esk"));
-    // A note whose project was never written: the first copy was cut short.
+    // A note whose project was never written, and a write cut short.
     { std::ofstream(folder_ / (gone + "-sama-notatka.txt")) << FormatRecoveryNote({"Sklep 4", "", 5}); }
+    { std::ofstream(folder_ / (gone + "-s7.esk.zapis-123")) << "pół"; }
+    { std::ofstream(folder_ / (gone + "-zakupy.pdf")) << "nie kopia"; }
 
     RecoveryStore store(folder(), CurrentProcessId());
     const RecoveryScan scan = store.TakeOrphans();
@@ -76,9 +78,12 @@ TEST_F(RecoveryTest, ADamagedCopyIsSkippedWithAReasonAndAMissingNoteCostsOnlyThe
     }
     EXPECT_EQ(withoutCaption, 2);
     EXPECT_FALSE(fs::exists(folder_ / (gone + "-sama-notatka.txt")));
+    EXPECT_FALSE(fs::exists(folder_ / (gone + "-s7.esk.zapis-123")));
 
+    { std::ofstream(folder_ / (std::to_string(CurrentProcessId()) + "-s3.txt.zapis-9")) << "pół"; }
     store.RemoveOwn();
-    EXPECT_EQ(fileCount(), 0u) << "the damaged copy goes with the rest at a clean exit";
+    EXPECT_EQ(fileCount(), 1u) << "the damaged copy goes with the rest at a clean exit";
+    EXPECT_TRUE(fs::exists(folder_ / (gone + "-zakupy.pdf"))) << "what is no copy stays";
 }
 
 TEST_F(RecoveryTest, AMissingFolderHoldsNothingToRecover) {
