@@ -9,8 +9,10 @@ ShopPage::ShopPage(int pageIndex, ShopSettings settings, std::uint64_t serial)
     items_.reserve(MaxItems);
 }
 
-std::string ShopPage::Caption() const {
-    return "Sklep " + std::to_string(pageIndex_ + 1);
+std::string ShopPage::Caption() const { return "Sklep " + std::to_string(pageIndex_ + 1); }
+
+std::string UnsavedChangesQuestion(const ShopPage& page) {
+    return "Projekt „" + page.Caption() + "” ma niezapisane zmiany. Zapisać je?";
 }
 
 ShopItem& ShopPage::edited(int k) {

@@ -104,4 +104,8 @@ private:
 
 inline constexpr const char* ItemLimitMessage = "Ilość pozycji w sklepie nie może przekraczać 100";
 
+// The question before a changed page closes, with the answers "Zapisz",
+// "Nie zapisuj" and "Anuluj".
+std::string UnsavedChangesQuestion(const ShopPage& page);
+
 } // namespace targello

@@ -114,6 +114,8 @@ TEST(ShopPageChanged, TheWorkspaceListsTheChangedPagesInSlotOrder) {
     workspace.Page(3)->InsertItem();
     workspace.Page(1)->InsertItem();
     EXPECT_EQ(workspace.ChangedPages(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(UnsavedChangesQuestion(*workspace.Page(3)),
+              "Projekt „Sklep 4” ma niezapisane zmiany. Zapisać je?");
     workspace.Page(1)->MarkSaved();
     workspace.ClosePage(3);
     EXPECT_TRUE(workspace.ChangedPages().empty());
