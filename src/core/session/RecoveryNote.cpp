@@ -1,6 +1,5 @@
 #include "core/session/RecoveryNote.h"
 
-#include <charconv>
 #include <sstream>
 
 namespace targello {
@@ -53,7 +52,7 @@ std::optional<std::string> unescaped(const std::string& text) {
 
 std::string FormatRecoveryNote(const RecoveryNote& note) {
     return std::string(FirstLine) + "\npodpis=" + escaped(note.Caption) + "\nplik=" + escaped(note.UserFile) +
-           "\nczas=" + std::to_string(note.SavedAt) + "\n";
+           "\n";
 }
 
 std::optional<RecoveryNote> ParseRecoveryNote(const std::string& text) {
@@ -62,7 +61,6 @@ std::optional<RecoveryNote> ParseRecoveryNote(const std::string& text) {
     if (!std::getline(lines, line) || line != FirstLine)
         return std::nullopt;
     RecoveryNote note;
-    bool timeSeen = false;
     while (std::getline(lines, line)) {
         const std::size_t equals = line.find('=');
         if (equals == std::string::npos)
@@ -75,17 +73,9 @@ std::optional<RecoveryNote> ParseRecoveryNote(const std::string& text) {
             note.Caption = *value;
         } else if (key == "plik") {
             note.UserFile = *value;
-        } else if (key == "czas") {
-            const char* end = value->data() + value->size();
-            const auto [stop, error] = std::from_chars(value->data(), end, note.SavedAt);
-            if (error != std::errc() || stop != end)
-                return std::nullopt;
-            timeSeen = true;
         }
         // Other keys come from a later version of the program: skipped.
     }
-    if (!timeSeen)
-        return std::nullopt;
     return note;
 }
 

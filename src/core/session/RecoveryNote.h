@@ -1,17 +1,16 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace targello {
 
 // What a recovery copy says about itself, kept beside it in a small text
-// file so that the offer can name the page without reading the project.
+// file so that the offer can name the page. It changes seldom, so it is
+// written only when it does; the copy's time is that of its project file.
 struct RecoveryNote {
-    std::string Caption;      // "Sklep 3"
-    std::string UserFile;     // the user's own project file, UTF-8; empty if never saved
-    std::int64_t SavedAt = 0; // seconds since 1970-01-01 UTC
+    std::string Caption;  // "Sklep 3"
+    std::string UserFile; // the user's own project file, UTF-8; empty if never saved
 
     friend bool operator==(const RecoveryNote&, const RecoveryNote&) = default;
 };

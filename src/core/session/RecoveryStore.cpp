@@ -37,12 +37,6 @@ std::optional<std::int64_t> processOf(const std::string& key) {
     return process;
 }
 
-std::int64_t secondsNow() {
-    return std::chrono::duration_cast<std::chrono::seconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
-
 std::int64_t modifiedAt(const fs::path& file) {
     std::error_code error;
     const fs::file_time_type time = fs::last_write_time(file, error);
@@ -62,6 +56,13 @@ std::optional<std::string> readSmallFile(const fs::path& file) {
     if (!in)
         return std::nullopt;
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// "<key>.esk.<anything>": the temporary file of an atomic write that was
+// cut short.
+bool isTemporaryCopy(const fs::path& file) {
+    const fs::path inner = file.stem().extension();
+    return inner == ProjectExtension || inner == NoteExtension;
 }
 
 // The files of a folder; a folder that is missing or cannot be read has none.
@@ -90,10 +91,6 @@ RecoveryWrite RecoveryStore::failed(std::string message) {
 }
 
 RecoveryWrite RecoveryStore::Write(const ShopPage& page) {
-    return Write(page, secondsNow());
-}
-
-RecoveryWrite RecoveryStore::Write(const ShopPage& page, std::int64_t savedAt) {
     const std::string intro = "Nie można zapisać kopii do odzyskania strony „" + page.Caption() + "”";
     const ProjectOutcome<std::string> bytes = ProjectBytesFromPage(page);
     if (!bytes)
@@ -104,15 +101,24 @@ RecoveryWrite RecoveryStore::Write(const ShopPage& page, std::int64_t savedAt) {
     if (error)
         return failed(intro + ": nie da się utworzyć folderu „" + folder_ + "”.");
     const std::string key = pageKey(page);
-    const RecoveryNote note{page.Caption(), page.ProjectPath(), savedAt};
+    const RecoveryNote note{page.Caption(), page.ProjectPath()};
     // The note goes first: a crash between the two writes leaves a note
     // without a project (nothing to offer), never a project without a note.
-    std::string problem =
-        WriteFileAtomically(Utf8FromPath(folder / (key + NoteExtension)), FormatRecoveryNote(note));
-    if (problem.empty())
-        problem = WriteFileAtomically(Utf8FromPath(folder / (key + ProjectExtension)), *bytes.Value);
-    if (!problem.empty())
+    const auto known = notes_.find(key);
+    if (known == notes_.end() || known->second != note) {
+        notes_.erase(key);
+        const std::string problem =
+            WriteFileAtomically(Utf8FromPath(folder / (key + NoteExtension)), FormatRecoveryNote(note));
+        if (!problem.empty())
+            return failed(intro + ". " + problem);
+        notes_[key] = note;
+    }
+    const std::string problem =
+        WriteFileAtomically(Utf8FromPath(folder / (key + ProjectExtension)), *bytes.Value);
+    if (!problem.empty()) {
+        notes_.erase(key); // the folder may have gone with the note in it
         return failed(intro + ". " + problem);
+    }
     failing_ = false;
     return {};
 }
@@ -126,6 +132,7 @@ void RecoveryStore::Discard(const std::string& key) {
     // The project first: a note alone is never offered.
     fs::remove(folder / (key + ProjectExtension), error);
     fs::remove(folder / (key + NoteExtension), error);
+    notes_.erase(key);
 }
 
 void RecoveryStore::Remove(const ShopPage& page) {
@@ -134,15 +141,20 @@ void RecoveryStore::Remove(const ShopPage& page) {
 
 void RecoveryStore::RemoveOwn() {
     std::vector<std::string> keys;
+    std::vector<fs::path> others;
     for (const fs::path& file : filesIn(PathFromUtf8(folder_))) {
-        if (file.extension() != ProjectExtension && file.extension() != NoteExtension)
+        if (processOf(Utf8FromPath(file.filename())) != process_)
             continue;
-        const std::string key = Utf8FromPath(file.stem());
-        if (processOf(key) == process_)
-            keys.push_back(key);
+        if (file.extension() == ProjectExtension || file.extension() == NoteExtension)
+            keys.push_back(Utf8FromPath(file.stem()));
+        else if (isTemporaryCopy(file))
+            others.push_back(file);
     }
     for (const std::string& key : keys)
         Discard(key);
+    std::error_code error;
+    for (const fs::path& file : others)
+        fs::remove(file, error);
 }
 
 RecoveryWrite RecoveryStore::Adopt(const std::string& key, const ShopPage& page) {
@@ -173,7 +185,7 @@ RecoveryScan RecoveryStore::TakeOrphans() {
     const fs::path folder = PathFromUtf8(folder_);
     std::error_code error;
     std::vector<std::string> orphans;
-    std::vector<fs::path> strayNotes;
+    std::vector<fs::path> leftovers;
     for (const fs::path& file : filesIn(folder)) {
         const std::string key = Utf8FromPath(file.stem());
         const std::optional<std::int64_t> process = processOf(key);
@@ -181,13 +193,14 @@ RecoveryScan RecoveryStore::TakeOrphans() {
             continue;
         if (file.extension() == ProjectExtension)
             orphans.push_back(key);
-        else if (file.extension() == NoteExtension && !fs::exists(folder / (key + ProjectExtension), error))
-            strayNotes.push_back(file);
+        else if (isTemporaryCopy(file) ||
+                 (file.extension() == NoteExtension && !fs::exists(folder / (key + ProjectExtension), error)))
+            leftovers.push_back(file);
     }
-    // A note without its project is what a crash during the first copy
-    // leaves: there is nothing to recover.
-    for (const fs::path& note : strayNotes)
-        fs::remove(note, error);
+    // A note without its project, or a temporary file, is what a crash
+    // during a write leaves: there is nothing to recover.
+    for (const fs::path& stray : leftovers)
+        fs::remove(stray, error);
     std::sort(orphans.begin(), orphans.end());
     std::vector<std::string> taken;
     for (const std::string& key : orphans) {
@@ -209,16 +222,14 @@ RecoveryScan RecoveryStore::readTaken(const std::vector<std::string>& keys) cons
             continue;
         }
         // The note only describes the copy: without it the work is offered
-        // all the same, with the time of the file.
+        // all the same.
         const std::optional<std::string> text = readSmallFile(folder / (key + NoteExtension));
-        std::optional<RecoveryNote> note = text ? ParseRecoveryNote(*text) : std::nullopt;
-        if (!note)
-            note = RecoveryNote{{}, {}, modifiedAt(project)};
-        scan.Entries.push_back({key, std::move(*note), std::move(*record.Value)});
+        const std::optional<RecoveryNote> note = text ? ParseRecoveryNote(*text) : std::nullopt;
+        scan.Entries.push_back(
+            {key, note.value_or(RecoveryNote{}), modifiedAt(project), std::move(*record.Value)});
     }
-    std::stable_sort(
-        scan.Entries.begin(), scan.Entries.end(),
-        [](const RecoveryEntry& a, const RecoveryEntry& b) { return a.Note.SavedAt < b.Note.SavedAt; });
+    std::stable_sort(scan.Entries.begin(), scan.Entries.end(),
+                     [](const RecoveryEntry& a, const RecoveryEntry& b) { return a.SavedAt < b.SavedAt; });
     return scan;
 }
 

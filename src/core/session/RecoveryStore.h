@@ -7,6 +7,7 @@
 #include "core/workspace/ShopPage.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,9 @@ namespace targello {
 
 // A recovery copy left by a program that is gone, checked as a whole.
 struct RecoveryEntry {
-    std::string Key;   // names the copy in the store
-    RecoveryNote Note; // caption, the user's file and the time of the copy
+    std::string Key;          // names the copy in the store
+    RecoveryNote Note;        // caption and the user's file
+    std::int64_t SavedAt = 0; // when the copy was written, seconds since 1970 (UTC)
     ProjectRecord Project;
 };
 
@@ -47,9 +49,8 @@ public:
 
     const std::string& Folder() const { return folder_; }
 
-    // Writes the page's copy atomically (the note first, then the project),
-    // replacing the previous one. `savedAt` is in seconds since 1970.
-    RecoveryWrite Write(const ShopPage& page, std::int64_t savedAt);
+    // Writes the page's copy atomically (the note first when it changed,
+    // then the project), replacing the previous one.
     RecoveryWrite Write(const ShopPage& page);
 
     // Removes the page's copy: the page was saved, or the user chose not to
@@ -75,6 +76,7 @@ private:
     std::int64_t process_;
     bool failing_ = false;
     int taken_ = 0;
+    std::map<std::string, RecoveryNote> notes_; // as last written, by key
 
     std::string pageKey(const ShopPage& page) const;
     RecoveryWrite failed(std::string message);

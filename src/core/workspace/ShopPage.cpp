@@ -9,8 +9,10 @@ ShopPage::ShopPage(int pageIndex, ShopSettings settings, std::uint64_t serial)
     items_.reserve(MaxItems);
 }
 
-std::string ShopPage::Caption() const {
-    return "Sklep " + std::to_string(pageIndex_ + 1);
+std::string ShopPage::Caption() const { return "Sklep " + std::to_string(pageIndex_ + 1); }
+
+std::string UnsavedChangesQuestion(const ShopPage& page) {
+    return "Projekt „" + page.Caption() + "” ma niezapisane zmiany. Zapisać je?";
 }
 
 ShopItem& ShopPage::edited(int k) {
@@ -90,9 +92,6 @@ InsertOutcome ShopPage::InsertItem() {
 
 void ShopPage::LayoutItems(int columns) {
     columns = std::clamp(columns, 1, 4);
-    const LayoutCursor cursorBefore = cursor_;
-    const auto bandsBefore = bandVisible_;
-    bool moved = false;
     bandVisible_.fill(false);
     cursor_ = LayoutCursor{};
     int rows = 1;
@@ -105,13 +104,14 @@ void ShopPage::LayoutItems(int columns) {
         }
         cursor_.NextItemX = CellWidth * cursor_.RowFill;
         cursor_.RowFill += 1;
-        moved |= item.X != cursor_.NextItemX || item.Y != cursor_.RowTop;
         item.X = cursor_.NextItemX;
         item.Y = cursor_.RowTop;
     }
     for (int r = 0; r < rows && r < BandCount; ++r)
         bandVisible_[static_cast<std::size_t>(r)] = true;
-    changed_ |= moved || cursor_ != cursorBefore || bandVisible_ != bandsBefore;
+    // Laying out follows the options dialog's OK or a removal: the user
+    // applied something, even where nothing moved.
+    changed_ = true;
 }
 
 int ShopPage::RemoveItems(const std::vector<bool>& remove) {

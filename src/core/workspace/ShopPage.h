@@ -52,7 +52,8 @@ public:
     // the setters below. It goes once the item controls use them.
     ShopItem& Item(int k) { return items_.at(static_cast<std::size_t>(k)); }
 
-    // The setters mark the page as changed when the value differs.
+    // The setters mark the page as changed when the value differs;
+    // ApplyOptions always does (it lays out).
     void SetItemName(int k, std::string name);
     void SetItemPrice(int k, std::string price);
     void SetItemDescription(int k, std::string description);
@@ -79,7 +80,8 @@ public:
     // Number of the last band shown, so the page's height can follow its rows.
     int VisibleBandCount() const;
 
-    // The edits below mark the page as changed when they change anything.
+    // The edits below mark the page as changed: inserting and removing when
+    // they change anything, laying out always.
     // Appends "Produkt <n>" priced "0,00" in the next grid cell.
     InsertOutcome InsertItem();
     // Places every item again on a grid of `columns` (1 to 4) from the first cell.
@@ -101,5 +103,9 @@ private:
 };
 
 inline constexpr const char* ItemLimitMessage = "Ilość pozycji w sklepie nie może przekraczać 100";
+
+// The question before a changed page closes, with the answers "Zapisz",
+// "Nie zapisuj" and "Anuluj".
+std::string UnsavedChangesQuestion(const ShopPage& page);
 
 } // namespace targello

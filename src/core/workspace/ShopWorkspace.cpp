@@ -4,9 +4,7 @@ namespace targello {
 
 ShopWorkspace::ShopWorkspace(std::string startDirectory) : startDirectory_(std::move(startDirectory)) {}
 
-ShopPage* ShopWorkspace::Current() {
-    return Page(currentPage_);
-}
+ShopPage* ShopWorkspace::Current() { return Page(currentPage_); }
 
 const ShopPage* ShopWorkspace::Current() const {
     return currentPage_ >= 0 && currentPage_ < MaxPages ? pages_[static_cast<std::size_t>(currentPage_)].get()

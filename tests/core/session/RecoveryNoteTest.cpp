@@ -5,22 +5,19 @@
 using namespace targello;
 
 TEST(RecoveryNote, ReadsBackWhatItWroteWithBreaksAndBackslashes) {
-    const RecoveryNote note{"Sklep 3", "C:\\Zakupy\\nowy\nsklep\r\\n.esk", 1765247400};
+    const RecoveryNote note{"Sklep 3", "C:\\Zakupy\\nowy\nsklep\r\\n.esk"};
     const std::string text = FormatRecoveryNote(note);
     EXPECT_EQ(text.find("sklep\r"), std::string::npos) << "one line per field";
     EXPECT_EQ(ParseRecoveryNote(text), note);
-    EXPECT_EQ(ParseRecoveryNote(FormatRecoveryNote({"Sklep 1", "", -5})), (RecoveryNote{"Sklep 1", "", -5}));
+    EXPECT_EQ(ParseRecoveryNote(FormatRecoveryNote({"Sklep 1", ""})), (RecoveryNote{"Sklep 1", ""}));
 }
 
 TEST(RecoveryNote, AnythingElseIsNoNote) {
-    const std::string good = FormatRecoveryNote({"Sklep 2", "/a.esk", 100});
+    const std::string good = FormatRecoveryNote({"Sklep 2", "/a.esk"});
     EXPECT_TRUE(ParseRecoveryNote(good + "nowe=pole\n")) << "a later version's field is skipped";
     EXPECT_FALSE(ParseRecoveryNote(""));
-    EXPECT_FALSE(ParseRecoveryNote("targello-odzysk 2\nczas=1\n"));
-    EXPECT_FALSE(ParseRecoveryNote("targello-odzysk 1\npodpis=Sklep 1\n")) << "no time";
-    EXPECT_FALSE(ParseRecoveryNote("targello-odzysk 1\nczas=12x\n"));
-    EXPECT_FALSE(ParseRecoveryNote("targello-odzysk 1\nczas=99999999999999999999999\n"));
-    EXPECT_FALSE(ParseRecoveryNote("targello-odzysk 1\nczas=1\nbez znaku równości\n"));
-    EXPECT_FALSE(ParseRecoveryNote("targello-odzysk 1\nczas=1\nplik=koniec\\\n"));
-    EXPECT_FALSE(ParseRecoveryNote("targello-odzysk 1\nczas=1\nplik=\\t\n"));
+    EXPECT_FALSE(ParseRecoveryNote("targello-odzysk 2\npodpis=Sklep 1\n"));
+    EXPECT_FALSE(ParseRecoveryNote("targello-odzysk 1\npodpis=Sklep 1\nbez znaku równości\n"));
+    EXPECT_FALSE(ParseRecoveryNote("targello-odzysk 1\nplik=koniec\\\n"));
+    EXPECT_FALSE(ParseRecoveryNote("targello-odzysk 1\nplik=\\t\n"));
 }

@@ -33,19 +33,32 @@ TEST_F(RecoveryTest, ACopyIsTheProjectFileWithANoteAndIsReplacedByTheNext) {
     ShopPage& shop = page(3);
     shop.SetProjectPath("/home/ala/sklep.esk");
     RecoveryStore store(folder(), 4242);
-    const RecoveryWrite first = store.Write(shop, 1000);
+    const RecoveryWrite first = store.Write(shop);
     ASSERT_EQ(first.Error, "");
     EXPECT_FALSE(first.Tell);
     EXPECT_EQ(fileCount(), 2u) << "a project and its note, no temporary files";
     const std::string key = "4242-s" + std::to_string(shop.Serial());
     EXPECT_EQ(contents(folder_ / (key + ".esk")), *ProjectBytesFromPage(shop).Value);
     EXPECT_EQ(ParseRecoveryNote(contents(folder_ / (key + ".txt"))),
-              (RecoveryNote{"Sklep 1", "/home/ala/sklep.esk", 1000}));
+              (RecoveryNote{"Sklep 1", "/home/ala/sklep.esk"}));
 
     shop.SetItemName(0, "Talerz");
-    ASSERT_EQ(store.Write(shop, 1030).Error, "");
+    ASSERT_EQ(store.Write(shop).Error, "");
     EXPECT_EQ(fileCount(), 2u);
     EXPECT_EQ(contents(folder_ / (key + ".esk")), *ProjectBytesFromPage(shop).Value);
+
+    // The note is written again only when it changes, and again after it went.
+    fs::remove(folder_ / (key + ".txt"));
+    ASSERT_EQ(store.Write(shop).Error, "");
+    EXPECT_FALSE(fs::exists(folder_ / (key + ".txt")));
+    shop.SetProjectPath("/home/ala/nowy.esk");
+    ASSERT_EQ(store.Write(shop).Error, "");
+    EXPECT_EQ(ParseRecoveryNote(contents(folder_ / (key + ".txt"))),
+              (RecoveryNote{"Sklep 1", "/home/ala/nowy.esk"}));
+    store.Remove(shop);
+    EXPECT_EQ(fileCount(), 0u);
+    ASSERT_EQ(store.Write(shop).Error, "");
+    EXPECT_EQ(fileCount(), 2u);
 }
 
 TEST_F(RecoveryTest, SavingClosingAndACleanExitLeaveNothingOfThisProcess) {
@@ -53,9 +66,9 @@ TEST_F(RecoveryTest, SavingClosingAndACleanExitLeaveNothingOfThisProcess) {
     ShopPage& second = page(2);
     RecoveryStore store(folder(), 4242);
     RecoveryStore other(folder(), 5353);
-    ASSERT_EQ(store.Write(first, 1).Error, "");
-    ASSERT_EQ(store.Write(second, 1).Error, "");
-    ASSERT_EQ(other.Write(first, 1).Error, "");
+    ASSERT_EQ(store.Write(first).Error, "");
+    ASSERT_EQ(store.Write(second).Error, "");
+    ASSERT_EQ(other.Write(first).Error, "");
     store.Remove(first);
     EXPECT_EQ(fileCount(), 4u);
     store.Remove(first); // again: nothing left to remove
@@ -71,27 +84,27 @@ TEST_F(RecoveryTest, AFolderThatCannotBeWrittenIsToldOnceUntilAWriteSucceeds) {
     { std::ofstream(folder_.string()) << "nie folder"; }
     ShopPage& shop = page(1);
     RecoveryStore blocked(folder(), 4242);
-    const RecoveryWrite first = blocked.Write(shop, 1);
+    const RecoveryWrite first = blocked.Write(shop);
     EXPECT_TRUE(first.Tell);
     EXPECT_EQ(first.Error,
               "Nie można zapisać kopii do odzyskania strony „Sklep 1”: nie da się utworzyć folderu „" +
                   folder() + "”.");
-    const RecoveryWrite second = blocked.Write(shop, 2);
+    const RecoveryWrite second = blocked.Write(shop);
     EXPECT_FALSE(second.Error.empty());
     EXPECT_FALSE(second.Tell) << "editing goes on without a message on every autosave";
 
     fs::remove(folder_);
-    EXPECT_EQ(blocked.Write(shop, 3).Error, "");
+    EXPECT_EQ(blocked.Write(shop).Error, "");
     fs::remove_all(folder_);
     { std::ofstream(folder_.string()) << "znowu nie folder"; }
-    EXPECT_TRUE(blocked.Write(shop, 4).Tell) << "a new failure after a good copy is told again";
+    EXPECT_TRUE(blocked.Write(shop).Tell) << "a new failure after a good copy is told again";
     fs::remove(folder_);
 }
 
 TEST_F(RecoveryTest, APageTheFormatCannotHoldIsReportedNotHalfWritten) {
     ShopPage& shop = page(1, "Kubek 😀");
     RecoveryStore store(folder(), 4242);
-    const RecoveryWrite written = store.Write(shop, 1);
+    const RecoveryWrite written = store.Write(shop);
     EXPECT_TRUE(written.Tell);
     EXPECT_NE(written.Error.find("Nie można zapisać kopii do odzyskania strony „Sklep 1”. "),
               std::string::npos);
@@ -104,7 +117,7 @@ TEST_F(RecoveryTest, ARestoredPageHoldsTheWorkNamesTheUsersFileAndIsChanged) {
     lost.SetItemPrice(1, "12,50");
     lost.SetProjectPath("/home/ala/sklep.esk");
     RecoveryStore crashed(folder(), GoneProcess);
-    ASSERT_EQ(crashed.Write(lost, 77).Error, "");
+    ASSERT_EQ(crashed.Write(lost).Error, "");
 
     RecoveryStore store(folder(), CurrentProcessId());
     const RecoveryScan scan = store.TakeOrphans();

@@ -71,49 +71,38 @@ TEST(ShopPageChanged, RemovalMarksOnlyWhenSomethingGoes) {
     EXPECT_TRUE(page.Changed());
 }
 
-TEST(ShopPageChanged, LayoutMarksOnlyWhenItMovesSomething) {
+TEST(ShopPageChanged, LayingOutAndApplyingOptionsAlwaysMark) {
     ShopPage page = savedPage(5, 2);
-    page.LayoutItems(2);
-    EXPECT_FALSE(page.Changed()) << "the grid items were inserted on";
     page.LayoutItems(3);
     EXPECT_TRUE(page.Changed());
     EXPECT_EQ(page.Item(2).X, 600);
 
-    // Even an empty page shows its bands again after a layout.
+    // The options dialog's OK is an applied change even when nothing moves.
     ShopPage empty = savedPage(0);
-    empty.LayoutItems(1);
+    empty.LayoutItems(2);
     EXPECT_TRUE(empty.Changed());
-    empty.MarkSaved();
-    empty.LayoutItems(4);
-    EXPECT_FALSE(empty.Changed());
+
+    ShopPage applied = savedPage(4, 2);
+    EditedSettings edited;
+    LoadPageIntoOptions(applied.Settings, edited);
+    edited.Values.ShopTitle = "Pracownia Łęg";
+    edited.Values.ProductColumns = 1;
+    applied.ApplyOptions(edited);
+    EXPECT_TRUE(applied.Changed());
+    EXPECT_EQ(applied.Settings.ShopTitle, "Pracownia Łęg");
+    EXPECT_EQ(applied.Item(1).X, 0) << "the items follow the new columns";
+    EXPECT_EQ(applied.Item(1).Y, ShopPage::CellHeight);
 }
 
-TEST(ShopPageChanged, AppliedOptionsMarkWhenTheyDifferFromThePage) {
-    ShopPage page = savedPage(4, 2);
-    EditedSettings edited;
-    LoadPageIntoOptions(page.Settings, edited);
-    page.ApplyOptions(edited);
-    EXPECT_FALSE(page.Changed()) << "OK on untouched options";
-
-    edited.Values.ShopTitle = "Pracownia Łęg";
-    page.ApplyOptions(edited);
-    EXPECT_TRUE(page.Changed());
-    EXPECT_EQ(page.Settings.ShopTitle, "Pracownia Łęg");
-
-    page.MarkSaved();
-    edited.Values.ProductColumns = 1;
-    page.ApplyOptions(edited);
-    EXPECT_TRUE(page.Changed());
-    EXPECT_EQ(page.Item(1).X, 0) << "the items follow the new columns";
-    EXPECT_EQ(page.Item(1).Y, ShopPage::CellHeight);
-
-    ShopPage other = savedPage(0);
-    ShopSettings settings = other.Settings;
-    other.SetSettings(settings);
-    EXPECT_FALSE(other.Changed());
+TEST(ShopPageChanged, SettingsMarkWhenTheyDiffer) {
+    ShopPage page = savedPage(0);
+    ShopSettings settings = page.Settings;
+    page.SetSettings(settings);
+    EXPECT_FALSE(page.Changed());
     settings.MenuLinks[29].Path = "kontakt.html";
-    other.SetSettings(settings);
-    EXPECT_TRUE(other.Changed());
+    page.SetSettings(settings);
+    EXPECT_TRUE(page.Changed());
+    EXPECT_EQ(page.Settings.MenuLinks[29].Path, "kontakt.html");
 }
 
 TEST(ShopPageChanged, TheWorkspaceListsTheChangedPagesInSlotOrder) {
@@ -125,6 +114,8 @@ TEST(ShopPageChanged, TheWorkspaceListsTheChangedPagesInSlotOrder) {
     workspace.Page(3)->InsertItem();
     workspace.Page(1)->InsertItem();
     EXPECT_EQ(workspace.ChangedPages(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(UnsavedChangesQuestion(*workspace.Page(3)),
+              "Projekt „Sklep 4” ma niezapisane zmiany. Zapisać je?");
     workspace.Page(1)->MarkSaved();
     workspace.ClosePage(3);
     EXPECT_TRUE(workspace.ChangedPages().empty());
