@@ -183,3 +183,25 @@ TEST_F(GenerateModernShopFiles, UnwritableOutputIsReportedBeforeAnyWork) {
     EXPECT_EQ(second.ErrorText, "Nie można utworzyć pliku " + missing);
     EXPECT_EQ(second.PicturesMade, 0);
 }
+
+TEST_F(GenerateModernShopFiles, PhoneHeicAndTransparentPngBecomeJpeg) {
+    if (!WebPicturesBuiltIn())
+        GTEST_SKIP() << "built without the picture library";
+    fs::copy_file(Pictures / "telefon.heic", root / "zdjęcia" / "aparat.heic");
+    shop.page.Item(1).PicturePath = (root / "zdjęcia" / "aparat.heic").string();
+    shop.page.Settings.HeaderKind = true;
+    shop.page.Settings.BannerPath = (Pictures / "przezroczysty.png").string();
+    const ModernShopResult result = generate();
+    ASSERT_TRUE(result.Succeeded) << result.ErrorText;
+    EXPECT_TRUE(result.UnreadablePictures.empty()) << PictureProblemsText(result.UnreadablePictures);
+    EXPECT_EQ(result.PicturesMade, 3);
+    const std::string heic = readFile(root / "www" / "sklep" / "aparat.jpg");
+    EXPECT_EQ(heic.rfind("\xFF\xD8\xFF", 0), 0u);
+    EXPECT_EQ(jpegSize(heic).Width, 80);
+    EXPECT_EQ(jpegSize(heic).Height, 40);
+    EXPECT_EQ(jpegSize(readFile(root / "www" / "sklep" / "aparat-20x20.jpg")).Width, 20);
+    const std::string banner = readFile(root / "www" / "sklep" / "przezroczysty.jpg");
+    EXPECT_EQ(jpegSize(banner).Width, 30);
+    EXPECT_EQ(jpegSize(banner).Height, 20);
+    EXPECT_TRUE(Contains(readFile(output()), "<img src=\"sklep/przezroczysty.jpg\""));
+}
