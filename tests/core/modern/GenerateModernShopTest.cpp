@@ -135,7 +135,7 @@ TEST_F(GenerateModernShopFiles, UnreadablePicturesAreNamedAndTheShopIsWritten) {
 
 TEST_F(GenerateModernShopFiles, UnchangedPicturesAreNotMadeAgain) {
     ASSERT_EQ(generate().PicturesMade, 1);
-    const fs::path copy = root / "www" / "sklep" / (WebPicturesBuiltIn() ? "telefon.jpg" : "telefon.jpg");
+    const fs::path copy = root / "www" / "sklep" / "telefon.jpg";
     const auto firstTime = fs::last_write_time(copy);
     ModernShopResult again = generate();
     EXPECT_EQ(again.PicturesMade, 0);
@@ -147,9 +147,9 @@ TEST_F(GenerateModernShopFiles, UnchangedPicturesAreNotMadeAgain) {
     EXPECT_EQ(generate().PicturesMade, 1);
     fs::remove(copy);
     EXPECT_EQ(generate().PicturesMade, 1);
-    // A new picture size is a new small copy.
+    // A new picture size is a new small copy; copied unchanged, the size does not matter.
     shop.edited.Values.PictureWidth = 20;
-    EXPECT_EQ(generate().PicturesMade, 1);
+    EXPECT_EQ(generate().PicturesMade, WebPicturesBuiltIn() ? 1 : 0);
 }
 
 TEST_F(GenerateModernShopFiles, CancelKeepsThePreviousPage) {
