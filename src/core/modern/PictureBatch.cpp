@@ -16,12 +16,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The first bytes of the picture formats every current browser shows.
+// The first bytes of the picture formats every current browser shows (an SVG
+// file may begin with its XML declaration).
 bool looksLikePicture(const std::string& head) {
     const auto starts = [&](std::string_view magic) { return head.compare(0, magic.size(), magic) == 0; };
     return starts("\xFF\xD8\xFF") || starts("\x89PNG") || starts("GIF8") || starts("BM") ||
            (starts("RIFF") && head.size() >= 12 && head.compare(8, 4, "WEBP") == 0) ||
-           (head.size() >= 12 && head.compare(4, 8, "ftypavif") == 0);
+           (head.size() >= 12 && head.compare(4, 8, "ftypavif") == 0) || starts("<svg") || starts("<?xml");
 }
 
 class BatchState {
