@@ -39,7 +39,11 @@ std::string ModernHeader(const ShopPage& page, const ModernPictures& pictures) {
     const ShopSettings& s = page.Settings;
     std::string text = "<header class=\"naglowek\">";
     if (s.HeaderKind && !pictures.Banner.Large.empty()) {
-        const std::string image = "<img" + attribute("src", pictures.Banner.Large) + attribute("alt", s.ShopTitle) + ">";
+        const WebPictureAddress& banner = pictures.Banner;
+        std::string image = "<img" + attribute("src", banner.Large) + attribute("alt", s.ShopTitle);
+        if (banner.Width > 0 && banner.Height > 0)
+            image += " width=\"" + std::to_string(banner.Width) + "\" height=\"" + std::to_string(banner.Height) + "\"";
+        image += ">";
         text += blank(s.ShopTitle) ? image : "<h1>" + image + "</h1>";
     } else if (!blank(s.ShopTitle)) {
         text += "<h1>" + EscapeHtml(s.ShopTitle) + "</h1>";

@@ -88,7 +88,7 @@ PictureBatchResult RunPictureBatch(const std::vector<WebPictureJob>& jobs, const
     PictureStamps stamps = PictureStamps::Load(folder);
     std::vector<bool> unchanged(jobs.size());
     for (std::size_t k = 0; k < jobs.size(); ++k)
-        unchanged[k] = stamps.Unchanged(jobs[k]);
+        unchanged[k] = stamps.Unchanged(jobs[k], result.Outcomes[k]);
 
     BatchState state(jobs.size());
     const auto work = [&] {
@@ -127,7 +127,7 @@ PictureBatchResult RunPictureBatch(const std::vector<WebPictureJob>& jobs, const
             ++result.Unchanged;
         } else if (result.Outcomes[k].Reason.empty()) {
             ++result.Made;
-            stamps.Record(jobs[k]);
+            stamps.Record(jobs[k], result.Outcomes[k]);
         } else {
             stamps.Forget(jobs[k]);
         }
