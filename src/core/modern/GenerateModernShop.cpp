@@ -48,8 +48,8 @@ bool WebPicturesBuiltIn() {
 #endif
 }
 
-ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& edited, std::string_view baseName,
-                                    std::string_view outputPath, PathStyle style,
+ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& edited,
+                                    std::string_view baseName, std::string_view outputPath, PathStyle style,
                                     const ModernShopProgress& progress) {
     ModernShopResult result;
     ReplaceFile output{std::string(outputPath)};

@@ -84,7 +84,8 @@ std::string cssUrl(const std::string& address) {
     std::string out;
     for (char c : address) {
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\' || c == '<' || c == '>' || c == '\'' || c == '(' || c == ')' || byte < 0x20) {
+        if (c == '"' || c == '\\' || c == '<' || c == '>' || c == '\'' || c == '(' || c == ')' ||
+            byte < 0x20) {
             out += '%';
             out += Hex[byte >> 4];
             out += Hex[byte & 0xF];

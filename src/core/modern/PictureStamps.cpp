@@ -38,7 +38,9 @@ bool exists(const std::string& path) {
     return fs::is_regular_file(PathFromUtf8(path), error);
 }
 
-bool storable(const std::string& name) { return name.find_first_of("\t\n\r") == std::string::npos; }
+bool storable(const std::string& name) {
+    return name.find_first_of("\t\n\r") == std::string::npos;
+}
 
 } // namespace
 
@@ -54,7 +56,8 @@ PictureStamps PictureStamps::Load(const std::string& folder) {
             !std::getline(fields, width, '\t') || !std::getline(fields, height))
             continue;
         try {
-            stamps.stamps_[large] = {small, std::stoull(size), std::stoll(time), std::stoi(width), std::stoi(height)};
+            stamps.stamps_[large] = {small, std::stoull(size), std::stoll(time), std::stoi(width),
+                                     std::stoi(height)};
         } catch (const std::exception&) { // a damaged line only means that picture is made again
         }
     }
@@ -68,8 +71,8 @@ bool PictureStamps::Save(const std::string& folder) const {
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         for (const auto& [large, stamp] : stamps_)
-            out << large << '\t' << stamp.Small << '\t' << stamp.Size << '\t' << stamp.Time << '\t' << stamp.Width
-                << '\t' << stamp.Height << '\n';
+            out << large << '\t' << stamp.Small << '\t' << stamp.Size << '\t' << stamp.Time << '\t'
+                << stamp.Width << '\t' << stamp.Height << '\n';
         out.close();
         if (!out)
             return false;
@@ -86,8 +89,8 @@ bool PictureStamps::Unchanged(const WebPictureJob& job, WebPictureOutcome& made)
     if (found == stamps_.end() || found->second.Small != nameOf(job.SmallTarget))
         return false;
     const std::optional<SourceState> now = stateOf(job.Source);
-    if (!now || now->Size != found->second.Size || now->Time != found->second.Time || !exists(job.LargeTarget) ||
-        (!job.SmallTarget.empty() && !exists(job.SmallTarget)))
+    if (!now || now->Size != found->second.Size || now->Time != found->second.Time ||
+        !exists(job.LargeTarget) || (!job.SmallTarget.empty() && !exists(job.SmallTarget)))
         return false;
     made = {{}, found->second.Width, found->second.Height};
     return true;
@@ -104,6 +107,8 @@ void PictureStamps::Record(const WebPictureJob& job, const WebPictureOutcome& ma
     stamps_[large] = {small, now->Size, now->Time, made.LargeWidth, made.LargeHeight};
 }
 
-void PictureStamps::Forget(const WebPictureJob& job) { stamps_.erase(nameOf(job.LargeTarget)); }
+void PictureStamps::Forget(const WebPictureJob& job) {
+    stamps_.erase(nameOf(job.LargeTarget));
+}
 
 } // namespace targello

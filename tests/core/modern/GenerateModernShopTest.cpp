@@ -36,10 +36,12 @@ struct JpegSize {
 JpegSize jpegSize(const std::string& bytes) {
     for (std::size_t k = 2; k + 9 < bytes.size();) {
         const auto marker = static_cast<unsigned char>(bytes[k + 1]);
-        const std::size_t length = (static_cast<unsigned char>(bytes[k + 2]) << 8) | static_cast<unsigned char>(bytes[k + 3]);
+        const std::size_t length =
+            (static_cast<unsigned char>(bytes[k + 2]) << 8) | static_cast<unsigned char>(bytes[k + 3]);
         if (marker >= 0xC0 && marker <= 0xC2)
-            return {(static_cast<unsigned char>(bytes[k + 7]) << 8) | static_cast<unsigned char>(bytes[k + 8]),
-                    (static_cast<unsigned char>(bytes[k + 5]) << 8) | static_cast<unsigned char>(bytes[k + 6])};
+            return {
+                (static_cast<unsigned char>(bytes[k + 7]) << 8) | static_cast<unsigned char>(bytes[k + 8]),
+                (static_cast<unsigned char>(bytes[k + 5]) << 8) | static_cast<unsigned char>(bytes[k + 6])};
         k += 2 + length;
     }
     return {};
@@ -51,7 +53,8 @@ class GenerateModernShopFiles : public ::testing::Test {
 protected:
     void SetUp() override {
         root = fs::temp_directory_path() /
-               ("targello-modern-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("targello-modern-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(root);
         fs::create_directories(root / "www");
         fs::create_directories(root / "zdjęcia");
@@ -66,7 +69,8 @@ protected:
 
     std::string output() const { return (root / "www" / "sklep.html").string(); }
     ModernShopResult generate(const ModernShopProgress& progress = {}) {
-        return GenerateModernShop(shop.page, shop.edited.Values, "sklep", output(), PathStyle::Posix, progress);
+        return GenerateModernShop(shop.page, shop.edited.Values, "sklep", output(), PathStyle::Posix,
+                                  progress);
     }
 
     fs::path root;
@@ -113,9 +117,9 @@ TEST_F(GenerateModernShopFiles, UnreadablePicturesAreNamedAndTheShopIsWritten) {
     ASSERT_TRUE(result.Succeeded) << result.ErrorText;
     EXPECT_EQ(result.PicturesMade, 1);
     std::vector<PictureProblem> expected = {
-        {shop.page.Item(1).PicturePath, WebPicturesBuiltIn()
-                                            ? "nie da się odczytać obrazka (plik jest uszkodzony albo ma nieznany format)"
-                                            : "to nie jest obrazek w formacie, który pokazują przeglądarki"},
+        {shop.page.Item(1).PicturePath,
+         WebPicturesBuiltIn() ? "nie da się odczytać obrazka (plik jest uszkodzony albo ma nieznany format)"
+                              : "to nie jest obrazek w formacie, który pokazują przeglądarki"},
         {shop.page.Item(2).PicturePath, "to jest folder, a nie plik"},
         {shop.page.Item(3).PicturePath, "plik nie istnieje"},
     };
@@ -205,7 +209,8 @@ TEST_F(GenerateModernShopFiles, PhoneHeicAndTransparentPngBecomeJpeg) {
     EXPECT_EQ(jpegSize(banner).Height, 20);
     // Its size is known to the page, so nothing moves when it arrives; also
     // when the copy is not made again.
-    const std::string bannerImage = "<img src=\"sklep/przezroczysty.jpg\" alt=\"\" width=\"30\" height=\"20\">";
+    const std::string bannerImage =
+        "<img src=\"sklep/przezroczysty.jpg\" alt=\"\" width=\"30\" height=\"20\">";
     EXPECT_TRUE(Contains(readFile(output()), bannerImage));
     EXPECT_EQ(generate().PicturesUnchanged, 3);
     EXPECT_TRUE(Contains(readFile(output()), bannerImage));

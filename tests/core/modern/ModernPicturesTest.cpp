@@ -1,5 +1,4 @@
 #include "ModernTestShop.h"
-
 #include "core/modern/PictureBatch.h"
 
 #include <filesystem>
