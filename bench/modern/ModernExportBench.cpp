@@ -94,8 +94,8 @@ int main(int argc, char** argv) {
                                     std::to_string(2 * edited.Values.PictureHeight) + ".jpg";
     std::printf("first_export_s %.3f\nsecond_export_s %.3f\n", first, second);
     std::printf("page_bytes %ju\nsmall_pictures_bytes %ju\nlarge_pictures_bytes %ju\n",
-                static_cast<std::uintmax_t>(fs::file_size(html)), bytesOf(output / "sklep", smallEnding, true),
-                bytesOf(output / "sklep", smallEnding, false));
+                static_cast<std::uintmax_t>(fs::file_size(html)),
+                bytesOf(output / "sklep", smallEnding, true), bytesOf(output / "sklep", smallEnding, false));
     std::printf("web_pictures %s\n", WebPicturesBuiltIn() ? "libvips" : "copied unchanged");
     return 0;
 }

@@ -72,9 +72,10 @@ int main(int argc, char** argv) {
     const fs::path folder = fs::absolute(argv[1]) / "shop";
     fs::create_directories(folder);
     const fs::path picture = argv[2];
-    const bool written = write(makePage("Pierwszy sklep", picture), folder, "sklep", 2, "Drugi sklep", "drugi.html") &&
-                         write(makePage("Drugi sklep", picture), folder, "drugi", 3, "Pierwszy sklep", "sklep.html") &&
-                         write(makePage("Sklep bez menu", picture), folder, "uklad0", 0, "", "") &&
-                         write(makePage("Sklep bez menu", picture), folder, "uklad1", 1, "", "");
+    const bool written =
+        write(makePage("Pierwszy sklep", picture), folder, "sklep", 2, "Drugi sklep", "drugi.html") &&
+        write(makePage("Drugi sklep", picture), folder, "drugi", 3, "Pierwszy sklep", "sklep.html") &&
+        write(makePage("Sklep bez menu", picture), folder, "uklad0", 0, "", "") &&
+        write(makePage("Sklep bez menu", picture), folder, "uklad1", 1, "", "");
     return written ? 0 : 1;
 }

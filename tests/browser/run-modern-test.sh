@@ -2,7 +2,8 @@
 # Writes the modern fixture shops with the program given as $1 (the picture
 # they show is $2) and checks them in headless Chromium, with axe-core and
 # with the Nu HTML checker. Installs the pinned npm packages when they are
-# not there yet.
+# not there yet, without their install scripts: vnu-jar's would fetch a Java
+# from another site, and Debian's Java runs it.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 for tool in node npm java /usr/bin/chromium; do
@@ -12,7 +13,7 @@ version_of() { node -p 'try { require(process.argv[1]).version } catch { "" }' "
 pinned() { node -p 'require(process.argv[1]).packages["node_modules/" + process.argv[2]].version' "$here/package-lock.json" "$1"; }
 for package in playwright-core axe-core vnu-jar; do
     if [[ "$(version_of "$here/node_modules/$package/package.json")" != "$(pinned "$package")" ]]; then
-        (cd "$here" && npm ci --no-audit --no-fund --loglevel=error)
+        (cd "$here" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error)
         break
     fi
 done

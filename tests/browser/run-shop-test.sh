@@ -11,7 +11,7 @@ done
 version_of() { node -p 'try { require(process.argv[1]).version } catch { "" }' "$1"; }
 pinned="$(node -p 'require(process.argv[1]).packages["node_modules/playwright-core"].version' "$here/package-lock.json")"
 if [[ "$(version_of "$here/node_modules/playwright-core/package.json")" != "$pinned" ]]; then
-    (cd "$here" && npm ci --no-audit --no-fund --loglevel=error)
+    (cd "$here" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error)
 fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

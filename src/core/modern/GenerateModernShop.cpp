@@ -24,13 +24,18 @@ WebPictureMaker pictureMaker() {
 #endif
 }
 
-// Takes the addresses of pictures that failed or were not made off the page.
-void dropMissing(WebPictureAddress& address, const PictureBatchResult& batch) {
+// Takes the addresses of pictures that failed or were not made off the
+// page, and gives the others the size of their large copy where known.
+void settle(WebPictureAddress& address, const PictureBatchResult& batch) {
     if (address.Job < 0)
         return;
     const auto k = static_cast<std::size_t>(address.Job);
-    if (!batch.Done[k] || !batch.Outcomes[k].Reason.empty())
+    if (!batch.Done[k] || !batch.Outcomes[k].Reason.empty()) {
         address = {};
+        return;
+    }
+    address.Width = batch.Outcomes[k].LargeWidth;
+    address.Height = batch.Outcomes[k].LargeHeight;
 }
 
 } // namespace
@@ -43,8 +48,8 @@ bool WebPicturesBuiltIn() {
 #endif
 }
 
-ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& edited, std::string_view baseName,
-                                    std::string_view outputPath, PathStyle style,
+ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& edited,
+                                    std::string_view baseName, std::string_view outputPath, PathStyle style,
                                     const ModernShopProgress& progress) {
     ModernShopResult result;
     ReplaceFile output{std::string(outputPath)};
@@ -71,9 +76,9 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
         if (!batch.Outcomes[k].Reason.empty())
             result.UnreadablePictures.push_back({pictures.Jobs[k].Source, batch.Outcomes[k].Reason});
     for (WebPictureAddress& address : pictures.Items)
-        dropMissing(address, batch);
-    dropMissing(pictures.Texture, batch);
-    dropMissing(pictures.Banner, batch);
+        settle(address, batch);
+    settle(pictures.Texture, batch);
+    settle(pictures.Banner, batch);
 
     const std::string pageFileName = rules.FileName(outputPath);
     result.ErrorText = output.Commit(ModernPageText(page, edited, pictures, folder, pageFileName));

@@ -22,8 +22,8 @@ struct PictureProblem {
 
 struct ModernShopResult {
     bool Succeeded = false;
-    bool Cancelled = false;  // stopped by the progress callback; the old page stays as it was
-    std::string ErrorText;   // in Polish, naming the path; empty on success and on cancel
+    bool Cancelled = false; // stopped by the progress callback; the old page stays as it was
+    std::string ErrorText;  // in Polish, naming the path; empty on success and on cancel
     std::vector<PictureProblem> UnreadablePictures; // skipped; the page is written without them
     int PicturesMade = 0;
     int PicturesUnchanged = 0; // their copies were already made from the source as it is
@@ -40,8 +40,9 @@ using ModernShopProgress = std::function<bool(int done, int total)>;
 // GenerateShop takes them. A picture that cannot be read is named in the
 // result and left out; the page is written under a temporary name and put in
 // place by a rename, so a failure never leaves half a page.
-ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& edited, std::string_view baseName,
-                                    std::string_view outputPath, PathStyle style = NativePathStyle(),
+ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& edited,
+                                    std::string_view baseName, std::string_view outputPath,
+                                    PathStyle style = NativePathStyle(),
                                     const ModernShopProgress& progress = {});
 
 // The message that names every picture left out, one per line, or "".

@@ -1,5 +1,4 @@
 #include "core/modern/ModernSections.h"
-
 #include "core/settings/ShopSettings.h"
 
 namespace targello {

@@ -13,19 +13,22 @@ namespace targello {
 namespace {
 
 std::string pageTitle(const ShopSettings& settings) {
-    return settings.ShopTitle.find_first_not_of(" \t\r\n") == std::string::npos ? "Sklep" : settings.ShopTitle;
+    return settings.ShopTitle.find_first_not_of(" \t\r\n") == std::string::npos ? "Sklep"
+                                                                                : settings.ShopTitle;
 }
 
 } // namespace
 
-std::string ModernShopData(const ShopPage& page, const ShopSettings& edited, const std::string& pageFileName) {
-    std::string data = "{\"klucz\":" + JsonString("targello-koszyk\n" + pageFileName + "\n" + page.Settings.ShopTitle);
+std::string ModernShopData(const ShopPage& page, const ShopSettings& edited,
+                           const std::string& pageFileName) {
+    std::string data =
+        "{\"klucz\":" + JsonString("targello-koszyk\n" + pageFileName + "\n" + page.Settings.ShopTitle);
     data += ",\"adres\":" + JsonString(edited.OrderEmail) + ",\"produkty\":[";
     for (int k = 0; k < page.ItemCount(); ++k) {
         const ShopItem& item = page.Item(k);
         const std::int64_t price = PriceInTenThousandths(item.Price).value_or(0);
-        data += std::string(k ? "," : "") + "{\"n\":" + JsonString(item.Name) + ",\"c\":\"" + std::to_string(price) +
-                "\"}";
+        data += std::string(k ? "," : "") + "{\"n\":" + JsonString(item.Name) + ",\"c\":\"" +
+                std::to_string(price) + "\"}";
     }
     return data + "]}";
 }
@@ -52,9 +55,10 @@ std::string ModernPageText(const ShopPage& page, const ShopSettings& edited, con
     if (layout != 0)
         text += ModernFooter();
     text += ModernOverlays();
-    text += "<script type=\"application/json\" id=\"dane-sklepu\">" + ModernShopData(page, edited, pageFileName) +
-            "</script>\n";
-    text += "<script>\n" + std::string(ModernMoneyScript()) + ModernPageScript() + "</script>\n</body>\n</html>\n";
+    text += "<script type=\"application/json\" id=\"dane-sklepu\">" +
+            ModernShopData(page, edited, pageFileName) + "</script>\n";
+    text += "<script>\n" + std::string(ModernMoneyScript()) + ModernPageScript() +
+            "</script>\n</body>\n</html>\n";
     return text;
 }
 

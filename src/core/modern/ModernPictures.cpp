@@ -47,7 +47,8 @@ private:
         const std::string size = "-" + std::to_string(width) + "x" + std::to_string(height);
         std::string large = stem + extension;
         std::string small = stem + size + extension;
-        for (int n = 2; taken(large) || (width > 0 && kind_ == WebPictureKind::Encoded && taken(small)); ++n) {
+        for (int n = 2; taken(large) || (width > 0 && kind_ == WebPictureKind::Encoded && taken(small));
+             ++n) {
             large = stem + "-" + std::to_string(n) + extension;
             small = stem + "-" + std::to_string(n) + size + extension;
         }
@@ -80,7 +81,9 @@ private:
     std::set<std::string> used_;                    // folded names taken
 };
 
-bool hasPicture(const ShopItem& item) { return !item.PicturePath.empty() && item.PicturePath != PicturePrompt; }
+bool hasPicture(const ShopItem& item) {
+    return !item.PicturePath.empty() && item.PicturePath != PicturePrompt;
+}
 
 } // namespace
 

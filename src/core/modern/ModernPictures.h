@@ -16,7 +16,9 @@ struct ShopSettings;
 struct WebPictureAddress {
     std::string Large; // empty: the item shows no picture
     std::string Small;
-    int Job = -1; // index into ModernPictures::Jobs
+    int Job = -1;  // index into ModernPictures::Jobs
+    int Width = 0; // of the large copy once made, 0 while unknown
+    int Height = 0;
 };
 
 // The pictures of one modern page: the addresses the page uses and the jobs

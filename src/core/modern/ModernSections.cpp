@@ -14,16 +14,19 @@ std::string attribute(const char* name, std::string_view value) {
     return std::string(" ") + name + "=\"" + EscapeHtml(value) + "\"";
 }
 
-bool blank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+bool blank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
 
 std::string pictureButton(const ShopItem& item, int index, const WebPictureAddress& address,
                           const ShopSettings& edited) {
     const std::string name = blank(item.Name) ? "produkt " + std::to_string(index + 1) : item.Name;
     std::string text = "<button type=\"button\" class=\"powieksz\"" + attribute("data-duze", address.Large) +
-                       attribute("data-opis", name) + attribute("aria-label", "Powiększ zdjęcie: " + name) + ">";
+                       attribute("data-opis", name) + attribute("aria-label", "Powiększ zdjęcie: " + name) +
+                       ">";
     text += "<img" + attribute("src", address.Small) + " alt=\"\" width=\"" +
-            std::to_string(ShownPictureWidth(edited)) + "\" height=\"" + std::to_string(ShownPictureHeight(edited)) +
-            "\" loading=\"lazy\" decoding=\"async\"></button>";
+            std::to_string(ShownPictureWidth(edited)) + "\" height=\"" +
+            std::to_string(ShownPictureHeight(edited)) + "\" loading=\"lazy\" decoding=\"async\"></button>";
     return text;
 }
 
@@ -39,7 +42,12 @@ std::string ModernHeader(const ShopPage& page, const ModernPictures& pictures) {
     const ShopSettings& s = page.Settings;
     std::string text = "<header class=\"naglowek\">";
     if (s.HeaderKind && !pictures.Banner.Large.empty()) {
-        const std::string image = "<img" + attribute("src", pictures.Banner.Large) + attribute("alt", s.ShopTitle) + ">";
+        const WebPictureAddress& banner = pictures.Banner;
+        std::string image = "<img" + attribute("src", banner.Large) + attribute("alt", s.ShopTitle);
+        if (banner.Width > 0 && banner.Height > 0)
+            image += " width=\"" + std::to_string(banner.Width) + "\" height=\"" +
+                     std::to_string(banner.Height) + "\"";
+        image += ">";
         text += blank(s.ShopTitle) ? image : "<h1>" + image + "</h1>";
     } else if (!blank(s.ShopTitle)) {
         text += "<h1>" + EscapeHtml(s.ShopTitle) + "</h1>";
@@ -69,9 +77,10 @@ std::string ModernProducts(const ShopPage& page, const ShopSettings& edited, con
     const ShopSettings& s = page.Settings;
     const int columns = std::clamp(s.ProductColumns, 1, 4);
     const std::string caption = blank(s.BasketCaption) ? "Do koszyka" : s.BasketCaption;
-    std::string text = "<section id=\"produkty\" aria-labelledby=\"produkty-tytul\"><h2 id=\"produkty-tytul\" "
-                       "class=\"ukryty\">Produkty</h2>\n<div class=\"siatka k" +
-                       std::to_string(columns) + "\">\n";
+    std::string text =
+        "<section id=\"produkty\" aria-labelledby=\"produkty-tytul\"><h2 id=\"produkty-tytul\" "
+        "class=\"ukryty\">Produkty</h2>\n<div class=\"siatka k" +
+        std::to_string(columns) + "\">\n";
     for (int k = 0; k < page.ItemCount(); ++k) {
         const ShopItem& item = page.Item(k);
         const std::string id = "p" + std::to_string(k);
@@ -104,7 +113,8 @@ std::string ModernBasket() {
 }
 
 std::string ModernFooter() {
-    return "<footer class=\"stopka\"><p>Sklep wygenerowany przy użyciu programu Targello © Targello. Wszelkie "
+    return "<footer class=\"stopka\"><p>Sklep wygenerowany przy użyciu programu Targello © Targello. "
+           "Wszelkie "
            "prawa zastrzeżone.</p></footer>\n";
 }
 

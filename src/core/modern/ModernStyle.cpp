@@ -13,7 +13,7 @@ namespace {
 // column, a menu above the products and thumb-sized controls.
 constexpr const char* SharedRules = R"(*{box-sizing:border-box}
 html{-webkit-text-size-adjust:100%;text-size-adjust:100%}
-body{margin:0;font:1rem/1.5 system-ui,-apple-system,"Segoe UI",Roboto,Arial,sans-serif;color:#1a1a1a;background:#fff}
+body{margin:0;padding-bottom:4.5rem;font:1rem/1.5 system-ui,-apple-system,"Segoe UI",Roboto,Arial,sans-serif;color:#1a1a1a;background:#fff}
 body.tekstura{background-image:var(--tekstura)}
 .ukryty{position:absolute!important;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);white-space:nowrap}
 .pomin{position:absolute;left:-999px;top:0;background:#000;color:#fff;padding:.75rem;z-index:10}
@@ -84,7 +84,8 @@ std::string cssUrl(const std::string& address) {
     std::string out;
     for (char c : address) {
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\' || c == '<' || c == '>' || c == '\'' || c == '(' || c == ')' || byte < 0x20) {
+        if (c == '"' || c == '\\' || c == '<' || c == '>' || c == '\'' || c == '(' || c == ')' ||
+            byte < 0x20) {
             out += '%';
             out += Hex[byte >> 4];
             out += Hex[byte & 0xF];

@@ -49,11 +49,21 @@ std::string EscapeHtml(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
         const char32_t c = NextCodePoint(text, at);
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
         default:
             // Control characters other than tab and line ends are not allowed in a page.
             if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || (c >= 0x7F && c < 0xA0))
@@ -70,12 +80,26 @@ std::string JsonString(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
         const char32_t c = NextCodePoint(text, at);
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '<': case '>': case '&': case 0x2028: case 0x2029:
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '<':
+        case '>':
+        case '&':
+        case 0x2028:
+        case 0x2029:
             appendEscape(out, static_cast<unsigned>(c));
             break;
         default:
@@ -90,7 +114,8 @@ std::string JsonString(std::string_view text) {
 
 std::string CssColor(const RgbColor& color) {
     char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", color.Red & 0xFF, color.Green & 0xFF, color.Blue & 0xFF);
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", color.Red & 0xFF, color.Green & 0xFF,
+                  color.Blue & 0xFF);
     return text;
 }
 

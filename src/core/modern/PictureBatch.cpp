@@ -16,12 +16,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The first bytes of the picture formats every current browser shows.
+// The first bytes of the picture formats every current browser shows (an SVG
+// file may begin with its XML declaration).
 bool looksLikePicture(const std::string& head) {
     const auto starts = [&](std::string_view magic) { return head.compare(0, magic.size(), magic) == 0; };
     return starts("\xFF\xD8\xFF") || starts("\x89PNG") || starts("GIF8") || starts("BM") ||
            (starts("RIFF") && head.size() >= 12 && head.compare(8, 4, "WEBP") == 0) ||
-           (head.size() >= 12 && head.compare(4, 8, "ftypavif") == 0);
+           (head.size() >= 12 && head.compare(4, 8, "ftypavif") == 0) || starts("<svg") || starts("<?xml");
 }
 
 class BatchState {
@@ -87,7 +88,7 @@ PictureBatchResult RunPictureBatch(const std::vector<WebPictureJob>& jobs, const
     PictureStamps stamps = PictureStamps::Load(folder);
     std::vector<bool> unchanged(jobs.size());
     for (std::size_t k = 0; k < jobs.size(); ++k)
-        unchanged[k] = stamps.Unchanged(jobs[k]);
+        unchanged[k] = stamps.Unchanged(jobs[k], result.Outcomes[k]);
 
     BatchState state(jobs.size());
     const auto work = [&] {
@@ -126,7 +127,7 @@ PictureBatchResult RunPictureBatch(const std::vector<WebPictureJob>& jobs, const
             ++result.Unchanged;
         } else if (result.Outcomes[k].Reason.empty()) {
             ++result.Made;
-            stamps.Record(jobs[k]);
+            stamps.Record(jobs[k], result.Outcomes[k]);
         } else {
             stamps.Forget(jobs[k]);
         }

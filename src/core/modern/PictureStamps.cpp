@@ -38,7 +38,9 @@ bool exists(const std::string& path) {
     return fs::is_regular_file(PathFromUtf8(path), error);
 }
 
-bool storable(const std::string& name) { return name.find_first_of("\t\n\r") == std::string::npos; }
+bool storable(const std::string& name) {
+    return name.find_first_of("\t\n\r") == std::string::npos;
+}
 
 } // namespace
 
@@ -48,12 +50,14 @@ PictureStamps PictureStamps::Load(const std::string& folder) {
     std::string line;
     while (std::getline(in, line)) {
         std::istringstream fields(line);
-        std::string large, small, size, time;
+        std::string large, small, size, time, width, height;
         if (!std::getline(fields, large, '\t') || !std::getline(fields, small, '\t') ||
-            !std::getline(fields, size, '\t') || !std::getline(fields, time))
+            !std::getline(fields, size, '\t') || !std::getline(fields, time, '\t') ||
+            !std::getline(fields, width, '\t') || !std::getline(fields, height))
             continue;
         try {
-            stamps.stamps_[large] = {small, std::stoull(size), std::stoll(time)};
+            stamps.stamps_[large] = {small, std::stoull(size), std::stoll(time), std::stoi(width),
+                                     std::stoi(height)};
         } catch (const std::exception&) { // a damaged line only means that picture is made again
         }
     }
@@ -67,7 +71,8 @@ bool PictureStamps::Save(const std::string& folder) const {
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         for (const auto& [large, stamp] : stamps_)
-            out << large << '\t' << stamp.Small << '\t' << stamp.Size << '\t' << stamp.Time << '\n';
+            out << large << '\t' << stamp.Small << '\t' << stamp.Size << '\t' << stamp.Time << '\t'
+                << stamp.Width << '\t' << stamp.Height << '\n';
         out.close();
         if (!out)
             return false;
@@ -79,16 +84,19 @@ bool PictureStamps::Save(const std::string& folder) const {
     return !error;
 }
 
-bool PictureStamps::Unchanged(const WebPictureJob& job) const {
+bool PictureStamps::Unchanged(const WebPictureJob& job, WebPictureOutcome& made) const {
     const auto found = stamps_.find(nameOf(job.LargeTarget));
     if (found == stamps_.end() || found->second.Small != nameOf(job.SmallTarget))
         return false;
     const std::optional<SourceState> now = stateOf(job.Source);
-    return now && now->Size == found->second.Size && now->Time == found->second.Time &&
-           exists(job.LargeTarget) && (job.SmallTarget.empty() || exists(job.SmallTarget));
+    if (!now || now->Size != found->second.Size || now->Time != found->second.Time ||
+        !exists(job.LargeTarget) || (!job.SmallTarget.empty() && !exists(job.SmallTarget)))
+        return false;
+    made = {{}, found->second.Width, found->second.Height};
+    return true;
 }
 
-void PictureStamps::Record(const WebPictureJob& job) {
+void PictureStamps::Record(const WebPictureJob& job, const WebPictureOutcome& made) {
     const std::string large = nameOf(job.LargeTarget);
     const std::string small = nameOf(job.SmallTarget);
     const std::optional<SourceState> now = stateOf(job.Source);
@@ -96,9 +104,11 @@ void PictureStamps::Record(const WebPictureJob& job) {
         Forget(job);
         return;
     }
-    stamps_[large] = {small, now->Size, now->Time};
+    stamps_[large] = {small, now->Size, now->Time, made.LargeWidth, made.LargeHeight};
 }
 
-void PictureStamps::Forget(const WebPictureJob& job) { stamps_.erase(nameOf(job.LargeTarget)); }
+void PictureStamps::Forget(const WebPictureJob& job) {
+    stamps_.erase(nameOf(job.LargeTarget));
+}
 
 } // namespace targello

@@ -9,7 +9,7 @@ namespace targello {
 
 // What the copies in a picture folder were made from: for each large copy,
 // the small copy beside it and the size and modification time of its source
-// at the time. Kept in the file ".targello-obrazki" in that folder, which
+// at the time, and the large copy's size. Kept in the file ".targello-obrazki" in that folder, which
 // names the copies only, never the sources, because the folder is published.
 class PictureStamps {
 public:
@@ -20,10 +20,11 @@ public:
     // Writes them under a temporary name first; false when that failed.
     bool Save(const std::string& folder) const;
 
-    // Whether both copies of `job` exist and were made from its source as it is now.
-    bool Unchanged(const WebPictureJob& job) const;
+    // Whether both copies of `job` exist and were made from its source as it
+    // is now; if so, `made` gets the size the large copy was made at.
+    bool Unchanged(const WebPictureJob& job, WebPictureOutcome& made) const;
     // Remembers that the copies of `job` were just made from its source.
-    void Record(const WebPictureJob& job);
+    void Record(const WebPictureJob& job, const WebPictureOutcome& made);
     void Forget(const WebPictureJob& job);
 
 private:
@@ -31,6 +32,8 @@ private:
         std::string Small;
         std::uintmax_t Size = 0;
         long long Time = 0;
+        int Width = 0;
+        int Height = 0;
     };
     std::map<std::string, Stamp> stamps_; // large copy's file name -> stamp
 };

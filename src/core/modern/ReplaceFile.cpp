@@ -10,7 +10,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string cannotWrite(const std::string& path) { return "Nie można zapisać pliku " + path; }
+std::string cannotWrite(const std::string& path) {
+    return "Nie można zapisać pliku " + path;
+}
 
 } // namespace
 

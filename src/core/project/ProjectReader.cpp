@@ -114,7 +114,8 @@ ProjectOutcome<ProjectRecord> ParseProject(std::string_view bytes, const std::st
         return ReadOutcome::Failure(damaged(fileName, "liczba kolumn produktów (" +
                                                           std::to_string(record.ProductColumns) +
                                                           ") jest spoza zakresu 1–4"));
-    const std::string_view rest = bytes.substr(ProjectLayout::FileSize(static_cast<int>(record.Items.size())));
+    const std::string_view rest =
+        bytes.substr(ProjectLayout::FileSize(static_cast<int>(record.Items.size())));
     if (!rest.empty()) {
         ProjectOutcome<std::vector<std::string>> trailer = ParseTrailer(rest);
         if (!trailer)

@@ -10,7 +10,7 @@ namespace targello {
 
 // A project read and checked as a whole, or the Polish message naming the
 // file and the problem. Checks everything before the caller applies anything: the size matches the
-// item count exactly, 0 to 100 items, 1 to 4 columns, every text field ends
+// item count exactly (or the fixed part is followed by exactly one well-formed trailer), 0 to 100 items, 1 to 4 columns, every text field ends
 // within its width, every flag is 0 or 1. "(null)" in a header text reads
 // as empty. `fileName` only names the file in the message.
 ProjectOutcome<ProjectRecord> ParseProject(std::string_view bytes, const std::string& fileName);

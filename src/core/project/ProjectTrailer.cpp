@@ -9,7 +9,9 @@ namespace {
 
 using LinesOutcome = ProjectOutcome<std::vector<std::string>>;
 
-std::string_view keyOf(std::string_view line) { return line.substr(0, line.find('=')); }
+std::string_view keyOf(std::string_view line) {
+    return line.substr(0, line.find('='));
+}
 
 bool isKeyCharacter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
@@ -124,14 +126,16 @@ std::vector<std::string> TrailerLinesFromSettings(const ShopSettings& settings) 
         if (keyOf(line) != ProjectTrailer::PageKey || !settings.ModernPage)
             lines.push_back(line);
     if (settings.ModernPage)
-        lines.push_back(std::string(ProjectTrailer::PageKey) + "=" + std::string(ProjectTrailer::ModernValue));
+        lines.push_back(std::string(ProjectTrailer::PageKey) + "=" +
+                        std::string(ProjectTrailer::ModernValue));
     return lines;
 }
 
 void ApplyTrailerLines(const std::vector<std::string>& lines, ShopSettings& settings) {
     settings.ModernPage = false;
     settings.OtherProjectLines.clear();
-    const std::string modern = std::string(ProjectTrailer::PageKey) + "=" + std::string(ProjectTrailer::ModernValue);
+    const std::string modern =
+        std::string(ProjectTrailer::PageKey) + "=" + std::string(ProjectTrailer::ModernValue);
     const std::string classic =
         std::string(ProjectTrailer::PageKey) + "=" + std::string(ProjectTrailer::ClassicValue);
     for (const std::string& line : lines) {

@@ -17,8 +17,8 @@ struct ShopSettings;
 // part stop before it, so a file with a trailer still opens there.
 namespace ProjectTrailer {
 inline constexpr std::string_view Magic = "TARGELLO";
-inline constexpr std::size_t HeadSize = 12;        // the magic and the length
-inline constexpr std::size_t MaxBodySize = 65536;  // far more than any settings need
+inline constexpr std::size_t HeadSize = 12;       // the magic and the length
+inline constexpr std::size_t MaxBodySize = 65536; // far more than any settings need
 inline constexpr std::string_view PageKey = "strona";
 inline constexpr std::string_view ModernValue = "nowoczesna";
 inline constexpr std::string_view ClassicValue = "klasyczna";

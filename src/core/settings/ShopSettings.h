@@ -43,7 +43,9 @@ struct ShopSettings {
     bool OrderFormKind = true; // true: invoice data and shipping address
     std::array<MenuLink, LinkCount> MenuLinks{};
     int ProductColumns = 2; // 1 to 4
-    bool ModernPage = false; // the page for phones and computers instead of the classic one
+
+    // The page for phones and computers instead of the classic one.
+    bool ModernPage = false;
     // "key=value" lines of the project file that this program does not know,
     // written back as they were read. They belong to the page, not the options.
     std::vector<std::string> OtherProjectLines;

@@ -2,13 +2,12 @@
 
 #include "core/project/Utf8Path.h"
 
-#include <vips/vips.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <memory>
 #include <mutex>
+#include <vips/vips.h>
 
 namespace targello {
 namespace {
@@ -113,12 +112,12 @@ Image decodeJpeg(const std::string& path, int side) {
         shrink *= 2;
     Source source(vips_source_new_from_file(path.c_str()));
     VipsImage* loaded = nullptr;
-    if (!source || vips_jpegload_source(source.get(), &loaded, "shrink", shrink, "access", VIPS_ACCESS_SEQUENTIAL,
-                                        nullptr) != 0)
+    if (!source || vips_jpegload_source(source.get(), &loaded, "shrink", shrink, "access",
+                                        VIPS_ACCESS_SEQUENTIAL, nullptr) != 0)
         return nullptr;
     Image image(loaded);
-    const double scale = static_cast<double>(side) /
-                         std::max(vips_image_get_width(loaded), vips_image_get_height(loaded));
+    const double scale =
+        static_cast<double>(side) / std::max(vips_image_get_width(loaded), vips_image_get_height(loaded));
     if (scale >= 1)
         return image;
     VipsImage* resized = nullptr;

@@ -46,9 +46,9 @@ TEST(ModernMoney, TotalsAreExactAndPolish) {
         // "1,5e2" reads as 150
         "kwota(razem('1500000', 2))");
     const std::string zl = Nbsp + "zł\n";
-    EXPECT_EQ(out, "0,00" + zl + "0,00" + zl + "0,01" + zl + "12,50" + zl +           //
-                       "1" + Nbsp + "234,50" + zl + "37,50" + zl +                     //
+    EXPECT_EQ(out, "0,00" + zl + "0,00" + zl + "0,01" + zl + "12,50" + zl +                        //
+                       "1" + Nbsp + "234,50" + zl + "37,50" + zl +                                 //
                        "922" + Nbsp + "337" + Nbsp + "203" + Nbsp + "685" + Nbsp + "477,00" + zl + //
-                       "92" + Nbsp + "233" + Nbsp + "720" + Nbsp + "368" + Nbsp + "547" + Nbsp + "758,07" + zl +
-                       "-12,50" + zl + "-0,01" + zl + "0,00" + zl + "300,00" + zl);
+                       "92" + Nbsp + "233" + Nbsp + "720" + Nbsp + "368" + Nbsp + "547" + Nbsp + "758,07" +
+                       zl + "-12,50" + zl + "-0,01" + zl + "0,00" + zl + "300,00" + zl);
 }

@@ -42,7 +42,8 @@ TEST(ModernPage, FourLayoutsPlaceHeaderMenuAndFooter) {
         EXPECT_EQ(Contains(text, "<footer"), layout != 0);
         EXPECT_EQ(Contains(text, "<nav"), layout >= 2);
         if (layout >= 2) {
-            EXPECT_LT(at(text, "<nav"), at(text, "<main>")); // the style sheet moves it to the right in layout 3
+            EXPECT_LT(at(text, "<nav"),
+                      at(text, "<main>")); // the style sheet moves it to the right in layout 3
         }
         EXPECT_EQ(Count(text, "<article"), 2u);
         EXPECT_EQ(Count(text, "<form"), 1u);
@@ -110,7 +111,8 @@ TEST(ModernPage, HostileNamesStayTextInEveryContext) {
     EXPECT_TRUE(Contains(text, "data-opis=\"" + escaped + "\""));
     EXPECT_TRUE(Contains(text, "aria-label=\"Powiększ zdjęcie: " + escaped + "\""));
     // In the script data neither the element nor the string can end early.
-    EXPECT_TRUE(Contains(text, "\"n\":\"O'Neil \\\"Łódź\\\" \\u003cb\\u003e\\u0026amp;\\u003c/script\\u003e"));
+    EXPECT_TRUE(
+        Contains(text, "\"n\":\"O'Neil \\\"Łódź\\\" \\u003cb\\u003e\\u0026amp;\\u003c/script\\u003e"));
     EXPECT_TRUE(Contains(text, "\"adres\":\"a\\\"b@example.pl\\u003c/script\\u003e\""));
     // The only SCRIPT elements are the page's own two, and the only markup is ours.
     EXPECT_EQ(Count(text, "<script"), 2u);
@@ -163,7 +165,8 @@ TEST(ModernPage, ColumnsColoursAndPictureSizeComeFromTheSettings) {
     EXPECT_TRUE(Contains(text, "<div class=\"siatka k3\">"));
     // Rows alternate as on the classic page: the second row takes the first row colour.
     EXPECT_EQ(Count(text, "<article class=\"produkt r1\""), 2u);
-    EXPECT_TRUE(Contains(text, "src=\"sklep/kubek-300x200.jpg\" alt=\"\" width=\"150\" height=\"100\" loading=\"lazy\""));
+    EXPECT_TRUE(Contains(
+        text, "src=\"sklep/kubek-300x200.jpg\" alt=\"\" width=\"150\" height=\"100\" loading=\"lazy\""));
     EXPECT_TRUE(Contains(text, "data-duze=\"sklep/kubek.jpg\""));
     // Items without a chosen picture show none.
     EXPECT_EQ(Count(text, "<img"), 1u);

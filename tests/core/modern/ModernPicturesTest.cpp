@@ -1,5 +1,8 @@
 #include "ModernTestShop.h"
+#include "core/modern/PictureBatch.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace targello;
@@ -76,4 +79,28 @@ TEST(ModernPictures, ShownSizeFallsBackWhereNotPositive) {
     settings.PictureHeight = 5000;
     EXPECT_EQ(ShownPictureWidth(settings), 300);
     EXPECT_EQ(ShownPictureHeight(settings), 1600);
+}
+
+TEST(ModernPictures, CopyingUnchangedTakesOnlyPicturesBrowsersShow) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / "targello-modern-copy";
+    fs::remove_all(root);
+    fs::create_directories(root);
+    const auto put = [&](const char* name, const std::string& bytes) {
+        std::ofstream(root / name, std::ios::binary) << bytes;
+        return (root / name).string();
+    };
+    const std::string svg = put("a.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>");
+    const std::string png = put("b.png", "\x89PNG\r\n\x1A\n....");
+    const std::string text = put("c.jpg", "Lista zakupów");
+    EXPECT_EQ(CopyWebPicture({svg, (root / "a-kopia.svg").string(), {}, 1600, 0, 0}).Reason, "");
+    EXPECT_EQ(CopyWebPicture({png, (root / "b-kopia.png").string(), {}, 1600, 0, 0}).Reason, "");
+    EXPECT_EQ(CopyWebPicture({text, (root / "c-kopia.jpg").string(), {}, 1600, 0, 0}).Reason,
+              "to nie jest obrazek w formacie, który pokazują przeglądarki");
+    EXPECT_TRUE(fs::exists(root / "a-kopia.svg"));
+    EXPECT_TRUE(fs::exists(root / "b-kopia.png"));
+    EXPECT_FALSE(fs::exists(root / "c-kopia.jpg"));
+    EXPECT_EQ(CopyWebPicture({png, (root / "brak" / "b.png").string(), {}, 1600, 0, 0}).Reason,
+              "nie da się zapisać kopii „" + (root / "brak" / "b.png").string() + "”");
+    fs::remove_all(root);
 }

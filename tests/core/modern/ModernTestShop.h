@@ -23,8 +23,8 @@ struct ModernShop {
     }
 
     std::string Text() const {
-        const ModernPictures pictures = PlanModernPictures(page, edited.Values, "sklep", "/www", PathStyle::Posix,
-                                                           WebPictureKind::Encoded);
+        const ModernPictures pictures = PlanModernPictures(page, edited.Values, "sklep", "/www",
+                                                           PathStyle::Posix, WebPictureKind::Encoded);
         return ModernPageText(page, edited.Values, pictures, {"/www", PathStyle::Posix}, "sklep.html");
     }
 
@@ -39,6 +39,8 @@ inline std::size_t Count(const std::string& text, const std::string& part) {
     return count;
 }
 
-inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 } // namespace targello::testing

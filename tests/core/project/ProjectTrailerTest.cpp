@@ -20,7 +20,9 @@ std::string trailer(std::string_view body) {
     return bytes + std::string(body);
 }
 
-std::string bytesOf(const ShopPage& page) { return ProjectBytesFromPage(page).Value.value(); }
+std::string bytesOf(const ShopPage& page) {
+    return ProjectBytesFromPage(page).Value.value();
+}
 
 ShopPage reopened(const std::string& bytes) {
     const ProjectOutcome<ProjectRecord> read = ParseProject(bytes, "sklep.esk");
@@ -111,7 +113,8 @@ TEST(ProjectTrailer, DamagedTrailerIsRefused) {
               damaged + "po opisie linków są dane, które nie są dodatkowymi ustawieniami).");
     EXPECT_EQ(refusalOf(file + trailer("strona=nowoczesna")),
               damaged + "ostatni wiersz dodatkowych ustawień nie ma zakończenia).");
-    EXPECT_EQ(refusalOf(file + trailer("strona\n")), damaged + "wiersz 1 dodatkowych ustawień nie ma znaku „=”).");
+    EXPECT_EQ(refusalOf(file + trailer("strona\n")),
+              damaged + "wiersz 1 dodatkowych ustawień nie ma znaku „=”).");
     EXPECT_EQ(refusalOf(file + trailer("a=1\n=2\n")),
               damaged + "wiersz 2 dodatkowych ustawień nie ma nazwy przed znakiem „=”).");
     EXPECT_EQ(refusalOf(file + trailer("a=1\r\n")),
