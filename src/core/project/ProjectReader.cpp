@@ -2,9 +2,9 @@
 
 #include "core/project/PolishCount.h"
 #include "core/project/ProjectFields.h"
+#include "core/project/SharedFileAccess.h"
 #include "core/project/Utf8Path.h"
 
-#include <fstream>
 #include <system_error>
 
 namespace targello {
@@ -123,13 +123,11 @@ ProjectOutcome<ProjectRecord> ReadProjectFile(const std::string& path) {
         return ReadOutcome::Failure(refusal(path, "plik nie istnieje"));
     if (std::filesystem::is_directory(status))
         return ReadOutcome::Failure(refusal(path, "to jest folder, a nie plik"));
-    std::ifstream in(file, std::ios::binary);
-    std::string bytes(ProjectLayout::MaxFileSize + 1, '\0');
-    if (in)
-        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!in && !in.eof())
+    // One byte past the largest project tells a longer file from it.
+    const std::optional<std::string> read = ReadFileStart(file, ProjectLayout::MaxFileSize + 1);
+    if (!read)
         return ReadOutcome::Failure(refusal(path, "nie da się odczytać pliku"));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    const std::string& bytes = *read;
     if (bytes.size() > ProjectLayout::MaxFileSize)
         return ReadOutcome::Failure(damaged(path, "plik jest dłuższy niż największy projekt sklepu, " +
                                                       bytesText(ProjectLayout::MaxFileSize)));

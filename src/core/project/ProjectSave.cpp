@@ -1,6 +1,7 @@
 #include "core/project/ProjectSave.h"
 
 #include "core/project/PageToProject.h"
+#include "core/project/SharedFileAccess.h"
 #include "core/project/Utf8Path.h"
 
 #include <fstream>
@@ -61,11 +62,14 @@ std::string WriteFileAtomically(const std::string& path, const std::string& byte
     }
     if (fs::exists(existing))
         fs::permissions(temporary, existing.permissions(), error);
-    fs::rename(temporary, target, error);
+    error = MoveOver(temporary, target);
     if (error) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        return failure(path, "nie da się zastąpić pliku");
+        return failure(path, IsHeldByAnotherProgram(error)
+                                 ? "nie da się zastąpić pliku, bo jest otwarty w innym programie; zamknij go "
+                                   "tam i zapisz ponownie"
+                                 : "nie da się zastąpić pliku");
     }
     return {};
 }
