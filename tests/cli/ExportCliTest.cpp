@@ -1,4 +1,5 @@
 #include "core/project/ProjectSave.h"
+#include "core/project/Utf8Path.h"
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
 
@@ -30,12 +31,42 @@ std::string contents(const fs::path& file) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// What a console program wrote, with Windows' CR LF line ends read as LF.
+std::string consoleText(const fs::path& file) {
+    std::string text = contents(file);
+#ifdef _WIN32
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+#endif
+    return text;
+}
+
+// Commands are UTF-8 text; Windows runs them through cmd.exe as wide text.
+#ifdef _WIN32
+const char* const ChangeFolder = "cd /d ";
+
+std::string quoted(const std::string& text) {
+    return "\"" + text + "\""; // the tests' names never need escapes in cmd.exe
+}
+
+int runCommand(const std::string& command) {
+    return _wsystem(PathFromUtf8(command).c_str());
+}
+#else
+const char* const ChangeFolder = "cd ";
+
 std::string quoted(const std::string& text) {
     std::string out = "'";
     for (char c : text)
         out += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return out + "'";
 }
+
+int runCommand(const std::string& command) {
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+#endif
 
 struct Finished {
     int Exit = -1;
@@ -56,25 +87,21 @@ protected:
     // Runs `program` with `args` in the folder `cwd`, as a shell would.
     Finished run(const fs::path& cwd, const std::vector<std::string>& args,
                  const std::string& program = TARGELLO_EXPORT_PROGRAM) const {
-        std::string command = "cd " + quoted(cwd.string()) + " && " + quoted(program);
+        std::string command = ChangeFolder + quoted(Utf8FromPath(cwd)) + " && " + quoted(program);
         for (const std::string& arg : args)
             command += " " + quoted(arg);
-        command += " >" + quoted((work_ / "out.txt").string()) + " 2>" + quoted((work_ / "err.txt").string());
-        const int status = std::system(command.c_str());
+        command +=
+            " >" + quoted(Utf8FromPath(work_ / "out.txt")) + " 2>" + quoted(Utf8FromPath(work_ / "err.txt"));
         Finished result;
-#ifdef _WIN32
-        result.Exit = status;
-#else
-        result.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-        result.Out = contents(work_ / "out.txt");
-        result.Err = contents(work_ / "err.txt");
+        result.Exit = runCommand(command);
+        result.Out = consoleText(work_ / "out.txt");
+        result.Err = consoleText(work_ / "err.txt");
         return result;
     }
 
     // A copy of the sample shop to work in, so nothing is written into the sources.
-    fs::path copyOfSample() const {
-        const fs::path copy = work_ / "przyklad";
+    fs::path copyOfSample(const fs::path& name = "przyklad") const {
+        const fs::path copy = work_ / name;
         fs::create_directories(copy);
         fs::copy(Examples / "sklep.esk", copy);
         fs::copy(Examples / "tekstura.jpg", copy);
@@ -118,6 +145,31 @@ TEST_F(ExportCli, RelativePathsAreTakenFromTheCurrentFolder) {
     EXPECT_EQ(contents(work_ / "inny" / "sklep.html"), contents(work_ / "wynik" / "sklep.html"));
     // Run from elsewhere, the sample's relative picture paths name no files.
     EXPECT_FALSE(fs::exists(work_ / "inny" / "sklep" / "ser.jpg"));
+}
+
+TEST_F(ExportCli, PolishLettersAndBlanksInEveryPath) {
+    const fs::path sample = copyOfSample(PathFromUtf8("Zdjęcia Łucji"));
+    fs::rename(sample / "sklep.esk", sample / PathFromUtf8("mój sklep.esk"));
+    const fs::path output = work_ / PathFromUtf8("Wyniki sklepu ćma");
+    fs::create_directories(output);
+
+    const Finished r = run(sample, {"mój sklep.esk", Utf8FromPath(output / PathFromUtf8("sklep żółw.html"))});
+    ASSERT_EQ(r.Exit, 0) << r.Err;
+    EXPECT_NE(contents(output / PathFromUtf8("sklep żółw.html")).find("mailto:"), std::string::npos);
+    for (const char* picture : SamplePictures)
+        EXPECT_EQ(contents(output / PathFromUtf8("sklep żółw") / picture),
+                  contents(sample / "obrazki" / picture))
+            << picture;
+
+    // Messages name the files exactly as they were given.
+    const std::string project = Utf8FromPath(sample / PathFromUtf8("mój sklep.esk"));
+    const std::string nowhere = Utf8FromPath(work_ / PathFromUtf8("Brak ćmy") / "sklep.html");
+    const Finished missing = run(work_, {project, nowhere});
+    EXPECT_EQ(missing.Exit, 1);
+    EXPECT_EQ(missing.Err,
+              "targello-export: folder, w którym ma powstać strona „" + nowhere + "”, nie istnieje.\n");
+    const Finished damaged = run(work_, {"źle.esk", "sklep.html"});
+    EXPECT_EQ(damaged.Err, "targello-export: Nie można otworzyć projektu „źle.esk”: plik nie istnieje.\n");
 }
 
 TEST_F(ExportCli, ProjectThatCannotBeOpenedWritesNothing) {
