@@ -1,6 +1,10 @@
 #include "cli/ConsoleSession.h"
 
+#include <iostream>
+
 #ifdef _WIN32
+#include "cli/WideConsoleBuffer.h"
+
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shellapi.h>
@@ -31,6 +35,15 @@ std::vector<std::string> wideArguments() {
     return arguments;
 }
 
+// A buffer that writes to the console, or nothing when `which` is not one.
+std::unique_ptr<std::streambuf> consoleBuffer(DWORD which) {
+    const HANDLE handle = GetStdHandle(which);
+    DWORD mode = 0;
+    if (handle == INVALID_HANDLE_VALUE || !GetConsoleMode(handle, &mode))
+        return nullptr;
+    return std::make_unique<WideConsoleBuffer>(handle);
+}
+
 #endif
 
 } // namespace
@@ -38,19 +51,24 @@ std::vector<std::string> wideArguments() {
 ConsoleSession::ConsoleSession([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
 #ifdef _WIN32
     arguments_ = wideArguments();
-    previousCodePage_ = GetConsoleOutputCP(); // 0 without a console
-    if (previousCodePage_ != 0 && previousCodePage_ != CP_UTF8)
-        SetConsoleOutputCP(CP_UTF8);
+    consoleOut_ = consoleBuffer(STD_OUTPUT_HANDLE);
+    consoleErr_ = consoleBuffer(STD_ERROR_HANDLE);
+    if (consoleOut_)
+        previousOut_ = std::cout.rdbuf(consoleOut_.get());
+    if (consoleErr_)
+        previousErr_ = std::cerr.rdbuf(consoleErr_.get());
 #else
     arguments_.assign(argv + (argc > 0 ? 1 : 0), argv + argc);
 #endif
 }
 
 ConsoleSession::~ConsoleSession() {
-#ifdef _WIN32
-    if (previousCodePage_ != 0 && previousCodePage_ != CP_UTF8)
-        SetConsoleOutputCP(previousCodePage_);
-#endif
+    std::cout.flush();
+    std::cerr.flush();
+    if (previousOut_)
+        std::cout.rdbuf(previousOut_);
+    if (previousErr_)
+        std::cerr.rdbuf(previousErr_);
 }
 
 } // namespace targello

@@ -5,8 +5,5 @@
 
 int main(int argc, char** argv) {
     const targello::ConsoleSession console(argc, argv);
-    const int exitCode = targello::RunExportCommand(console.Arguments(), std::cout, std::cerr);
-    std::cout.flush();
-    std::cerr.flush();
-    return exitCode;
+    return targello::RunExportCommand(console.Arguments(), std::cout, std::cerr);
 }
