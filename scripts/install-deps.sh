@@ -11,6 +11,10 @@ if [[ "${1:-}" == "--tests" ]]; then
     # libclang-rt-dev holds libFuzzer and the sanitizers, which clang alone
     # lacks; npm needs ca-certificates to reach its registry.
     packages+=(libgtest-dev libgmock-dev clang libclang-rt-dev libjpeg-turbo-progs chromium nodejs npm ca-certificates)
+    # The Windows build of the core and targello-export, tested under wine:
+    # the 64-bit mingw-w64 compiler with posix threads, GoogleTest's sources
+    # to build with it, and the 64-bit wine alone (no display needed).
+    packages+=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine64)
 fi
 
 missing=()
