@@ -1,3 +1,4 @@
+#include "ShellCommand.h"
 #include "core/project/ProjectSave.h"
 #include "core/project/Utf8Path.h"
 #include "core/settings/EditedSettings.h"
@@ -9,11 +10,8 @@
 #include <gtest/gtest.h>
 #include <iterator>
 
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
 using namespace targello;
+using namespace targello::testing;
 namespace fs = std::filesystem;
 
 namespace {
@@ -30,43 +28,6 @@ std::string contents(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
-
-// What a console program wrote, with Windows' CR LF line ends read as LF.
-std::string consoleText(const fs::path& file) {
-    std::string text = contents(file);
-#ifdef _WIN32
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.erase(at, 1);
-#endif
-    return text;
-}
-
-// Commands are UTF-8 text; Windows runs them through cmd.exe as wide text.
-#ifdef _WIN32
-const char* const ChangeFolder = "cd /d ";
-
-std::string quoted(const std::string& text) {
-    return "\"" + text + "\""; // the tests' names never need escapes in cmd.exe
-}
-
-int runCommand(const std::string& command) {
-    return _wsystem(PathFromUtf8(command).c_str());
-}
-#else
-const char* const ChangeFolder = "cd ";
-
-std::string quoted(const std::string& text) {
-    std::string out = "'";
-    for (char c : text)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-int runCommand(const std::string& command) {
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-#endif
 
 struct Finished {
     int Exit = -1;
@@ -87,15 +48,15 @@ protected:
     // Runs `program` with `args` in the folder `cwd`, as a shell would.
     Finished run(const fs::path& cwd, const std::vector<std::string>& args,
                  const std::string& program = TARGELLO_EXPORT_PROGRAM) const {
-        std::string command = ChangeFolder + quoted(Utf8FromPath(cwd)) + " && " + quoted(program);
+        std::string command = ChangeFolderCommand(Utf8FromPath(cwd)) + " && " + ShellQuoted(program);
         for (const std::string& arg : args)
-            command += " " + quoted(arg);
-        command +=
-            " >" + quoted(Utf8FromPath(work_ / "out.txt")) + " 2>" + quoted(Utf8FromPath(work_ / "err.txt"));
+            command += " " + ShellQuoted(arg);
+        command += " >" + ShellQuoted(Utf8FromPath(work_ / "out.txt")) + " 2>" +
+                   ShellQuoted(Utf8FromPath(work_ / "err.txt"));
         Finished result;
-        result.Exit = runCommand(command);
-        result.Out = consoleText(work_ / "out.txt");
-        result.Err = consoleText(work_ / "err.txt");
+        result.Exit = RunShellCommand(command);
+        result.Out = ConsoleText(work_ / "out.txt");
+        result.Err = ConsoleText(work_ / "err.txt");
         return result;
     }
 
