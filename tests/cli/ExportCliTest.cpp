@@ -133,6 +133,22 @@ TEST_F(ExportCli, PolishLettersAndBlanksInEveryPath) {
     EXPECT_EQ(damaged.Err, "targello-export: Nie można otworzyć projektu „źle.esk”: plik nie istnieje.\n");
 }
 
+TEST_F(ExportCli, DriveRelativePathsAreTakenFromTheDrivesCurrentFolder) {
+#ifndef _WIN32
+    GTEST_SKIP() << "drive letters are Windows paths";
+#else
+    // "C:wynik\x.html" names x.html in the folder wynik under the current
+    // folder of drive C:, which the command prompt keeps per drive.
+    const fs::path sample = copyOfSample();
+    const std::string drive = Utf8FromPath(work_.root_name());
+    const Finished r = run(sample, {"sklep.esk", drive + "..\\wynik\\sklep ąę.html"});
+    ASSERT_EQ(r.Exit, 0) << r.Err;
+    EXPECT_TRUE(fs::is_regular_file(work_ / "wynik" / PathFromUtf8("sklep ąę.html")));
+    for (const char* picture : SamplePictures)
+        EXPECT_TRUE(fs::is_regular_file(work_ / "wynik" / PathFromUtf8("sklep ąę") / picture)) << picture;
+#endif
+}
+
 TEST_F(ExportCli, ProjectThatCannotBeOpenedWritesNothing) {
     const Finished missing = run(work_, {"brak.esk", "wynik/sklep.html"});
     EXPECT_EQ(missing.Exit, 1);
