@@ -60,16 +60,17 @@ std::string WriteFileAtomically(const std::string& path, const std::string& byte
     case WriteOutcome::Written:
         break;
     }
+#ifndef _WIN32
+    // The saved file keeps its mode. Windows has only the read-only mark,
+    // which refuses the save instead (and would keep the temporary file).
     if (fs::exists(existing))
         fs::permissions(temporary, existing.permissions(), error);
+#endif
     error = MoveOver(temporary, target);
     if (error) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        return failure(path, IsHeldByAnotherProgram(error)
-                                 ? "nie da się zastąpić pliku, bo jest otwarty w innym programie; zamknij go "
-                                   "tam i zapisz ponownie"
-                                 : "nie da się zastąpić pliku");
+        return failure(path, MoveOverFailure(error));
     }
     return {};
 }

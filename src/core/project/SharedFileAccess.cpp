@@ -37,6 +37,10 @@ bool isHeld(DWORD code) {
     return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION || code == ERROR_ACCESS_DENIED;
 }
 
+bool isHeld(const std::error_code& error) {
+    return error.category() == std::system_category() && isHeld(static_cast<DWORD>(error.value()));
+}
+
 // Windows 10 on NTFS replaces a file that others have open (and allow to be
 // deleted) in one step, as POSIX does; older systems, other file systems and
 // wine answer that they cannot, and then MoveFileEx does it where nobody has
@@ -92,19 +96,29 @@ std::error_code replaceBySteppingAside(const fs::path& from, const fs::path& to)
 #ifdef _WIN32
 
 std::error_code MoveOver(const fs::path& replacement, const fs::path& target) {
+    // Windows programs leave a read-only file as it is; stepping it aside
+    // would get round that.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return errorFrom(ERROR_FILE_READ_ONLY);
     for (int attempt = 1;; ++attempt) {
         std::error_code error = renameReplacing(replacement, target);
         std::error_code ignored;
-        if (error && IsHeldByAnotherProgram(error) && fs::exists(target, ignored))
+        if (error && isHeld(error) && fs::exists(target, ignored))
             error = replaceBySteppingAside(replacement, target);
-        if (!error || !IsHeldByAnotherProgram(error) || attempt == MoveAttempts)
+        if (!error || !isHeld(error) || attempt == MoveAttempts)
             return error;
         std::this_thread::sleep_for(MoveRetryPause);
     }
 }
 
-bool IsHeldByAnotherProgram(const std::error_code& error) {
-    return error.category() == std::system_category() && isHeld(static_cast<DWORD>(error.value()));
+std::string MoveOverFailure(const std::error_code& error) {
+    if (error == errorFrom(ERROR_FILE_READ_ONLY))
+        return "nie da się zastąpić pliku, bo jest tylko do odczytu";
+    if (isHeld(error))
+        return "nie da się zastąpić pliku, bo jest otwarty w innym programie; zamknij go tam i zapisz "
+               "ponownie";
+    return "nie da się zastąpić pliku";
 }
 
 std::optional<std::string> ReadFileStart(const fs::path& file, std::size_t limit) {
@@ -142,8 +156,8 @@ std::error_code MoveOver(const fs::path& replacement, const fs::path& target) {
     return error;
 }
 
-bool IsHeldByAnotherProgram(const std::error_code&) {
-    return false; // POSIX renames over open files
+std::string MoveOverFailure(const std::error_code&) {
+    return "nie da się zastąpić pliku";
 }
 
 std::optional<std::string> ReadFileStart(const fs::path& file, std::size_t limit) {

@@ -14,10 +14,11 @@ namespace targello {
 // where the other program allows deleting the file (on systems that cannot
 // replace an open file in one step, the old file is first renamed aside), and
 // a refusal is tried again for a moment, since such handles are soon closed.
+// A read-only target is left as it is on Windows, as Windows programs do.
 std::error_code MoveOver(const std::filesystem::path& replacement, const std::filesystem::path& target);
 
-// Whether `error` from MoveOver means that another program holds the target.
-bool IsHeldByAnotherProgram(const std::error_code& error);
+// Why MoveOver failed with `error`, in Polish, for a message naming the file.
+std::string MoveOverFailure(const std::error_code& error);
 
 // The first `limit` bytes of `file` (all of it when shorter), or nothing when
 // it cannot be read. On Windows the file is opened so that others may still

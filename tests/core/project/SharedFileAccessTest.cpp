@@ -129,6 +129,20 @@ TEST_F(SharedFileAccess, FileHeldByAnotherProgramIsReportedAndKept) {
     EXPECT_EQ(filesInFolder(), 1u) << "the temporary file is removed";
 }
 
+TEST_F(SharedFileAccess, ReadOnlyFileIsKeptAsOnWindows) {
+#ifndef _WIN32
+    GTEST_SKIP() << "on POSIX a file's own permissions do not guard it against renames";
+#endif
+    const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(file_, writable, fs::perm_options::remove);
+    const std::string error = WriteFileAtomically(Utf8FromPath(file_), "nowy");
+    fs::permissions(file_, writable, fs::perm_options::add);
+    EXPECT_EQ(error, "Nie można zapisać projektu „" + Utf8FromPath(file_) +
+                         "”: nie da się zastąpić pliku, bo jest tylko do odczytu.");
+    EXPECT_EQ(contents(file_), "stary");
+    EXPECT_EQ(filesInFolder(), 1u);
+}
+
 TEST_F(SharedFileAccess, ReadingStopsAtTheLimit) {
     std::ofstream(file_, std::ios::binary | std::ios::trunc) << "0123456789";
     EXPECT_EQ(ReadFileStart(file_, 4), "0123");
