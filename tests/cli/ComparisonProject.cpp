@@ -2,8 +2,9 @@
 //   targello-comparison-project PROJECT.esk ROOT SEPARATOR
 // Every path in it lies under ROOT ("T:" on Windows, a folder on Linux) and
 // is joined with SEPARATOR, so the two projects differ in path texts alone.
-// The names hold Polish letters, blanks and "#", and two pictures share a
-// file name.
+// The names hold Polish letters, blanks and "#", two pictures share a file
+// name, one picture is missing and one price is no amount, so that both
+// exports also warn alike.
 #include "cli/ConsoleSession.h"
 #include "core/project/ProjectSave.h"
 #include "core/settings/EditedSettings.h"
@@ -24,7 +25,7 @@ struct Product {
 
 const Product Products[] = {
     {"Miód lipowy „Łucja”", "24,90", "Zdjęcia|miód.jpg"},
-    {"Miód z wakacji", "1 234,50", "Zdjęcia|Wakacje 2024|miód.jpg"},
+    {"Miód z wakacji", "1 234,50", "Zdjęcia|Wakacje 2024|miód.jpg"}, // replaced by "0,00"
     {"Żółta ćma #1", "9,99", "Zdjęcia|żółta ćma #1.jpg"},
     {"Zgubione zdjęcie", "5,00", "Zdjęcia|nie ma takiego.jpg"},
 };
