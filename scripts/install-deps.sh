@@ -19,6 +19,10 @@ if [[ "${1:-}" == "--tests" ]]; then
     # Java runs the Nu HTML checker (vnu-jar from npm) on the modern page;
     # vipsthumbnail is what the modern export's benchmark measures against.
     packages+=(default-jre-headless libvips-tools)
+    # The Windows build of the core and targello-export, tested under wine:
+    # the 64-bit mingw-w64 compiler with posix threads, GoogleTest's sources
+    # to build with it, and the 64-bit wine alone (no display needed).
+    packages+=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine64)
 fi
 
 missing=()

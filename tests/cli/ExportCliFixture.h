@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ShellCommand.h"
+#include "core/project/Utf8Path.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -7,10 +10,6 @@
 #include <iterator>
 #include <string>
 #include <vector>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -27,13 +26,6 @@ inline const char* const SamplePictures[] = {
 inline std::string contents(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
-}
-
-inline std::string quoted(const std::string& text) {
-    std::string out = "'";
-    for (char c : text)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
 }
 
 // The exit code of a run stopped because it took too long.
@@ -59,28 +51,26 @@ protected:
     // that takes longer than a minute is stopped and ends with TimedOut.
     Finished run(const fs::path& cwd, const std::vector<std::string>& args,
                  const std::string& program = TARGELLO_EXPORT_PROGRAM) const {
-        std::string command = "cd " + quoted(cwd.string()) + " && ";
+        std::string command = ChangeFolderCommand(Utf8FromPath(cwd)) + " && ";
+#ifndef _WIN32
         if (std::system("timeout --version >/dev/null 2>&1") == 0)
             command += "timeout -k 5 60 ";
-        command += quoted(program);
-        for (const std::string& arg : args)
-            command += " " + quoted(arg);
-        command += " >" + quoted((work_ / "out.txt").string()) + " 2>" + quoted((work_ / "err.txt").string());
-        const int status = std::system(command.c_str());
-        Finished result;
-#ifdef _WIN32
-        result.Exit = status;
-#else
-        result.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
-        result.Out = contents(work_ / "out.txt");
-        result.Err = contents(work_ / "err.txt");
+        command += ShellQuoted(program);
+        for (const std::string& arg : args)
+            command += " " + ShellQuoted(arg);
+        command += " >" + ShellQuoted(Utf8FromPath(work_ / "out.txt")) + " 2>" +
+                   ShellQuoted(Utf8FromPath(work_ / "err.txt"));
+        Finished result;
+        result.Exit = RunShellCommand(command);
+        result.Out = ConsoleText(work_ / "out.txt");
+        result.Err = ConsoleText(work_ / "err.txt");
         return result;
     }
 
     // A copy of the sample shop to work in, so nothing is written into the sources.
-    fs::path copyOfSample() const {
-        const fs::path copy = work_ / "przyklad";
+    fs::path copyOfSample(const fs::path& name = "przyklad") const {
+        const fs::path copy = work_ / name;
         fs::create_directories(copy);
         fs::copy(Examples / "sklep.esk", copy);
         fs::copy(Examples / "tekstura.jpg", copy);

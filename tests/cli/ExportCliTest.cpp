@@ -1,5 +1,7 @@
 #include "ExportCliFixture.h"
+#include "ShellCommand.h"
 #include "core/project/ProjectSave.h"
+#include "core/project/Utf8Path.h"
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
 
@@ -43,6 +45,47 @@ TEST_F(ExportCli, RelativePathsAreTakenFromTheCurrentFolder) {
                                 "plik nie istnieje.\n"),
               std::string::npos)
         << absolute.Err;
+}
+
+TEST_F(ExportCli, PolishLettersAndBlanksInEveryPath) {
+    const fs::path sample = copyOfSample(PathFromUtf8("Zdjęcia Łucji"));
+    fs::rename(sample / "sklep.esk", sample / PathFromUtf8("mój sklep.esk"));
+    const fs::path output = work_ / PathFromUtf8("Wyniki sklepu ćma");
+    fs::create_directories(output);
+
+    const Finished r = run(sample, {"mój sklep.esk", Utf8FromPath(output / PathFromUtf8("sklep żółw.html"))});
+    ASSERT_EQ(r.Exit, 0) << r.Err;
+    EXPECT_NE(contents(output / PathFromUtf8("sklep żółw.html")).find("mailto:"), std::string::npos);
+    for (const char* picture : SamplePictures)
+        EXPECT_EQ(contents(output / PathFromUtf8("sklep żółw") / picture),
+                  contents(sample / "obrazki" / picture))
+            << picture;
+
+    // Messages name the files exactly as they were given.
+    const std::string project = Utf8FromPath(sample / PathFromUtf8("mój sklep.esk"));
+    const std::string nowhere = Utf8FromPath(work_ / PathFromUtf8("Brak ćmy") / "sklep.html");
+    const Finished missing = run(work_, {project, nowhere});
+    EXPECT_EQ(missing.Exit, 1);
+    EXPECT_EQ(missing.Err,
+              "targello-export: folder, w którym ma powstać strona „" + nowhere + "”, nie istnieje.\n");
+    const Finished damaged = run(work_, {"źle.esk", "sklep.html"});
+    EXPECT_EQ(damaged.Err, "targello-export: Nie można otworzyć projektu „źle.esk”: plik nie istnieje.\n");
+}
+
+TEST_F(ExportCli, DriveRelativePathsAreTakenFromTheDrivesCurrentFolder) {
+#ifndef _WIN32
+    GTEST_SKIP() << "drive letters are Windows paths";
+#else
+    // "C:wynik\x.html" names x.html in the folder wynik under the current
+    // folder of drive C:, which the command prompt keeps per drive.
+    const fs::path sample = copyOfSample();
+    const std::string drive = Utf8FromPath(work_.root_name());
+    const Finished r = run(sample, {"sklep.esk", drive + "..\\wynik\\sklep ąę.html"});
+    ASSERT_EQ(r.Exit, 0) << r.Err;
+    EXPECT_TRUE(fs::is_regular_file(work_ / "wynik" / PathFromUtf8("sklep ąę.html")));
+    for (const char* picture : SamplePictures)
+        EXPECT_TRUE(fs::is_regular_file(work_ / "wynik" / PathFromUtf8("sklep ąę") / picture)) << picture;
+#endif
 }
 
 TEST_F(ExportCli, ProjectThatCannotBeOpenedWritesNothing) {

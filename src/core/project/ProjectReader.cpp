@@ -4,9 +4,9 @@
 #include "core/project/PolishCount.h"
 #include "core/project/ProjectFields.h"
 #include "core/project/ProjectTrailer.h"
+#include "core/project/SharedFileAccess.h"
 #include "core/project/Utf8Path.h"
 
-#include <fstream>
 #include <system_error>
 
 namespace targello {
@@ -139,15 +139,13 @@ ProjectOutcome<ProjectRecord> ReadProjectFile(const std::string& path) {
     // A FIFO or a device would block the reader or never end.
     if (const std::string problem = ReadableFileProblem(file); !problem.empty())
         return ReadOutcome::Failure(refusal(path, problem));
-    std::ifstream in(file, std::ios::binary);
     constexpr std::size_t Largest =
         ProjectLayout::MaxFileSize + ProjectTrailer::HeadSize + ProjectTrailer::MaxBodySize;
-    std::string bytes(Largest + 1, '\0');
-    if (in)
-        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!in && !in.eof())
+    // One byte past the largest project tells a longer file from it.
+    const std::optional<std::string> read = ReadFileStart(file, Largest + 1);
+    if (!read)
         return ReadOutcome::Failure(refusal(path, "nie da się odczytać pliku"));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    const std::string& bytes = *read;
     if (bytes.size() > Largest)
         return ReadOutcome::Failure(
             damaged(path, "plik jest dłuższy niż największy projekt sklepu, " + bytesText(Largest)));

@@ -1,6 +1,7 @@
 #include "core/project/ProjectSave.h"
 
 #include "core/project/PageToProject.h"
+#include "core/project/SharedFileAccess.h"
 #include "core/project/Utf8Path.h"
 
 #include <fstream>
@@ -59,13 +60,17 @@ std::string WriteFileAtomically(const std::string& path, const std::string& byte
     case WriteOutcome::Written:
         break;
     }
+#ifndef _WIN32
+    // The saved file keeps its mode. Windows has only the read-only mark,
+    // which refuses the save instead (and would keep the temporary file).
     if (fs::exists(existing))
         fs::permissions(temporary, existing.permissions(), error);
-    fs::rename(temporary, target, error);
+#endif
+    error = MoveOver(temporary, target);
     if (error) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        return failure(path, "nie da się zastąpić pliku");
+        return failure(path, MoveOverFailure(error));
     }
     return {};
 }

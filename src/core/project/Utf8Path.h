@@ -2,12 +2,16 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace targello {
 
-// Paths are UTF-8 in memory; on Windows a narrow string would be read in the
-// ANSI code page, so the conversion goes through char8_t.
-inline std::filesystem::path PathFromUtf8(const std::string& text) {
+// Every file name the program holds is UTF-8 text; these two are the only
+// crossings between that text and the platform's path type. A path made
+// from a narrow string, or read back with path::string(), goes through the
+// ANSI code page on Windows ("zdjęcie.jpg" would name "zdjÄ™cie.jpg"), so
+// both directions go through char8_t, which every platform reads as UTF-8.
+inline std::filesystem::path PathFromUtf8(std::string_view text) {
     return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 

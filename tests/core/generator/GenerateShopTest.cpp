@@ -1,6 +1,7 @@
 #include "core/generator/GenerateShop.h"
 
 #include "TestShop.h"
+#include "core/project/Utf8Path.h"
 
 #include <filesystem>
 #include <fstream>
@@ -31,18 +32,18 @@ protected:
                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(root);
         fs::create_directories(root / "www");
-        WriteFile(root / "zdjęcia" / "kubek.jpg", "JPEG kubek");
+        WriteFile(root / PathFromUtf8("zdjęcia") / "kubek.jpg", "JPEG kubek");
         WriteFile(root / "inne" / "kubek.jpg", "JPEG inny kubek");
         shop.page.Item(0).Name = "Łódź";
-        shop.page.Item(0).PicturePath = (root / "zdjęcia" / "kubek.jpg").string();
-        shop.page.Item(1).PicturePath = (root / "inne" / "kubek.jpg").string();
-        shop.page.Item(2).PicturePath = (root / "brak.jpg").string(); // missing: listed, the page written
+        shop.page.Item(0).PicturePath = Utf8FromPath(root / PathFromUtf8("zdjęcia") / "kubek.jpg");
+        shop.page.Item(1).PicturePath = Utf8FromPath(root / "inne" / "kubek.jpg");
+        shop.page.Item(2).PicturePath = Utf8FromPath(root / "brak.jpg"); // missing: listed, the page written
     }
     void TearDown() override { fs::remove_all(root); }
 
-    std::string Output() const { return (root / "www" / "sklep.html").string(); }
+    std::string Output() const { return Utf8FromPath(root / "www" / "sklep.html"); }
     GenerateResult Generate() {
-        return GenerateShop(shop.page, shop.edited.Values, "sklep", Output(), PathStyle::Posix);
+        return GenerateShop(shop.page, shop.edited.Values, "sklep", Output(), NativePathStyle());
     }
 
     fs::path root;
@@ -68,14 +69,14 @@ TEST_F(GenerateShopFiles, WritesThePageBytesAndCopiesThePictures) {
     EXPECT_EQ(ReadFile(root / "www" / "sklep" / "kubek.jpg"), "JPEG kubek");
     EXPECT_EQ(ReadFile(root / "www" / "sklep" / "kubek-2.jpg"), "JPEG inny kubek");
     EXPECT_EQ(fs::last_write_time(root / "www" / "sklep" / "kubek.jpg"),
-              fs::last_write_time(root / "zdjęcia" / "kubek.jpg"));
+              fs::last_write_time(root / PathFromUtf8("zdjęcia") / "kubek.jpg"));
 }
 
 TEST_F(GenerateShopFiles, UnchangedPicturesAreNotCopiedAgain) {
     ASSERT_TRUE(Generate().Succeeded);
     const fs::path copy = root / "www" / "sklep" / "kubek.jpg";
     WriteFile(copy, "JPEG XXXXX"); // same size, other bytes: only size and time are compared
-    fs::last_write_time(copy, fs::last_write_time(root / "zdjęcia" / "kubek.jpg"));
+    fs::last_write_time(copy, fs::last_write_time(root / PathFromUtf8("zdjęcia") / "kubek.jpg"));
 
     const GenerateResult second = Generate();
     EXPECT_EQ(second.PicturesCopied, 0);
@@ -83,16 +84,17 @@ TEST_F(GenerateShopFiles, UnchangedPicturesAreNotCopiedAgain) {
     EXPECT_EQ(ReadFile(copy), "JPEG XXXXX");
 
     // A newer source is copied again.
-    fs::last_write_time(root / "zdjęcia" / "kubek.jpg", fs::last_write_time(copy) + std::chrono::seconds(5));
+    fs::last_write_time(root / PathFromUtf8("zdjęcia") / "kubek.jpg",
+                        fs::last_write_time(copy) + std::chrono::seconds(5));
     const GenerateResult third = Generate();
     EXPECT_EQ(third.PicturesCopied, 1);
     EXPECT_EQ(ReadFile(copy), "JPEG kubek");
 }
 
 TEST_F(GenerateShopFiles, UnwritableOutputIsAFailureNamingThePath) {
-    const std::string output = (root / "nie ma" / "sklep.html").string();
+    const std::string output = Utf8FromPath(root / "nie ma" / "sklep.html");
     const GenerateResult result =
-        GenerateShop(shop.page, shop.edited.Values, "sklep", output, PathStyle::Posix);
+        GenerateShop(shop.page, shop.edited.Values, "sklep", output, NativePathStyle());
     EXPECT_FALSE(result.Succeeded);
     EXPECT_EQ(result.ErrorText,
               "Nie można zapisać strony „" + output + "”: folder, w którym ma powstać strona, nie istnieje.");
@@ -112,7 +114,7 @@ TEST_F(GenerateShopFiles, PageIsWrittenWhenThePictureFolderCannotBeMade) {
 
 TEST_F(GenerateShopFiles, ReportsProgressPerPicture) {
     std::vector<std::pair<int, int>> steps;
-    GenerateShop(shop.page, shop.edited.Values, "sklep", Output(), PathStyle::Posix,
+    GenerateShop(shop.page, shop.edited.Values, "sklep", Output(), NativePathStyle(),
                  [&](int done, int total) { steps.emplace_back(done, total); });
     EXPECT_EQ(steps, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
 }

@@ -2,6 +2,7 @@
 #include "core/project/PageToProject.h"
 #include "core/project/ProjectReader.h"
 #include "core/project/ProjectSave.h"
+#include "core/project/Utf8Path.h"
 
 #include <filesystem>
 #include <fstream>
@@ -24,19 +25,19 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string path(const std::string& name) const { return Utf8FromPath(folder_ / PathFromUtf8(name)); }
     std::vector<std::string> filesInFolder() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder_))
-            names.push_back(entry.path().filename().string());
+            names.push_back(Utf8FromPath(entry.path().filename()));
         return names;
     }
     static std::string contents(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
+        std::ifstream in(PathFromUtf8(file), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
     static void put(const std::string& file, const std::string& bytes) {
-        std::ofstream(file, std::ios::binary) << bytes;
+        std::ofstream(PathFromUtf8(file), std::ios::binary) << bytes;
     }
 
     fs::path folder_;

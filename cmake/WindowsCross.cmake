@@ -1,0 +1,12 @@
+# What the Windows build made on Linux needs beyond the toolchain: a wine
+# wrapper whose prefix lives in the build tree, and the paths of this machine
+# as a Windows program sees them (wine's drive Z: is the Linux root).
+set(TARGELLO_WINEPREFIX ${CMAKE_BINARY_DIR}/wine)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+
+# Prefixed to an absolute path of this machine, names it for the Windows programs.
+set(TARGELLO_HOST_ROOT "Z:")
+
+# The Linux build's targello-export, whose shop the Windows one must match.
+set(TARGELLO_HOST_EXPORT "" CACHE FILEPATH "targello-export of a Linux build, to compare exports with")

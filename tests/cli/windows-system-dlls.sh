@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Checks that a Windows program needs no DLL beyond those every Windows has:
+# the compiler's own (libstdc++, libgcc, winpthread) must be linked in.
+set -euo pipefail
+objdump=$1 program=$2
+system='^(KERNEL32|USER32|ADVAPI32|SHELL32|msvcrt)\.dll$'
+dlls=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort -u)
+[[ -n $dlls ]] || { echo "FAIL: no imported DLL found in $program"; exit 1; }
+others=$(grep -viE "$system" <<<"$dlls" || true)
+if [[ -n $others ]]; then
+    echo "FAIL: $program needs DLLs that Windows does not have:" $others
+    exit 1
+fi
+echo "$program needs only:" $dlls
