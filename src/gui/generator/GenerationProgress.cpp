@@ -10,7 +10,9 @@ GenerationProgress::GenerationProgress(QWidget* owner, const QString& label)
     : dialog_(new QProgressDialog(label, QStringLiteral("Anuluj"), 0, 0, owner)) {
     dialog_->setObjectName(QStringLiteral("PostepGenerowania"));
     dialog_->setWindowTitle(QStringLiteral("Targello"));
-    dialog_->setWindowModality(Qt::WindowModal);
+    // Every window of the program waits, the options dialog too: nothing may
+    // start a second run or close the page meanwhile.
+    dialog_->setWindowModality(Qt::ApplicationModal);
     dialog_->setAutoClose(false);
     dialog_->setAutoReset(false);
     // Shown by waitFor, never by the dialog's own timer.

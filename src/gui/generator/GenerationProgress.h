@@ -13,7 +13,7 @@ namespace targello {
 // Runs a generation on a thread of the pool while the window keeps answering:
 // a short run ends before anything is shown (the window takes no input
 // meanwhile, so the shop cannot change under it); a longer one gets a
-// window-modal progress dialog whose "Anuluj" sets the flag the run reads.
+// progress dialog, modal to the whole program, whose "Anuluj" sets the flag the run reads.
 class GenerationProgress : public QObject {
     Q_OBJECT
 
