@@ -30,7 +30,8 @@ public:
 
     // From the running thread: `done` of `total` pictures. It waits until the
     // window has shown the count, so an "Anuluj" pressed on the way is seen
-    // before the next picture.
+    // before the next picture. Never call it on the window's thread: it
+    // would wait for itself.
     void report(int done, int total);
 
     // Runs `job` on the pool, turning the event loop until it returns.

@@ -49,7 +49,7 @@ protected:
 
 TEST_F(PictureSafetyTest, AChosenPictureIsDecodedInTheBackground) {
     openPage(1);
-    const QString path = writePicture(QStringLiteral("zdjecie.jpg"), QSize(3000, 2000), Qt::red);
+    const QString path = writePicture(QStringLiteral("zdjecie.jpg"), QSize(6000, 4000), Qt::red);
     page().MarkSaved();
     QSignalSpy changed(window_, &PageWindow::itemPictureChanged);
     choose(0, path);
@@ -57,6 +57,7 @@ TEST_F(PictureSafetyTest, AChosenPictureIsDecodedInTheBackground) {
     EXPECT_EQ(page().Item(0).Picture, ItemPicture::Placeholder);
     EXPECT_EQ(changed.count(), 0);
     ASSERT_TRUE(turnUntil([&] { return changed.count() == 1; }));
+    RecordProperty("longest_stall_ms", static_cast<int>(longestStallMs_));
     EXPECT_EQ(changed[0][0].toInt(), 0);
     EXPECT_EQ(page().Item(0).PicturePath, path.toStdString());
     EXPECT_EQ(page().Item(0).Picture, ItemPicture::File);
