@@ -1,12 +1,10 @@
+#include "AnulujPresser.h"
 #include "FifoGuard.h"
 #include "MainWindowFixture.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
-#include <QProgressDialog>
-#include <QPushButton>
-#include <QTimer>
 #include <map>
 
 using namespace targello;
@@ -110,24 +108,12 @@ TEST_F(ExportSafetyTest, AnulujLeavesThePreviousExportByteForByte) {
         page().SetItemPicture(k, picture(QStringLiteral("b%1.png").arg(k), Qt::blue).toStdString(),
                               ItemPicture::File);
     }
-    bool pressed = false;
-    QTimer presser;
-    presser.setInterval(0);
-    QObject::connect(&presser, &QTimer::timeout, [&] {
-        auto* progress = window_->findChild<QProgressDialog*>(QStringLiteral("PostepGenerowania"));
-        if (progress == nullptr || pressed)
-            return;
-        for (auto* button : progress->findChildren<QPushButton*>())
-            if (button->text() == QStringLiteral("Anuluj")) {
-                button->click();
-                pressed = true;
-            }
-    });
-    presser.start();
-    ASSERT_NO_FATAL_FAILURE(exportTo(shop));
-    presser.stop();
+    {
+        const AnulujPresser presser(window_.get());
+        ASSERT_NO_FATAL_FAILURE(exportTo(shop));
+        EXPECT_TRUE(presser.pressed());
+    }
 
-    EXPECT_TRUE(pressed);
     EXPECT_TRUE(platform_.shown.isEmpty()) << "a cancelled export is no failure";
     EXPECT_EQ(snapshot(out_.path()), before);
 }

@@ -1,3 +1,4 @@
+#include "AnulujPresser.h"
 #include "MainWindowFixture.h"
 
 #include <QCheckBox>
@@ -87,6 +88,36 @@ TEST_F(ModernExportTest, ExportWritesTheModernPageAndNamesPicturesItWentWithout)
     platform_.nextFileName.enqueue(shop);
     ASSERT_NO_FATAL_FAILURE(trigger("WygenerujsklepHTML1"));
     EXPECT_TRUE(contents(shop).startsWith("<HTML><HEAD>"));
+}
+
+TEST_F(ModernExportTest, AnulujLeavesThePreviousModernPageAsItWas) {
+    constexpr int Items = 8;
+    ASSERT_NO_FATAL_FAILURE(trigger("Nowyprojekt1"));
+    for (int k = 0; k < Items; ++k) {
+        ASSERT_NO_FATAL_FAILURE(trigger("Wstawnowpozycj1"));
+        QImage photo(640, 480, QImage::Format_RGB32);
+        photo.fill(QColor(20 * k, 100, 50));
+        const QString path = files_.filePath(QStringLiteral("p%1.jpg").arg(k));
+        ASSERT_TRUE(photo.save(path));
+        page().SetItemPicture(k, path.toStdString(), ItemPicture::File);
+    }
+    ASSERT_NO_FATAL_FAILURE(chooseModernPage(true));
+    QTemporaryDir out;
+    const QString shop = out.filePath(QStringLiteral("sklep.html"));
+    platform_.nextFileName.enqueue(shop);
+    ASSERT_NO_FATAL_FAILURE(trigger("WygenerujsklepHTML1"));
+    const QByteArray before = contents(shop);
+    ASSERT_FALSE(before.isEmpty());
+
+    page().SetItemName(0, "Inna nazwa");
+    {
+        const AnulujPresser presser(window_.get());
+        platform_.nextFileName.enqueue(shop);
+        ASSERT_NO_FATAL_FAILURE(trigger("WygenerujsklepHTML1"));
+        EXPECT_TRUE(presser.pressed());
+    }
+    EXPECT_EQ(contents(shop), before);
+    EXPECT_TRUE(platform_.shown.isEmpty()) << "a cancelled export is no failure";
 }
 
 } // namespace
