@@ -1,55 +1,87 @@
 #include "gui/generator/GeneratorCommands.h"
 
+#include "core/files/FileKind.h"
 #include "core/generator/GenerateShop.h"
+#include "core/modern/GenerateModernShop.h"
+#include "core/project/Utf8Path.h"
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/common/AppContext.h"
 #include "gui/common/DataLocation.h"
+#include "gui/generator/GenerationProgress.h"
 #include "gui/platform/Platform.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QFutureWatcher>
-#include <QPointer>
-#include <QProgressDialog>
-#include <QtConcurrent>
+#include <QStringList>
 
 namespace targello {
 namespace {
 
-// Copying a hundred large pictures takes a while: the run works on a copy of
-// the page in the background while a progress dialog keeps the window alive
-// and keeps the user from changing the shop underneath it.
-GenerateResult generateInBackground(AppContext& app, const ShopPage& page, const std::string& baseName,
-                                    const std::string& path) {
-    QProgressDialog progress(QStringLiteral("Kopiowanie obrazków…"), QString(), 0, 0, app.window());
-    progress.setWindowTitle(QStringLiteral("Targello"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(400);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    QPointer<QProgressDialog> shown(&progress);
-    const auto report = [shown](int done, int total) {
-        QMetaObject::invokeMethod(
-            shown.data(),
-            [shown, done, total] {
-                if (shown) {
-                    shown->setMaximum(total);
-                    shown->setValue(done);
-                }
-            },
-            Qt::QueuedConnection);
-    };
-    QFutureWatcher<GenerateResult> watcher;
-    QEventLoop loop;
-    QObject::connect(&watcher, &QFutureWatcher<GenerateResult>::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run([page, edited = app.editedSettings().Values, baseName, path, report] {
-        return GenerateShop(page, edited, baseName, path, NativePathStyle(), report);
-    }));
-    if (!watcher.isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return watcher.result();
+// Pictures that could not be used never stop a run: the page is written
+// without them, and one message names them all.
+void reportPictures(AppContext& app, const QString& text) {
+    if (!text.isEmpty())
+        app.platform().showWarning(app.window(), QStringLiteral("Targello"), text);
+}
+
+QString missingPicturesText(const std::vector<MissingPicture>& missing) {
+    if (missing.empty())
+        return {};
+    QStringList lines{QStringLiteral("Sklep zapisano, ale nie wszystkie obrazki udało się skopiować:")};
+    for (const MissingPicture& picture : missing)
+        lines.append(QString::fromStdString(MissingPictureText(picture)));
+    return lines.join(QLatin1Char('\n'));
+}
+
+// The page and its pictures are copied for the run, which works in the
+// background: the window goes on answering, and "Anuluj" stops the run
+// leaving the previous shop as it was (which is no failure to report).
+bool writeClassic(AppContext& app, const ShopPage& page, const std::string& baseName,
+                  const std::string& path) {
+    GenerationProgress progress(app.window(), QStringLiteral("Kopiowanie obrazków…"));
+    const GenerateResult result =
+        progress.run([&progress, page, edited = app.editedSettings().Values, baseName, path] {
+            return GenerateShop(
+                page, edited, baseName, path, NativePathStyle(),
+                [&progress](int done, int total) { progress.report(done, total); }, &progress.cancelFlag());
+        });
+    if (result.Cancelled)
+        return false;
+    if (!result.Succeeded) {
+        app.platform().showError(app.window(), QString::fromStdString(result.ErrorText));
+        return false;
+    }
+    reportPictures(app, missingPicturesText(result.MissingPictures));
+    return true;
+}
+
+bool writeModern(AppContext& app, const ShopPage& page, const std::string& baseName,
+                 const std::string& path) {
+    // A FIFO or a device in the page's place would be replaced, or block.
+    if (const std::string problem = WritableFileProblem(PathFromUtf8(path)); !problem.empty()) {
+        app.platform().showError(app.window(),
+                                 QStringLiteral("Nie można zapisać strony „%1”: %2.")
+                                     .arg(QString::fromStdString(path), QString::fromStdString(problem)));
+        return false;
+    }
+    GenerationProgress progress(app.window(), QStringLiteral("Przygotowywanie obrazków…"));
+    const ModernShopResult result =
+        progress.run([&progress, page, edited = app.editedSettings().Values, baseName, path] {
+            return GenerateModernShop(page, edited, baseName, path, NativePathStyle(),
+                                      [&progress](int done, int total) {
+                                          progress.report(done, total);
+                                          return !progress.cancelled();
+                                      });
+        });
+    if (result.Cancelled)
+        return false;
+    if (!result.Succeeded) {
+        app.platform().showError(app.window(), QString::fromStdString(result.ErrorText));
+        return false;
+    }
+    reportPictures(app, QString::fromStdString(PictureProblemsText(result.UnreadablePictures)).trimmed());
+    return true;
 }
 
 } // namespace
@@ -58,13 +90,10 @@ bool WriteShop(AppContext& app, const QString& baseName, const QString& path) {
     const ShopPage* page = app.workspace().Current();
     if (page == nullptr)
         return false;
-    const GenerateResult result =
-        generateInBackground(app, *page, baseName.toStdString(), path.toStdString());
-    if (!result.Succeeded) {
-        app.platform().showError(app.window(), QString::fromStdString(result.ErrorText));
-        return false;
-    }
-    return true;
+    // The choice of page is the project's, as last applied to it.
+    if (page->Settings.ModernPage)
+        return writeModern(app, *page, baseName.toStdString(), path.toStdString());
+    return writeClassic(app, *page, baseName.toStdString(), path.toStdString());
 }
 
 void PreviewShop(AppContext& app) {

@@ -15,8 +15,11 @@ void PreviewShop(AppContext& app);
 void ExportShop(AppContext& app);
 
 // Writes the current page's shop to `path` with its picture folder
-// `baseName`, showing progress while pictures are copied and the error box
-// when the page cannot be written. False when nothing was written.
+// `baseName`, the modern page when the page's settings ask for it. The run
+// goes on in the background behind a progress dialog with "Anuluj"; the
+// error box tells why the page could not be written, and one message names
+// the pictures the page had to go without. False when nothing was written
+// (a failure or "Anuluj", which leaves the previous shop as it was).
 bool WriteShop(AppContext& app, const QString& baseName, const QString& path);
 
 } // namespace targello

@@ -1,6 +1,8 @@
 #include "gui/settings/FileChecks.h"
 
-#include <QFile>
+#include "core/files/FileKind.h"
+#include "core/project/Utf8Path.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 #include <QStringList>
@@ -24,15 +26,13 @@ QString PictureFileFilter() {
 }
 
 QString UnreadableFileProblem(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("Nie ma pliku „%1”.").arg(path);
-    if (info.isDir())
-        return QStringLiteral("„%1” jest folderem, nie plikiem.").arg(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Nie można odczytać pliku „%1”: brak dostępu.").arg(path);
-    return {};
+    // Looked at without opening: opening a FIFO would wait for a writer for good.
+    std::string problem = ReadableFileProblem(PathFromUtf8(path.toStdString()));
+    if (problem.empty() && !QFileInfo(path).isReadable())
+        problem = "brak uprawnień";
+    if (problem.empty())
+        return {};
+    return QStringLiteral("Nie można odczytać pliku „%1”: %2.").arg(path, QString::fromStdString(problem));
 }
 
 QString FileAddress(const QString& path) {

@@ -95,7 +95,11 @@ const QImage& OptionsDialog::textureStrip() const {
 }
 
 QWidget* OptionsDialog::styleTab() {
-    return Tab(SettingsLayouts::TemplatePickers(controls_->widgets()));
+    QVBoxLayout* column = Column();
+    column->addLayout(SettingsLayouts::TemplatePickers(controls_->widgets()));
+    column->addSpacing(12);
+    column->addLayout(SettingsLayouts::ModernPage(controls_->widgets()));
+    return Tab(column);
 }
 
 QWidget* OptionsDialog::headerTab() {

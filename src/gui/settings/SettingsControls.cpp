@@ -89,6 +89,7 @@ void SettingsControls::connectControls() {
     connect(w_.basketCaption, &QComboBox::editTextChanged, this,
             [&v](const QString& t) { v.BasketCaption = t.toStdString(); });
     connect(w_.useTexture, &QCheckBox::toggled, this, [&v](bool on) { v.UseTexture = on; });
+    connect(w_.modernPage, &QCheckBox::toggled, this, [&v](bool on) { v.ModernPage = on; });
     connect(w_.pictureWidth, &SpinEdit::textChanged, this,
             [this, &v] { v.PictureWidth = w_.pictureWidth->value(); });
     connect(w_.pictureHeight, &SpinEdit::textChanged, this,
@@ -144,10 +145,10 @@ bool SettingsControls::loadTexture(const QString& path) {
 
 void SettingsControls::showValues() {
     const ShopSettings& v = edited_.Values;
-    const QList<QObject*> controls{w_.layoutPicker,  w_.schemePicker, w_.textHeader,        w_.bannerHeader,
-                                   w_.shopTitle,     w_.bannerPath,   w_.orderEmail,        w_.columns,
-                                   w_.basketCaption, w_.useTexture,   w_.pictureWidth,      w_.pictureHeight,
-                                   w_.links,         w_.invoiceOnly,  w_.invoiceAndShipping};
+    const QList<QObject*> controls{w_.layoutPicker,  w_.schemePicker, w_.textHeader,         w_.bannerHeader,
+                                   w_.shopTitle,     w_.bannerPath,   w_.orderEmail,         w_.columns,
+                                   w_.basketCaption, w_.useTexture,   w_.pictureWidth,       w_.pictureHeight,
+                                   w_.links,         w_.invoiceOnly,  w_.invoiceAndShipping, w_.modernPage};
     std::vector<std::unique_ptr<QSignalBlocker>> blockers;
     for (QObject* control : controls)
         blockers.push_back(std::make_unique<QSignalBlocker>(control));
@@ -161,6 +162,7 @@ void SettingsControls::showValues() {
     w_.invoiceOnly->setChecked(!v.OrderFormKind);
     w_.columns->setCurrentIndex(v.ProductColumns >= 1 && v.ProductColumns <= 4 ? v.ProductColumns - 1 : -1);
     w_.useTexture->setChecked(v.UseTexture);
+    w_.modernPage->setChecked(v.ModernPage);
     (v.HeaderKind ? w_.bannerHeader : w_.textHeader)->setChecked(true);
     ShowText(w_.shopTitle, v.ShopTitle);
     ShowText(w_.bannerPath, v.BannerPath);

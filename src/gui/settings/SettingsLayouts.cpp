@@ -70,6 +70,16 @@ QGroupBox* Header(const SettingsWidgets& w) {
     return Group(QString(), grid);
 }
 
+QLayout* ModernPage(const SettingsWidgets& w) {
+    auto* layout = new QVBoxLayout;
+    layout->addWidget(w.modernPage);
+    auto* note = new QLabel(QStringLiteral("Strona dopasowana do ekranów telefonów i komputerów, "
+                                           "z obrazkami zmniejszonymi do pokazania w sieci."));
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    return layout;
+}
+
 QLayout* ProductStyle(const SettingsWidgets& w) {
     auto* grid = new QGridLayout;
     const struct {

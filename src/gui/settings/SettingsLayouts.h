@@ -19,6 +19,8 @@ namespace SettingsLayouts {
 QLayout* LabelOver(const QString& text, QWidget* field);
 // The two pickers of the page template: layout, then colour scheme.
 QLayout* TemplatePickers(const SettingsWidgets& w);
+// The choice of the modern page, with a word on what it is.
+QLayout* ModernPage(const SettingsWidgets& w);
 // The header: shop name or banner, and the header colour.
 QGroupBox* Header(const SettingsWidgets& w);
 // Product style, row colours, columns and the basket button's caption.

@@ -90,6 +90,8 @@ void CreateProductLayout(SettingsWidgets& w, QWidget* parent) {
     w.swatch->setAccessibleName(QStringLiteral("Próbka tekstury"));
     w.textureButton = Named(new QPushButton(QStringLiteral("wczytaj teksturę"), parent), "SpeedButton2");
     w.useTexture = Named(new QCheckBox(QStringLiteral("Zastosuj teksturę"), parent), "CheckBox1");
+    w.modernPage = Named(new QCheckBox(QStringLiteral("Strona nowoczesna (telefony i komputery)"), parent),
+                         "NowoczesnaBox");
     w.pictureWidth = Named(new SpinEdit(0, 300, parent), "CSpinEdit1");
     w.pictureHeight = Named(new SpinEdit(0, 300, parent), "CSpinEdit2");
 }

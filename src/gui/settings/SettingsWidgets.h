@@ -43,6 +43,7 @@ struct SettingsWidgets {
     QPushButton* insertLink;          // Button3 "wstaw link"
     QRadioButton* invoiceOnly;        // RadioButton3
     QRadioButton* invoiceAndShipping; // RadioButton4
+    QCheckBox* modernPage;            // NowoczesnaBox: the page for phones and computers
 };
 
 // Creates the controls as children of `parent`, with their names, texts and

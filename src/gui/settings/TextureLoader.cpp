@@ -1,8 +1,12 @@
 #include "gui/settings/TextureLoader.h"
 
+#include "core/files/FileErrorText.h"
+#include "core/files/FileKind.h"
+#include "core/project/Utf8Path.h"
 #include "gui/common/DataLocation.h"
 #include "gui/common/SaveWhole.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -24,6 +28,23 @@ QString ReadProblem(const QImageReader& reader, const QString& path) {
     default:
         return QStringLiteral("Nie można wczytać tekstury z pliku „%1”.").arg(path);
     }
+}
+
+// Why the file at `path` is refused before the reader opens it (a FIFO would
+// block the window for good, a huge picture take gigabytes), or "".
+QString ProblemBeforeReading(const QString& path) {
+    std::string problem = ReadableFileProblem(PathFromUtf8(path.toStdString()));
+    if (problem.empty() && !QFileInfo(path).isReadable())
+        problem = "brak uprawnień";
+    if (problem.empty()) {
+        const QSize size = QImageReader(path).size();
+        if (size.isValid() && PictureTooLarge(size.width(), size.height()))
+            problem = PictureTooLargeReason(size.width(), size.height());
+    }
+    if (problem.empty())
+        return {};
+    return QStringLiteral("Nie można wczytać tekstury z pliku „%1”: %2.")
+        .arg(path, QString::fromStdString(problem));
 }
 
 // Only the top-left corner is used, so only that much is decoded where the
@@ -49,6 +70,11 @@ QImage Swatch(const QImage& picture) {
 
 QString WriteSwatch(const QImage& swatch, const QString& startDirectory) {
     const QString path = JoinPath(startDirectory, QStringLiteral("temp.bmp"));
+    // A FIFO or a folder in its place is reported, never written into.
+    const std::string problem = WritableFileProblem(PathFromUtf8(path.toStdString()));
+    if (!problem.empty())
+        return QStringLiteral("Nie można zapisać próbki tekstury do pliku „%1”: %2.")
+            .arg(path, QString::fromStdString(problem));
     const QString error = SaveWhole(path, [&swatch](QIODevice& file) { return swatch.save(&file, "BMP"); });
     if (!error.isEmpty())
         return QStringLiteral("Nie można zapisać próbki tekstury do pliku „%1”: %2.").arg(path, error);
@@ -76,6 +102,8 @@ QImage TileStrip(const QImage& swatch) {
 }
 
 QString LoadTexture(const QString& path, const QString& startDirectory, TextureImages& texture) {
+    if (const QString problem = ProblemBeforeReading(path); !problem.isEmpty())
+        return problem;
     QImageReader reader(path);
     const QImage picture = ReadCorner(reader);
     if (picture.isNull())

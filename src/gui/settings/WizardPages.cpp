@@ -79,6 +79,7 @@ QLayout* Final(const SettingsWidgets& w) {
     layout->addWidget(SettingsLayouts::OrderKind(w));
     layout->addWidget(Explanation("Ustaw opcje dotyczące formularza internetowego."));
     layout->addWidget(SettingsLayouts::Footer(w));
+    layout->addLayout(SettingsLayouts::ModernPage(w));
     return layout;
 }
 

@@ -87,21 +87,36 @@ void PageWindow::loadItemPicture(int k) {
         return;
     const QString path = app_.platform().openFileName(
         app_.window(), QStringLiteral("Wczytaj obrazek produktu"), PictureFormats::openFilter());
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        loadPictureFile(k, path);
+}
+
+void PageWindow::loadPictureFile(int k, const QString& path) {
+    if (k < 0 || k >= page_.ItemCount())
         return;
-    QString reason;
-    const QImage thumbnail = pictures_.loadNow(path, &reason);
+    // The last choice for an item wins, whichever decode finishes first.
+    pendingPictures_.insert(k, path);
+    pictures_.loadInBackground(path, this, [this, k, path](const QImage& thumbnail, const QString& reason) {
+        pictureFileLoaded(k, path, thumbnail, reason);
+    });
+}
+
+void PageWindow::pictureFileLoaded(int k, const QString& path, const QImage& thumbnail,
+                                   const QString& reason) {
+    const auto pending = pendingPictures_.constFind(k);
+    if (pending == pendingPictures_.constEnd() || *pending != path)
+        return;
+    pendingPictures_.erase(pending);
     if (thumbnail.isNull()) {
         app_.platform().showError(app_.window(), PictureFormats::loadFailedMessage(path, reason));
         return;
     }
-    // The dialog runs its own event loop: the item may have gone meanwhile.
+    // The item may have gone while the picture was decoded.
     if (k >= page_.ItemCount())
         return;
-    ShopItem& item = page_.Item(k);
-    item.PicturePath = path.toStdString();
-    item.Picture = ItemPicture::File;
+    page_.SetItemPicture(k, path.toStdString(), ItemPicture::File);
     canvas_->setItemPicture(k, thumbnail);
+    emit itemPictureChanged(k);
 }
 
 void PageWindow::setPriceText(int k, const QString& text) {

@@ -3,6 +3,7 @@
 #include "gui/common/PageView.h"
 #include "gui/workspace/ItemField.h"
 
+#include <QHash>
 #include <QImage>
 #include <QScrollArea>
 
@@ -38,6 +39,12 @@ public:
 
     // A double-click on item k's picture: ask for a picture file and show it.
     void loadItemPicture(int k);
+    // Loads the file at `path` as item k's picture: it is decoded in the
+    // background, and once it is ready the item shows it and names it
+    // (itemPictureChanged follows). A file that cannot be loaded (missing, no
+    // regular file, no picture, more than 100 million pixels) is reported in
+    // the error box and the item keeps its picture. Returns at once.
+    void loadPictureFile(int k, const QString& path);
     // Every change of item k's price box comes here, whoever makes it: the
     // text is stored, and one that is not an amount is reset with a warning.
     void setPriceText(int k, const QString& text);
@@ -52,6 +59,10 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // Item k shows the picture file loadPictureFile was given.
+    void itemPictureChanged(int k);
+
 protected:
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -63,6 +74,7 @@ protected:
 
 private:
     void scrollHome();
+    void pictureFileLoaded(int k, const QString& path, const QImage& thumbnail, const QString& reason);
     void followSubWindow();
     void frameStateChanged(Qt::WindowStates before, Qt::WindowStates now);
 
@@ -70,6 +82,8 @@ private:
     PictureCache& pictures_;
     ShopPage& page_;
     PageCanvas* canvas_;
+    // Item by item, the picture file chosen last and still being decoded.
+    QHash<int, QString> pendingPictures_;
 };
 
 } // namespace targello

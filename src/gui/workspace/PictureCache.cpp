@@ -1,11 +1,15 @@
 #include "gui/workspace/PictureCache.h"
 
+#include "core/files/FileErrorText.h"
+#include "core/files/FileKind.h"
+#include "core/project/Utf8Path.h"
 #include "gui/workspace/ItemArtwork.h"
 #include "gui/workspace/ItemLayout.h"
 #include "gui/workspace/PictureFormats.h"
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPointer>
 #include <QThread>
 
 namespace targello {
@@ -40,14 +44,29 @@ PictureCache::Stamp PictureCache::stampOf(const QString& path) {
     return {info.size(), info.lastModified().toMSecsSinceEpoch()};
 }
 
+// Why `path` cannot be decoded before the reader opens it: opening a FIFO
+// would block the decoding thread for good, and a picture of hundreds of
+// megapixels would take gigabytes. Empty when it may be read.
+QString PictureCache::problemBeforeReading(const QString& path, QImageReader& reader) {
+    const std::string problem = ReadableFileProblem(PathFromUtf8(path.toStdString()));
+    if (!problem.empty())
+        return QString::fromStdString(problem);
+    if (!QFileInfo(path).isReadable())
+        return QStringLiteral("brak uprawnień");
+    reader.setFileName(path);
+    const QSize size = reader.size();
+    if (size.isValid() && PictureTooLarge(size.width(), size.height()))
+        return QString::fromStdString(PictureTooLargeReason(size.width(), size.height()));
+    return {};
+}
+
 PictureCache::Decoded PictureCache::decode(const QString& path) {
     Decoded result;
+    QImageReader reader;
     result.stamp = stampOf(path);
-    if (result.stamp.size < 0) {
-        result.reason = PictureFormats::reason(QImageReader::FileNotFoundError);
+    result.reason = problemBeforeReading(path, reader);
+    if (!result.reason.isEmpty())
         return result;
-    }
-    QImageReader reader(path);
     // Phone photos are stored sideways with an EXIF orientation.
     reader.setAutoTransform(true);
     // Scaling while decoding lets libjpeg produce an eighth of the picture
@@ -100,6 +119,33 @@ QImage PictureCache::request(const QString& path) {
             this, [this, path, decoded] { backgroundDone(path, decoded); }, Qt::QueuedConnection);
     });
     return {};
+}
+
+void PictureCache::loadInBackground(const QString& path, QObject* context, const Delivery& done) {
+    QPointer<QObject> receiver(context);
+    if (const QImage* known = fresh(path)) {
+        // Answered through the event loop all the same, so callers see one order of events.
+        QMetaObject::invokeMethod(
+            this,
+            [receiver, done, image = *known] {
+                if (receiver)
+                    done(image, QString());
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    pool_.start([this, path, receiver, done] {
+        const Decoded decoded = decode(path);
+        QMetaObject::invokeMethod(
+            this,
+            [this, path, receiver, done, decoded] {
+                if (!decoded.image.isNull())
+                    store(path, decoded);
+                if (receiver)
+                    done(decoded.image, decoded.reason);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void PictureCache::backgroundDone(const QString& path, const Decoded& decoded) {

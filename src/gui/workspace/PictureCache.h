@@ -6,6 +6,9 @@
 #include <QObject>
 #include <QSet>
 #include <QThreadPool>
+#include <functional>
+
+class QImageReader;
 
 namespace targello {
 
@@ -27,6 +30,16 @@ public:
     // cache). A null image when the file cannot be read; `reason` then says
     // why, in Polish.
     QImage loadNow(const QString& path, QString* reason = nullptr);
+
+    // What loadInBackground hands over: the thumbnail, or a null image and
+    // the reason in Polish.
+    using Delivery = std::function<void(const QImage& thumbnail, const QString& reason)>;
+
+    // Decodes `path` on a thread of the pool and calls `done` on this
+    // object's thread, unless `context` is gone by then. A fresh thumbnail
+    // from the cache is handed over the same way. A FIFO, a device or a
+    // picture of more than 100 million pixels is refused before decoding.
+    void loadInBackground(const QString& path, QObject* context, const Delivery& done);
 
     // The thumbnail when it is ready. Otherwise a null image, and the file is
     // decoded in the background (once, however many ask): thumbnailReady or
@@ -58,6 +71,7 @@ private:
     };
 
     static Stamp stampOf(const QString& path);
+    static QString problemBeforeReading(const QString& path, QImageReader& reader);
     static Decoded decode(const QString& path);
     const QImage* fresh(const QString& path) const;
     void store(const QString& path, const Decoded& decoded);

@@ -20,6 +20,7 @@ protected:
 TEST_F(ItemPictureTest, ACancelledDialogChangesNothing) {
     openPage(1);
     window_->loadItemPicture(0);
+    settle();
     ASSERT_EQ(platform().dialogs.size(), 1);
     EXPECT_TRUE(platform().dialogs[0].filter.contains(QStringLiteral("*.jpg")));
     EXPECT_TRUE(platform().dialogs[0].filter.contains(QStringLiteral("*.png")));
@@ -34,6 +35,7 @@ TEST_F(ItemPictureTest, AChosenPictureIsShownAndItsPathBecomesTheTooltip) {
     const QString path = writePicture(QStringLiteral("czerwony.png"), QSize(800, 600), Qt::red);
     platform().nextFileName.enqueue(path);
     window_->loadItemPicture(1);
+    settle();
     EXPECT_EQ(page().Item(1).PicturePath, path.toStdString());
     EXPECT_EQ(page().Item(1).Picture, ItemPicture::File);
     EXPECT_EQ(pictureBox(1)->toolTip(), path);
@@ -49,9 +51,11 @@ TEST_F(ItemPictureTest, AnUnreadablePictureShowsTheErrorAndKeepsThePrevious) {
     const QString good = writePicture(QStringLiteral("niebieski.png"), QSize(200, 100), Qt::blue);
     platform().nextFileName.enqueue(good);
     window_->loadItemPicture(0);
+    settle();
     const QString broken = writeFile(QStringLiteral("zepsuty.jpg"), QByteArray("to nie jest obrazek"));
     platform().nextFileName.enqueue(broken);
     window_->loadItemPicture(0);
+    settle();
 
     ASSERT_EQ(platform().shown.size(), 1);
     EXPECT_EQ(platform().shown[0].kind, Kind::Error);
@@ -67,8 +71,9 @@ TEST_F(ItemPictureTest, AMissingFileIsReportedInPolish) {
     openPage(1);
     platform().nextFileName.enqueue(files_.filePath(QStringLiteral("nie-ma.jpg")));
     window_->loadItemPicture(0);
+    settle();
     ASSERT_EQ(platform().shown.size(), 1);
-    EXPECT_TRUE(platform().shown[0].text.endsWith(QStringLiteral(": nie ma takiego pliku")));
+    EXPECT_TRUE(platform().shown[0].text.endsWith(QStringLiteral(": plik nie istnieje")));
     EXPECT_EQ(page().Item(0).Picture, ItemPicture::Placeholder);
 }
 
@@ -91,6 +96,7 @@ TEST_F(ItemPictureTest, ADoubleClickOnAPaintedPictureAsksToo) {
     platform().nextFileName.enqueue(path);
     QTest::mouseDClick(&canvas(), Qt::LeftButton, Qt::NoModifier, picture);
     EXPECT_EQ(platform().dialogs.size(), 1);
+    settle();
     EXPECT_EQ(page().Item(29).PicturePath, path.toStdString());
 }
 
@@ -126,8 +132,10 @@ TEST_F(ItemPictureTest, RemovalKeepsEachItemsPicture) {
     const QString blue = writePicture(QStringLiteral("b.png"), QSize(40, 40), Qt::blue);
     platform().nextFileName.enqueue(red);
     window_->loadItemPicture(0);
+    settle();
     platform().nextFileName.enqueue(blue);
     window_->loadItemPicture(2);
+    settle();
     page().RemoveItems({true, false, false});
     page().LayoutItems(page().Settings.ProductColumns);
     window_->relayout();

@@ -75,7 +75,7 @@ TEST_F(PictureCacheTest, AFailedBackgroundDecodeSaysWhy) {
     EXPECT_FALSE(failed[0][1].toString().isEmpty());
     QString reason;
     EXPECT_TRUE(cache_.loadNow(dir_.filePath(QStringLiteral("brak.png")), &reason).isNull());
-    EXPECT_EQ(reason, QStringLiteral("nie ma takiego pliku"));
+    EXPECT_EQ(reason, QStringLiteral("plik nie istnieje"));
 }
 
 TEST_F(PictureCacheTest, ThePlaceholderAndTheMissingPictureAreDrawnAtTheItemSize) {

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace targello {
+
+// A FIFO at `path` that no test can hang on: a helper thread keeps trying to
+// open it for writing without blocking, which succeeds only while someone
+// has opened it for reading. It then closes it at once, so the reader sees
+// the end of the file and goes on, and `wasOpened()` tells that the program
+// opened the FIFO, which it never should.
+class FifoGuard {
+public:
+    explicit FifoGuard(const QString& path) : path_(path.toStdString()) {
+        made_ = ::mkfifo(path_.c_str(), 0600) == 0;
+        watcher_ = std::thread([this] {
+            while (!stop_) {
+                const int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    opened_ = true;
+                    ::close(fd);
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+    }
+    ~FifoGuard() {
+        stop_ = true;
+        watcher_.join();
+        ::unlink(path_.c_str());
+    }
+    FifoGuard(const FifoGuard&) = delete;
+    FifoGuard& operator=(const FifoGuard&) = delete;
+
+    bool made() const { return made_; }
+    bool wasOpened() const { return opened_; }
+
+private:
+    std::string path_;
+    bool made_ = false;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> opened_{false};
+    std::thread watcher_;
+};
+
+} // namespace targello
