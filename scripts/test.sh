@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs every test: the core,
 # the windows on Qt's offscreen platform, the command-line export, the
-# generated shops in Chromium and a minute of fuzzing the project reader.
-# Then the core and targello-export are built once more without Qt (so that
-# neither comes to need it) and for Windows, whose tests run under wine.
+# generated shops in Chromium, a minute of fuzzing the project reader and one
+# of the page generator. Then the core and targello-export are built once
+# more without Qt (so that neither comes to need it) and for Windows, whose
+# tests run under wine; last, the core, CLI and GUI tests run once more built
+# with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --tests
@@ -33,4 +35,10 @@ else
     status=1
     cat "$windows_log"
 fi
+
+asan_start=$SECONDS
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan || status=$?
+echo "The sanitizer build and its tests took $((SECONDS - asan_start)) s."
 exit "$status"

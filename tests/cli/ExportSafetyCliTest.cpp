@@ -177,3 +177,15 @@ TEST_F(FullDiskCli, FullDiskKeepsThePreviousExportByteForByte) {
     EXPECT_NE(full.Err.find("brak miejsca na dysku"), std::string::npos) << full.Err;
     EXPECT_EQ(snapshot(disk_), before) << "the previous page and pictures, and no temporaries";
 }
+
+TEST_F(ExportSafetyCli, ImmutableFolderIsReportedInPolish) {
+    const fs::path folder = work_ / "wynik";
+    if (std::system(("chattr +i " + quoted(folder.string()) + " 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "no chattr, or a file system without the immutable flag";
+    saveProject({});
+    const Finished r = run(work_, {"projekt.esk", "wynik/sklep.html"});
+    std::system(("chattr -i " + quoted(folder.string())).c_str());
+    EXPECT_EQ(r.Exit, 1);
+    EXPECT_EQ(r.Err, "targello-export: Nie można zapisać strony „" + (folder / "sklep.html").string() +
+                         "”: brak uprawnień.\n");
+}

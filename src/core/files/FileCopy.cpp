@@ -217,6 +217,8 @@ std::error_code WriteNewFile(const fs::path& target, std::string_view bytes) {
 
 #else // Windows: no FIFOs to block on; the system's copy keeps sparse files sparse.
 
+} // namespace
+
 CopyResult CopyFileKeepingHoles(const fs::path& source, const fs::path& target,
                                 const std::atomic<bool>* cancel) {
     if (const std::string problem = ReadableFileProblem(source); !problem.empty())

@@ -56,8 +56,12 @@ public:
         if (name == ExportManifest::FileName)
             return true;
         const fs::path file = pictureFolder_ / PathFromUtf8(name);
-        return StatusOfFile(file).Kind != FileKind::Missing && !manifest_.Lists(name) &&
-               !SameSizeAndTime(source, Utf8FromPath(file));
+        const FileKind kind = StatusOfFile(file).Kind;
+        if (kind == FileKind::Missing)
+            return false;
+        // A folder or a FIFO of that name is the user's, whatever the manifest says.
+        return kind != FileKind::Regular ||
+               (!manifest_.Lists(name) && !SameSizeAndTime(source, Utf8FromPath(file)));
     }
 
     bool StagePage(const std::string& bytes, GenerateResult& result) {

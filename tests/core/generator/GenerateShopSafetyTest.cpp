@@ -189,3 +189,21 @@ TEST_F(ExportSafety, PicturesNeverGoIntoThePagesOwnFolder) {
     EXPECT_NE(result.ErrorText.find("obrazki sklepu potrzebują własnego folderu"), std::string::npos);
     EXPECT_EQ(Snapshot(root / "www"), (std::map<std::string, std::string>{{"p0.jpg", "the user's own p0"}}));
 }
+
+TEST_F(ExportSafety, SparsePictureKeepsItsHolesInTheExport) {
+    const fs::path sparse = root / "zdjęcia" / "p1.jpg";
+    constexpr std::uintmax_t Size = 2ULL << 30;
+    fs::resize_file(sparse, Size);
+    struct stat source {};
+    ASSERT_EQ(::stat(sparse.c_str(), &source), 0);
+    if (source.st_blocks * 512 > (64 << 20))
+        GTEST_SKIP() << "this file system keeps no holes";
+
+    const GenerateResult result = Generate();
+    ASSERT_TRUE(result.Succeeded) << result.ErrorText;
+    EXPECT_EQ(result.PicturesCopied, 3);
+    struct stat copy {};
+    ASSERT_EQ(::stat((root / "www" / "sklep" / "p1.jpg").c_str(), &copy), 0);
+    EXPECT_EQ(static_cast<std::uintmax_t>(copy.st_size), Size);
+    EXPECT_LE(copy.st_blocks * 512, 16 << 20) << "the holes were written as zeros";
+}
