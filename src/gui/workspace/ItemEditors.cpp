@@ -34,6 +34,8 @@ void showLine(QLineEdit* box, const QString& text) {
         return;
     const QSignalBlocker quiet(box);
     box->setText(text);
+    // A name longer than the box shows its beginning, as the painted box does.
+    box->setCursorPosition(0);
 }
 
 } // namespace
@@ -55,6 +57,7 @@ ItemEditors::~ItemEditors() {
 
 void ItemEditors::watchFocus(QObject* watcher) {
     watcher_ = watcher;
+    picture_->installEventFilter(watcher);
     name_->installEventFilter(watcher);
     price_->installEventFilter(watcher);
     if (description_ != nullptr)
