@@ -19,6 +19,9 @@ if [[ "${1:-}" == "--tests" ]]; then
     # Java runs the Nu HTML checker (vnu-jar from npm) on the modern page;
     # vipsthumbnail is what the modern export's benchmark measures against.
     packages+=(default-jre-headless libvips-tools)
+    # The screen-reader test runs the program on a virtual X display with
+    # its own session and accessibility bus, and reads it through AT-SPI.
+    packages+=(xvfb xauth dbus dbus-x11 at-spi2-core python3-pyatspi)
 fi
 
 missing=()

@@ -66,7 +66,7 @@ void EditorPool::restoreFocus(bool whenSettled) {
     const Qt::FocusReason reason = entered_ ? Qt::TabFocusReason : Qt::OtherFocusReason;
     entered_ = false;
     if (QWidget* box = canvas_.revealEditor(target.item, target.field))
-        box->setFocus(reason);
+        EnterBox(box, reason);
 }
 
 void EditorPool::focusItem(ItemFieldRef target) {

@@ -40,6 +40,16 @@ void showLine(QLineEdit* box, const QString& text) {
 
 } // namespace
 
+void EnterBox(QWidget* box, Qt::FocusReason reason) {
+    box->setFocus(reason);
+    auto* line = qobject_cast<QLineEdit*>(box);
+    const bool tabbed = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    if (line != nullptr && tabbed && line->hasFocus()) {
+        const int length = static_cast<int>(line->text().size());
+        line->setSelection(length, -length); // selected backwards: the caret at the start
+    }
+}
+
 ItemEditors::ItemEditors(QWidget* canvas, ItemEditorHost& host)
     : picture_(new PictureBox(canvas)), name_(lineBox(canvas, "NameBox", ItemField::Name)),
       price_(lineBox(canvas, "PriceBox", ItemField::Price)), host_(host), canvas_(canvas) {

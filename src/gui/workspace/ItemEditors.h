@@ -3,6 +3,7 @@
 #include "gui/workspace/ItemField.h"
 
 #include <QImage>
+#include <Qt>
 #include <QPoint>
 #include <optional>
 
@@ -16,6 +17,11 @@ namespace targello {
 class ItemLayout;
 class PictureBox;
 struct ShopItem;
+
+// Gives an item's box the focus for `reason`. A line box entered as by Tab
+// has its whole text selected, as Qt does, but with the beginning in view
+// rather than the end, so that a long name still shows what it is.
+void EnterBox(QWidget* box, Qt::FocusReason reason);
 
 // What the live controls of an item report to the page that shows them.
 class ItemEditorHost {

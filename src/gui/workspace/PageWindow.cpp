@@ -4,6 +4,7 @@
 #include "core/workspace/ShopPage.h"
 #include "gui/common/AppContext.h"
 #include "gui/platform/Platform.h"
+#include "gui/workspace/ItemEditors.h"
 #include "gui/workspace/PageCanvas.h"
 #include "gui/workspace/PictureCache.h"
 #include "gui/workspace/PictureFormats.h"
@@ -210,7 +211,7 @@ bool PageWindow::focusNextPrevChild(bool next) {
     QWidget* target = editor(stop / TabStops, TabOrder[stop % TabStops]);
     if (target == nullptr)
         return false;
-    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    EnterBox(target, next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 
