@@ -25,6 +25,10 @@ xvfb=$!
 for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
 [[ -s $work/display ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=:$(head -n1 "$work/display")
+# The program writes beside its start directory (the texture swatch): it
+# starts in a copy of the examples, whose picture paths are relative.
+cp -r "$examples" "$work/examples"
+examples=$work/examples
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 export NO_AT_BRIDGE=0 XDG_RUNTIME_DIR=$work HOME=$work
 # A session bus of our own, with the accessibility bus launched on it.
