@@ -54,8 +54,8 @@ void ThumbnailPicker::paintEvent(QPaintEvent*) {
     // picker is framed, at least as plainly as a focused push button.
     QPainter painter(this);
     const QRect content = childrenRect().adjusted(-FocusBand, -FocusBand, FocusBand, FocusBand);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), FocusBand, Qt::SolidLine, Qt::SquareCap,
-                        Qt::MiterJoin));
+    painter.setPen(
+        QPen(palette().color(QPalette::Highlight), FocusBand, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     const int half = FocusBand / 2;
     painter.drawRect(content.adjusted(half, half, -half - 1, -half - 1));
 }

@@ -3,8 +3,8 @@
 #include "gui/workspace/ItemField.h"
 
 #include <QImage>
-#include <Qt>
 #include <QPoint>
+#include <Qt>
 #include <optional>
 
 class QLineEdit;

@@ -6,10 +6,10 @@
 #include "gui/common/PageView.h"
 
 #include <QEvent>
-#include <algorithm>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 namespace targello {
 

@@ -6,10 +6,10 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QLineEdit>
-#include <QScrollBar>
 #include <QImage>
+#include <QLineEdit>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace targello;

@@ -28,7 +28,8 @@ QList<QWidget*> tabStops(QWidget* window) {
             continue;
         bool inner = false;
         for (QWidget* up = widget->parentWidget(); up != nullptr && up != window; up = up->parentWidget())
-            inner = inner || qobject_cast<QComboBox*>(up) != nullptr || qobject_cast<QAbstractItemView*>(up) != nullptr ||
+            inner = inner || qobject_cast<QComboBox*>(up) != nullptr ||
+                    qobject_cast<QAbstractItemView*>(up) != nullptr ||
                     qobject_cast<QAbstractSpinBox*>(up) != nullptr || up->inherits("targello::SpinEdit");
         if (!inner && qobject_cast<QTabWidget*>(widget) == nullptr && !widget->inherits("QTabBar"))
             stops.append(widget);
@@ -44,7 +45,8 @@ void expectEveryStopNamed(QWidget* window) {
         ASSERT_NE(object, nullptr);
         EXPECT_FALSE(object->text(QAccessible::Name).trimmed().isEmpty())
             << stop->metaObject()->className() << " " << stop->objectName().toStdString();
-        EXPECT_NE(object->role(), QAccessible::Client) << stop->objectName().toStdString() << " reads as a filler";
+        EXPECT_NE(object->role(), QAccessible::Client)
+            << stop->objectName().toStdString() << " reads as a filler";
     }
 }
 
@@ -78,7 +80,8 @@ TEST_F(OptionsFixture, ThePickersArrowsAreASpinBoxThatReadersCanSet) {
     QAccessibleInterface* object = objectOf(arrows);
     EXPECT_EQ(object->role(), QAccessible::SpinBox);
     EXPECT_EQ(object->text(QAccessible::Name), QStringLiteral("Układ Strony"));
-    EXPECT_EQ(objectOf(find<UpDown>("UpDown2"))->text(QAccessible::Name), QStringLiteral("Kolorystyka Strony"));
+    EXPECT_EQ(objectOf(find<UpDown>("UpDown2"))->text(QAccessible::Name),
+              QStringLiteral("Kolorystyka Strony"));
     QAccessibleValueInterface* value = object->valueInterface();
     ASSERT_NE(value, nullptr);
     EXPECT_EQ(value->currentValue().toInt(), 2);

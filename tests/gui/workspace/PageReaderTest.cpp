@@ -76,8 +76,8 @@ TEST_F(PageReaderTest, APictureIsAnImageDescribedByItsFileWithTheActionThatChang
         QAccessibleInterface* picture = control(k, ItemField::Picture);
         ASSERT_NE(picture->imageInterface(), nullptr) << k;
         EXPECT_EQ(picture->role(), QAccessible::Graphic);
-        const QString expected = k == 0 ? QStringLiteral("Kliknij aby wczytać obrazek")
-                                        : QStringLiteral("/zdjęcia/miód.jpg");
+        const QString expected =
+            k == 0 ? QStringLiteral("Kliknij aby wczytać obrazek") : QStringLiteral("/zdjęcia/miód.jpg");
         EXPECT_EQ(picture->text(QAccessible::Description), expected) << k;
         EXPECT_EQ(picture->imageInterface()->imageDescription(), expected) << k;
         QAccessibleActionInterface* actions = picture->actionInterface();
@@ -127,7 +127,8 @@ TEST_F(PageReaderTest, TheReaderIsToldOfTheDescriptionBoxThatTakesTheFocus) {
     EXPECT_EQ(focused->text(QAccessible::Name), QStringLiteral("Opis produktu 3"));
     EXPECT_EQ(focused->role(), QAccessible::EditableText);
     EXPECT_EQ(readText(focused), QStringLiteral("Słoik 3\nz pasieki"));
-    EXPECT_EQ(surface()->indexOfChild(focused), 2 * ItemFieldCount + static_cast<int>(ItemField::Description));
+    EXPECT_EQ(surface()->indexOfChild(focused),
+              2 * ItemFieldCount + static_cast<int>(ItemField::Description));
 }
 
 TEST_F(PageReaderTest, LongNamesShowTheirBeginningAfterALayout) {
@@ -138,7 +139,9 @@ TEST_F(PageReaderTest, LongNamesShowTheirBeginningAfterALayout) {
     QLineEdit* name = line(0, ItemField::Name);
     EXPECT_EQ(name->cursorPosition(), 0);
     // The caret sits where a short name's does: the text is not scrolled.
-    const auto caretX = [](QLineEdit* box) { return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(); };
+    const auto caretX = [](QLineEdit* box) {
+        return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    };
     EXPECT_EQ(caretX(name), caretX(line(1, ItemField::Name)));
 }
 

@@ -154,7 +154,8 @@ TEST_F(PageWindowTest, TabGoesThroughPictureNamePriceDescriptionThenTheNextItem)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(canvas().editorPosition(QApplication::focusWidget()), (ItemFieldRef{1, ItemField::Picture}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    EXPECT_EQ(canvas().editorPosition(QApplication::focusWidget()), (ItemFieldRef{0, ItemField::Description}));
+    EXPECT_EQ(canvas().editorPosition(QApplication::focusWidget()),
+              (ItemFieldRef{0, ItemField::Description}));
 }
 
 TEST_F(PageWindowTest, TabIntoAnItemOutOfViewScrollsToIt) {

@@ -4,9 +4,9 @@
 #include "gui/workspace/PageWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
@@ -143,7 +143,8 @@ TEST_F(RemovalDialogTest, TheFocusGoesToTheItemAfterTheLastRemovedOne) {
     ASSERT_EQ(page.ItemCount(), 38);
     PageWindow* pageWindow = window_->currentPageWindow();
     // Once the page has settled in its frame.
-    ASSERT_TRUE(QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr; }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr; }));
     auto* focus = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_TRUE(pageWindow->isAncestorOf(focus));
     EXPECT_EQ(focus->text(), QStringLiteral("Produkt 35"));
