@@ -74,7 +74,12 @@ def text_of(node):
 def main():
     program = subprocess.Popen([PROGRAM], cwd=EXAMPLES)
     try:
-        app = wait_for("Targello on the accessibility bus", application)
+        def started():
+            if program.poll() is not None:
+                # The display went away under the program: the script tries anew.
+                sys.exit(3)
+            return application()
+        app = wait_for("Targello on the accessibility bus", started)
         opener = wait_for('"Otwórz projekt"', lambda: named(app, "push button", {"Otwórz projekt"})
                           or named(app, "menu item", {"Otwórz projekt"}))
         # The command shows a modal dialog, so its answer comes only when the
