@@ -15,6 +15,9 @@ public:
     virtual ShopPage& page() = 0;
     // The model changed under the window: show it anew from the top-left corner.
     virtual void relayout() = 0;
+    // Item k (from 0) takes the focus and comes into view: where the user
+    // goes on after a command changed the items.
+    virtual void focusItem(int k) = 0;
     // Every shown row band shows `strip` (1200 x 150) instead of its plain colour.
     virtual void setBandTexture(const QImage& strip) = 0;
     virtual void clearBandTexture() = 0;

@@ -72,6 +72,7 @@ bool OpenProjectFile(AppContext& app, const QString& path) {
     window->loadStoredPictures();
     showBands(app, *window);
     app.options().loadPageIntoOptions();
+    window->focusItem(0);
     return true;
 }
 

@@ -40,8 +40,11 @@ QString Text(const std::string& utf8) {
 }
 
 void ShowText(QLineEdit* edit, const std::string& utf8) {
-    if (edit->text() != Text(utf8))
-        edit->setText(Text(utf8));
+    if (edit->text() == Text(utf8))
+        return;
+    edit->setText(Text(utf8));
+    // A long text shows its beginning, not the end where setText leaves the caret.
+    edit->setCursorPosition(0);
 }
 
 QStringList LinkTitles(SettingsControls::Kind kind) {
@@ -206,8 +209,10 @@ void SettingsControls::chooseTexture() {
 
 void SettingsControls::chooseBanner() {
     const QString path = chooseFile(QStringLiteral("Wstaw grafikę (baner firmy)"), BannerFileFilter());
-    if (!path.isEmpty())
-        w_.bannerPath->setText(path);
+    if (path.isEmpty())
+        return;
+    w_.bannerPath->setText(path);
+    w_.bannerPath->setCursorPosition(0);
 }
 
 void SettingsControls::insertLink() {

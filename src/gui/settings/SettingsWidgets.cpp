@@ -3,6 +3,7 @@
 #include "core/settings/ColorSchemes.h"
 #include "core/settings/StylePresets.h"
 #include "gui/settings/LinkGrid.h"
+#include "gui/settings/SettingsAccessible.h"
 #include "gui/settings/SpinEdit.h"
 #include "gui/settings/TextureSwatch.h"
 #include "gui/settings/ThumbnailPicker.h"
@@ -45,11 +46,11 @@ void CreatePickers(SettingsWidgets& w, QWidget* parent) {
     w.layoutPicker->image()->setObjectName(QStringLiteral("Image4"));
     w.layoutPicker->upDown()->setObjectName(QStringLiteral("UpDown1"));
     w.layoutPicker->upDown()->setAccessibleNames(
-        QStringLiteral("Układ strony"), QStringLiteral("Następny układ"), QStringLiteral("Poprzedni układ"));
+        QStringLiteral("Układ Strony"), QStringLiteral("Następny układ"), QStringLiteral("Poprzedni układ"));
     w.schemePicker = new ThumbnailPicker(ColorSchemeCount, &Thumbnails::scheme, parent);
     w.schemePicker->image()->setObjectName(QStringLiteral("Image5"));
     w.schemePicker->upDown()->setObjectName(QStringLiteral("UpDown2"));
-    w.schemePicker->upDown()->setAccessibleNames(QStringLiteral("Kolorystyka strony"),
+    w.schemePicker->upDown()->setAccessibleNames(QStringLiteral("Kolorystyka Strony"),
                                                  QStringLiteral("Następna kolorystyka"),
                                                  QStringLiteral("Poprzednia kolorystyka"));
 }
@@ -114,6 +115,7 @@ void CreateMenuAndOrder(SettingsWidgets& w, QWidget* parent, const QStringList& 
 
 SettingsWidgets CreateSettingsWidgets(QWidget* parent, const ColorBox::ColorChooser& chooser,
                                       const QStringList& linkTitles) {
+    SettingsAccessible::install();
     SettingsWidgets w{};
     CreatePickers(w, parent);
     CreateHeader(w, parent);

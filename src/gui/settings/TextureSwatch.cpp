@@ -9,7 +9,9 @@ TextureSwatch::TextureSwatch(QWidget* parent) : QLabel(parent) {
     setFixedSize(Size + 4, Size + 4);
     setFrameShape(QFrame::Box);
     setLineWidth(2);
-    setStyleSheet(QStringLiteral("QLabel { border: 2px solid black; background: white; }"));
+    // The black frame turns the highlight colour while the swatch has the focus.
+    setStyleSheet(QStringLiteral("QLabel { border: 2px solid black; background: white; }"
+                                 "QLabel:focus { border: 2px solid palette(highlight); }"));
     setFocusPolicy(Qt::StrongFocus);
 }
 

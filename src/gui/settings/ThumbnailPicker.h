@@ -27,8 +27,16 @@ public:
     // Draws the thumbnail of the current position.
     void showThumbnail();
 
+    // The focus mark: a band in the highlight colour around thumbnail and
+    // arrows while the arrows have the focus.
+    static constexpr int FocusBand = 3;
+
 signals:
     void clicked(int position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Painter painter_;

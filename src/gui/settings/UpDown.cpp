@@ -1,5 +1,6 @@
 #include "gui/settings/UpDown.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -33,8 +34,12 @@ UpDown::UpDown(int minimum, int maximum, QWidget* parent)
 }
 
 void UpDown::setPosition(int position) {
-    position_ = std::clamp(position, minimum_, maximum_);
+    const int next = std::clamp(position, minimum_, maximum_);
+    if (next == position_)
+        return;
+    position_ = next;
     updateArrows();
+    tellReaders();
 }
 
 void UpDown::stepUp() {
@@ -59,7 +64,13 @@ void UpDown::step(int delta) {
         return;
     position_ = next;
     updateArrows();
+    tellReaders();
     emit clicked(position_);
+}
+
+void UpDown::tellReaders() {
+    QAccessibleValueChangeEvent changed(this, position_);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void UpDown::updateArrows() {

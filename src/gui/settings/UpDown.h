@@ -37,6 +37,8 @@ protected:
 private:
     void step(int delta);
     void updateArrows();
+    // A screen reader hears the new position.
+    void tellReaders();
 
     int minimum_;
     int maximum_;

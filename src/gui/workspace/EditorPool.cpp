@@ -60,8 +60,20 @@ void EditorPool::restoreFocus(bool whenSettled) {
     ItemFieldRef target;
     if (lastFocus_ && lastFocus_->item < page.ItemCount())
         target = *lastFocus_;
-    if (QWidget* box = liveEditor(target.item, target.field))
-        box->setFocus(Qt::OtherFocusReason);
+    // Typing into a box out of view would go unseen: it comes into view.
+    // A box a command chose is entered as by Tab, its text selected, so that
+    // typing replaces "Produkt 13"; one the user left gets its caret back.
+    const Qt::FocusReason reason = entered_ ? Qt::TabFocusReason : Qt::OtherFocusReason;
+    entered_ = false;
+    if (QWidget* box = canvas_.revealEditor(target.item, target.field))
+        EnterBox(box, reason);
+}
+
+void EditorPool::focusItem(ItemFieldRef target) {
+    lastFocus_ = target;
+    focusWanted_ = true;
+    entered_ = true;
+    schedule();
 }
 
 void EditorPool::schedule() {

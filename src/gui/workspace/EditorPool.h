@@ -47,6 +47,9 @@ public:
     void restoreFocus(bool whenSettled);
     // The page window lost the focus before the page settled: leave it be.
     void cancelFocusRestore() { focusWanted_ = false; }
+    // `target` takes the focus, scrolled into view, when the event loop comes
+    // back (or the page settles): a command's last wish wins.
+    void focusItem(ItemFieldRef target);
 
     // Asks for the controls to follow the view once the event loop comes back.
     void schedule();
@@ -81,6 +84,7 @@ private:
     std::vector<std::unique_ptr<ItemEditors>> editors_;
     std::optional<ItemFieldRef> lastFocus_;
     bool focusWanted_ = false;
+    bool entered_ = false; // the focus wished for is entered as by Tab
     bool active_ = true;
     qint64 activeSince_ = -1; // by clock_, or -1 when the page has not just become active
     QBasicTimer settle_;

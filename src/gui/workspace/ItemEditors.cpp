@@ -34,9 +34,21 @@ void showLine(QLineEdit* box, const QString& text) {
         return;
     const QSignalBlocker quiet(box);
     box->setText(text);
+    // A name longer than the box shows its beginning, as the painted box does.
+    box->setCursorPosition(0);
 }
 
 } // namespace
+
+void EnterBox(QWidget* box, Qt::FocusReason reason) {
+    box->setFocus(reason);
+    auto* line = qobject_cast<QLineEdit*>(box);
+    const bool tabbed = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    if (line != nullptr && tabbed && line->hasFocus()) {
+        const int length = static_cast<int>(line->text().size());
+        line->setSelection(length, -length); // selected backwards: the caret at the start
+    }
+}
 
 ItemEditors::ItemEditors(QWidget* canvas, ItemEditorHost& host)
     : picture_(new PictureBox(canvas)), name_(lineBox(canvas, "NameBox", ItemField::Name)),
@@ -55,6 +67,7 @@ ItemEditors::~ItemEditors() {
 
 void ItemEditors::watchFocus(QObject* watcher) {
     watcher_ = watcher;
+    picture_->installEventFilter(watcher);
     name_->installEventFilter(watcher);
     price_->installEventFilter(watcher);
     if (description_ != nullptr)

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <Qt>
 #include <optional>
 
 class QLineEdit;
@@ -16,6 +17,11 @@ namespace targello {
 class ItemLayout;
 class PictureBox;
 struct ShopItem;
+
+// Gives an item's box the focus for `reason`. A line box entered as by Tab
+// has its whole text selected, as Qt does, but with the beginning in view
+// rather than the end, so that a long name still shows what it is.
+void EnterBox(QWidget* box, Qt::FocusReason reason);
 
 // What the live controls of an item report to the page that shows them.
 class ItemEditorHost {

@@ -3,6 +3,7 @@
 #include "core/workspace/ShopPage.h"
 #include "gui/workspace/PageCanvas.h"
 #include "gui/workspace/PaintedItemAccessible.h"
+#include "gui/workspace/PictureBox.h"
 
 #include <QAccessibleWidget>
 #include <QHash>
@@ -66,9 +67,50 @@ public:
     }
 };
 
+// The live picture of an item in view: the same picture object as a painted
+// one, read from its control, which shows the item.
+class PictureBoxInterface : public QAccessibleWidget, public QAccessibleImageInterface {
+public:
+    explicit PictureBoxInterface(PictureBox* box) : QAccessibleWidget(box, QAccessible::Graphic) {}
+
+    PictureBox* box() const { return static_cast<PictureBox*>(widget()); }
+
+    QString text(QAccessible::Text t) const override {
+        // The tooltip is the picture's file, or the prompt to choose one.
+        if (t == QAccessible::Description)
+            return box()->toolTip();
+        return QAccessibleWidget::text(t);
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ImageInterface)
+            return static_cast<QAccessibleImageInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& actionName) override {
+        if (actionName == pressAction())
+            box()->requestPicture();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+    QString imageDescription() const override { return box()->toolTip(); }
+    QSize imageSize() const override { return box()->size(); }
+    QPoint imagePosition() const override { return rect().topLeft(); }
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("targello::PageCanvas") && object != nullptr && object->isWidgetType())
+    if (object == nullptr || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("targello::PageCanvas"))
         return new CanvasInterface(static_cast<PageCanvas*>(object));
+    if (className == QLatin1String("targello::PictureBox"))
+        return new PictureBoxInterface(static_cast<PictureBox*>(object));
     return nullptr;
 }
 

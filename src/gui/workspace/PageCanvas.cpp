@@ -161,6 +161,10 @@ void PageCanvas::cancelFocusRestore() {
     editors_->cancelFocusRestore();
 }
 
+void PageCanvas::focusItem(ItemFieldRef target) {
+    editors_->focusItem(target);
+}
+
 void PageCanvas::viewChanged() {
     editors_->schedule();
 }

@@ -54,6 +54,8 @@ public:
     bool settled() const;
     void restoreFocus(bool whenSettled);
     void cancelFocusRestore();
+    // `target` takes the focus and comes into view once the event loop runs.
+    void focusItem(ItemFieldRef target);
 
     // The visible part of the canvas changed (scrolling, resizing, showing).
     void viewChanged();

@@ -4,6 +4,7 @@
 #include "core/workspace/ShopPage.h"
 #include "gui/common/AppContext.h"
 #include "gui/platform/Platform.h"
+#include "gui/workspace/ItemEditors.h"
 #include "gui/workspace/PageCanvas.h"
 #include "gui/workspace/PictureCache.h"
 #include "gui/workspace/PictureFormats.h"
@@ -18,8 +19,10 @@ namespace targello {
 
 namespace {
 
-constexpr ItemField TabOrder[] = {ItemField::Name, ItemField::Price, ItemField::Description};
-constexpr int TabStops = 3;
+// The picture comes first, so that it can be chosen without a mouse.
+constexpr ItemField TabOrder[] = {ItemField::Picture, ItemField::Name, ItemField::Price,
+                                  ItemField::Description};
+constexpr int TabStops = 4;
 
 int tabStopOf(ItemField field) {
     for (int stop = 0; stop < TabStops; ++stop)
@@ -67,6 +70,14 @@ void PageWindow::insertItem() {
     }
     scrollHome();
     canvas_->itemAppended();
+    // The user goes on with the new item: its name takes the focus and comes
+    // into view (once, however many items were added in a row).
+    focusItem(page_.ItemCount() - 1);
+}
+
+void PageWindow::focusItem(int k) {
+    if (k >= 0 && k < page_.ItemCount())
+        canvas_->focusItem({k, ItemField::Name});
 }
 
 void PageWindow::relayout() {
@@ -208,14 +219,14 @@ bool PageWindow::focusNextPrevChild(bool next) {
     }
     if (!position || count == 0)
         return QScrollArea::focusNextPrevChild(next);
-    // Tab goes through name, price and description of an item, then on to
-    // the next item, and from the last item back to the first.
+    // Tab goes through picture, name, price and description of an item, then
+    // on to the next item, and from the last item back to the first.
     int stop = position->item * TabStops + tabStopOf(position->field) + (next ? 1 : -1);
     stop = (stop + count * TabStops) % (count * TabStops);
     QWidget* target = editor(stop / TabStops, TabOrder[stop % TabStops]);
     if (target == nullptr)
         return false;
-    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    EnterBox(target, next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 

@@ -33,6 +33,9 @@ public:
     // The model changed under the window (new layout, removed items, new
     // settings, an opened project): show it anew from the top-left corner.
     void relayout() override;
+    // Item k's name box takes the focus and comes into view, once the event
+    // loop runs.
+    void focusItem(int k) override;
     // Every shown band shows `strip` (1200 x 150) instead of its plain colour.
     void setBandTexture(const QImage& strip) override;
     void clearBandTexture() override;

@@ -12,8 +12,13 @@ class PageCanvas;
 
 // What a screen reader sees of one painted control of an item (an item out
 // of view has no live controls): its name, its text, where it is, and the
-// actions that bring up its live control or ask for a picture.
-class PaintedItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+// actions that bring up its live control or ask for a picture. Everything
+// is read from the item itself, so a reader goes through a whole page
+// without one control being made for it.
+class PaintedItemAccessible : public QAccessibleInterface,
+                              public QAccessibleActionInterface,
+                              public QAccessibleTextInterface,
+                              public QAccessibleImageInterface {
 public:
     PaintedItemAccessible(PageCanvas* canvas, int k, ItemField field);
 
@@ -40,7 +45,29 @@ public:
     void doAction(const QString& actionName) override;
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
+    // The text of a box, with its line breaks as the box shows them.
+    void selection(int, int* startOffset, int* endOffset) const override;
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override { return static_cast<int>(boxText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override;
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+    // A picture: described by its file (or the prompt), as its tooltip is.
+    QString imageDescription() const override;
+    QSize imageSize() const override;
+    QPoint imagePosition() const override;
+
 private:
+    QString boxText() const;
+
     QPointer<PageCanvas> canvas_;
     int item_;
     ItemField field_;

@@ -3,11 +3,13 @@
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/common/AppContext.h"
 #include "gui/common/Artwork.h"
+#include "gui/common/PageView.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 namespace targello {
 
@@ -81,10 +83,35 @@ void RemovalDialog::removeItems() {
     std::vector<bool> remove(static_cast<std::size_t>(page->ItemCount()), false);
     for (int k = 0; k < list_->count(); ++k)
         remove[static_cast<std::size_t>(k)] = list_->item(k)->checkState() == Qt::Checked;
+    const int focus = ItemAfterRemoval(remove);
     page->RemoveItems(remove);
     list_->clear();
     hide();
     emit itemsRemoved();
+    // The user goes on where the removed items were, in the page's window.
+    PageView* view = app_.currentPageWindow();
+    if (view == nullptr || focus < 0)
+        return;
+    app_.window()->activateWindow();
+    view->focusItem(focus);
+}
+
+int RemovalDialog::ItemAfterRemoval(const std::vector<bool>& remove) {
+    int kept = 0;
+    int lastRemoved = -1;
+    for (std::size_t k = 0; k < remove.size(); ++k) {
+        if (remove[k])
+            lastRemoved = static_cast<int>(k);
+        else
+            ++kept;
+    }
+    if (lastRemoved < 0 || kept == 0)
+        return -1;
+    // The first kept item after the last removed one, or else the new last item.
+    int before = 0;
+    for (int k = 0; k < lastRemoved; ++k)
+        before += remove[static_cast<std::size_t>(k)] ? 0 : 1;
+    return std::min(before, kept - 1);
 }
 
 } // namespace targello

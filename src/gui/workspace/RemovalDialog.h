@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <vector>
 
 class QListWidget;
 
@@ -22,6 +23,11 @@ public:
     void fillList();
     // The OK button: removes the checked items and lays the page out again.
     void removeItems();
+    // Where the focus goes after the items marked in `remove` are removed:
+    // the item that followed the last removed one (counted in the page that
+    // is left), the last item when none followed, or -1 when nothing was
+    // removed or nothing is left.
+    static int ItemAfterRemoval(const std::vector<bool>& remove);
 
 signals:
     // Items of the current page are gone; its layout and the options that

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace targello {
@@ -45,6 +46,29 @@ TEST(AboutBox, ShowsEveryTextWhole) {
     EXPECT_TRUE(box.rect().contains(inBox(box, *ok)));
     EXPECT_GE(box.width(), 451);
     EXPECT_GE(box.height(), 188);
+}
+
+TEST(AboutBox, AFocusedLinkIsFramedInTheHighlightColour) {
+    ScriptedPlatform platform;
+    AboutBox box(platform, nullptr);
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    QLabel* link = nullptr;
+    for (QLabel* label : box.findChildren<QLabel*>())
+        if (label->text().contains(QStringLiteral("href")))
+            link = label;
+    ASSERT_NE(link, nullptr);
+    const auto corner = [link] {
+        const QImage shot = link->grab().toImage();
+        return QColor(shot.pixel(QPoint(0, 0) * shot.devicePixelRatio()));
+    };
+    const QColor highlight = link->palette().color(QPalette::Highlight);
+    box.findChild<QPushButton*>(QStringLiteral("OKButton"))->setFocus();
+    EXPECT_NE(corner(), highlight);
+    link->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(link->hasFocus());
+    EXPECT_EQ(corner(), highlight);
 }
 
 } // namespace

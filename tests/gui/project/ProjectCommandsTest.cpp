@@ -4,9 +4,12 @@
 #include "gui/generator/GeneratorCommands.h"
 #include "gui/workspace/PageWindow.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace targello;
@@ -165,6 +168,28 @@ TEST_F(ProjectCommandsTest, TheCommandLineExportWritesWhatTheProgramWrites) {
     EXPECT_EQ(fromCli, fromGui);
     EXPECT_EQ(contents(cli.filePath(QStringLiteral("sklep/kubek.jpg"))),
               contents(startPath(QStringLiteral("kubek.jpg"))));
+}
+
+TEST_F(ProjectCommandsTest, AnOpenedProjectPutsTheFocusOnItsFirstItem) {
+    window_->show();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    ASSERT_NO_FATAL_FAILURE(addPageWithItems(30));
+    current().Item(0).Name = "Miód gryczany z pasieki pod lasem 400 g";
+    ASSERT_NO_FATAL_FAILURE(save(startPath(QStringLiteral("miody"))));
+    ASSERT_NE(open(startPath(QStringLiteral("miody.esk"))), nullptr);
+    PageWindow* opened = window_->currentPageWindow();
+    ASSERT_TRUE(QTest::qWaitFor([opened] {
+        // Once the page has settled in its frame.
+        auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        return box != nullptr && opened->isAncestorOf(box);
+    }));
+    auto* focus = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(focus, nullptr);
+    EXPECT_EQ(focus->text(), QStringLiteral("Miód gryczany z pasieki pod lasem 400 g"));
+    EXPECT_EQ(focus->selectedText(), focus->text()) << "typing replaces it";
+    EXPECT_EQ(focus->cursorPosition(), 0) << "the long name shows its beginning";
+    EXPECT_EQ(opened->verticalScrollBar()->value(), 0);
 }
 
 } // namespace

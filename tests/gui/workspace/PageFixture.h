@@ -16,10 +16,13 @@ namespace targello {
 // One page window, shown on its own, with `count` items inserted through it.
 class PageFixture : public ::testing::Test {
 protected:
+    // The page ends as an opened project leaves it: the first item in
+    // view with the focus (each insertion moved it to the newest item).
     PageWindow& openPage(int count) {
         window_ = app_.newPage();
         for (int k = 0; k < count; ++k)
             window_->insertItem();
+        window_->focusItem(0);
         settle();
         return *window_;
     }

@@ -69,20 +69,41 @@ TEST_F(PageWindowTest, TheHundredAndFirstItemShowsTheLimitAndChangesNothing) {
     EXPECT_EQ(platform().shown[0].text, QString::fromUtf8(ItemLimitMessage));
 }
 
-TEST_F(PageWindowTest, InsertingScrollsBackToTheTopLeft) {
+TEST_F(PageWindowTest, TheInsertedItemTakesTheFocusInView) {
     openPage(12);
-    window_->editor(11, ItemField::Name);
-    ASSERT_GT(window_->verticalScrollBar()->value(), 0);
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
+    ASSERT_EQ(window_->verticalScrollBar()->value(), 0);
     window_->insertItem();
     settle();
-    EXPECT_EQ(window_->verticalScrollBar()->value(), 0);
-    EXPECT_EQ(window_->horizontalScrollBar()->value(), 0);
     EXPECT_EQ(page().ItemCount(), 13);
     EXPECT_EQ(page().Item(12).Name, "Produkt 13");
+    auto* focus = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(focus, nullptr);
+    EXPECT_EQ(canvas().editorPosition(focus), (ItemFieldRef{12, ItemField::Name}));
+    EXPECT_GT(window_->verticalScrollBar()->value(), 0);
+    const QRect shown(canvas().mapFrom(window_->viewport(), QPoint(0, 0)), window_->viewport()->size());
+    EXPECT_TRUE(shown.contains(focus->geometry()));
+    // Typing names the new item at once.
+    EXPECT_EQ(focus->selectedText(), QStringLiteral("Produkt 13"));
+    QTest::keyClicks(focus, QStringLiteral("Miod"));
+    EXPECT_EQ(page().Item(12).Name, "Miod");
+}
+
+TEST_F(PageWindowTest, ItemsInsertedInARowMoveTheFocusOnceToTheLast) {
+    openPage(3);
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
+    for (int k = 0; k < 40; ++k)
+        window_->insertItem();
+    settle();
+    EXPECT_EQ(canvas().editorPosition(QApplication::focusWidget()), (ItemFieldRef{42, ItemField::Name}));
+    EXPECT_LE(window_->findChildren<QLineEdit*>().size(), 2 * 12) << "no controls for the items passed over";
 }
 
 TEST_F(PageWindowTest, EditorsWriteStraightIntoTheItem) {
     openPage(3);
+    QTest::keyClick(line(1, ItemField::Name), Qt::Key_End);
     QTest::keyClicks(line(1, ItemField::Name), QStringLiteral(" zielony"));
     EXPECT_EQ(page().Item(1).Name, "Produkt 2 zielony");
     auto* description = qobject_cast<QPlainTextEdit*>(window_->editor(2, ItemField::Description));
@@ -117,21 +138,24 @@ TEST_F(PageWindowTest, OnlyItemsInViewHaveLiveControls) {
     EXPECT_LE(window_->findChildren<QLineEdit*>().size(), 2 * 12);
 }
 
-TEST_F(PageWindowTest, TabGoesThroughNamePriceDescriptionThenTheNextItem) {
+TEST_F(PageWindowTest, TabGoesThroughPictureNamePriceDescriptionThenTheNextItem) {
     openPage(20);
     window_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
     window_->editor(0, ItemField::Name)->setFocus(Qt::OtherFocusReason);
-    const std::pair<int, ItemField> expected[] = {
-        {0, ItemField::Price}, {0, ItemField::Description}, {1, ItemField::Name}, {1, ItemField::Price}};
-    for (const auto& [k, field] : expected) {
+    const ItemFieldRef expected[] = {{0, ItemField::Price},   {0, ItemField::Description},
+                                     {1, ItemField::Picture}, {1, ItemField::Name},
+                                     {1, ItemField::Price},   {1, ItemField::Description}};
+    for (const ItemFieldRef& stop : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(canvas().editorPosition(QApplication::focusWidget())->item, k);
-        EXPECT_EQ(canvas().editorPosition(QApplication::focusWidget())->field, field);
+        EXPECT_EQ(canvas().editorPosition(QApplication::focusWidget()), stop);
     }
+    for (int back = 0; back < 3; ++back)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(canvas().editorPosition(QApplication::focusWidget()), (ItemFieldRef{1, ItemField::Picture}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    EXPECT_EQ(canvas().editorPosition(QApplication::focusWidget())->field, ItemField::Name);
-    EXPECT_EQ(canvas().editorPosition(QApplication::focusWidget())->item, 1);
+    EXPECT_EQ(canvas().editorPosition(QApplication::focusWidget()),
+              (ItemFieldRef{0, ItemField::Description}));
 }
 
 TEST_F(PageWindowTest, TabIntoAnItemOutOfViewScrollsToIt) {
@@ -140,12 +164,10 @@ TEST_F(PageWindowTest, TabIntoAnItemOutOfViewScrollsToIt) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
     window_->editor(0, ItemField::Description)->setFocus(Qt::OtherFocusReason);
     for (int k = 0; k < 15; ++k)
-        for (int stop = 0; stop < 3; ++stop)
+        for (int stop = 0; stop < 4; ++stop)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QWidget* focus = QApplication::focusWidget();
-    ASSERT_TRUE(canvas().editorPosition(focus).has_value());
-    EXPECT_EQ(canvas().editorPosition(focus)->item, 15);
-    EXPECT_EQ(canvas().editorPosition(focus)->field, ItemField::Description);
+    EXPECT_EQ(canvas().editorPosition(focus), (ItemFieldRef{15, ItemField::Description}));
     const QRect shown(canvas().mapFrom(window_->viewport(), QPoint(0, 0)), window_->viewport()->size());
     EXPECT_TRUE(shown.intersects(focus->geometry()));
     EXPECT_GT(window_->verticalScrollBar()->value(), 0);

@@ -4,11 +4,14 @@
 #include "gui/workspace/PageWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace targello;
@@ -119,6 +122,35 @@ TEST_F(RemovalDialogTest, ShowsTheItemsOfThePageInFrontWhenActivated) {
     dialog.removeItems();
     EXPECT_EQ(window_->workspace().Page(0)->ItemCount(), 0);
     EXPECT_EQ(second.ItemCount(), 2);
+}
+
+TEST_F(RemovalDialogTest, TheFocusGoesToTheItemAfterTheLastRemovedOne) {
+    // Which item, counted in the page that is left.
+    EXPECT_EQ(RemovalDialog::ItemAfterRemoval({false, true, false, true, false}), 2);
+    EXPECT_EQ(RemovalDialog::ItemAfterRemoval({true, true, false}), 0);
+    EXPECT_EQ(RemovalDialog::ItemAfterRemoval({false, false, true}), 1) << "none after: the new last";
+    EXPECT_EQ(RemovalDialog::ItemAfterRemoval({false, false}), -1) << "nothing removed";
+    EXPECT_EQ(RemovalDialog::ItemAfterRemoval({true, true}), -1) << "nothing left";
+
+    window_->show();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    ShopPage& page = pageWithItems(40);
+    RemovalDialog& dialog = openDialog();
+    check(30);
+    check(33);
+    dialog.removeItems();
+    ASSERT_EQ(page.ItemCount(), 38);
+    PageWindow* pageWindow = window_->currentPageWindow();
+    // Once the page has settled in its frame.
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr; }));
+    auto* focus = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_TRUE(pageWindow->isAncestorOf(focus));
+    EXPECT_EQ(focus->text(), QStringLiteral("Produkt 35"));
+    const QRect shown(focus->parentWidget()->mapFrom(pageWindow->viewport(), QPoint(0, 0)),
+                      pageWindow->viewport()->size());
+    EXPECT_TRUE(shown.contains(focus->geometry()));
 }
 
 } // namespace
