@@ -180,11 +180,11 @@ TEST_F(FullDiskCli, FullDiskKeepsThePreviousExportByteForByte) {
 
 TEST_F(ExportSafetyCli, ImmutableFolderIsReportedInPolish) {
     const fs::path folder = work_ / "wynik";
-    if (std::system(("chattr +i " + quoted(folder.string()) + " 2>/dev/null").c_str()) != 0)
+    if (std::system(("chattr +i " + ShellQuoted(folder.string()) + " 2>/dev/null").c_str()) != 0)
         GTEST_SKIP() << "no chattr, or a file system without the immutable flag";
     saveProject({});
     const Finished r = run(work_, {"projekt.esk", "wynik/sklep.html"});
-    std::system(("chattr -i " + quoted(folder.string())).c_str());
+    std::system(("chattr -i " + ShellQuoted(folder.string())).c_str());
     EXPECT_EQ(r.Exit, 1);
     EXPECT_EQ(r.Err, "targello-export: Nie można zapisać strony „" + (folder / "sklep.html").string() +
                          "”: brak uprawnień.\n");
