@@ -1,11 +1,13 @@
+#include "../core/files/SpecialFiles.h"
 #include "ExportCliFixture.h"
 #include "core/project/ProjectSave.h"
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
 
 #include <map>
+#ifdef __linux__
 #include <sys/mount.h>
-#include <sys/stat.h>
+#endif
 
 using namespace targello;
 using namespace targello::testing;
@@ -60,7 +62,8 @@ protected:
 } // namespace
 
 TEST_F(ExportSafetyCli, FifoAsProjectOrOutputIsRefusedWithoutHanging) {
-    ASSERT_EQ(::mkfifo((work_ / "f.esk").c_str(), 0644), 0);
+    TARGELLO_SKIP_WITHOUT_FIFOS();
+    ASSERT_EQ(MakeFifo((work_ / "f.esk")), 0);
     const Finished project = run(work_, {"f.esk", "wynik/o.html"});
     ASSERT_NE(project.Exit, TimedOut) << "waited for a writer";
     EXPECT_EQ(project.Exit, 1);
@@ -68,7 +71,7 @@ TEST_F(ExportSafetyCli, FifoAsProjectOrOutputIsRefusedWithoutHanging) {
               "targello-export: Nie można otworzyć projektu „f.esk”: to nie jest zwykły plik.\n");
 
     saveProject({});
-    ASSERT_EQ(::mkfifo((work_ / "wynik" / "o.html").c_str(), 0644), 0);
+    ASSERT_EQ(MakeFifo((work_ / "wynik" / "o.html")), 0);
     const Finished output = run(work_, {"projekt.esk", "wynik/o.html"});
     ASSERT_NE(output.Exit, TimedOut) << "waited for a reader";
     EXPECT_EQ(output.Exit, 1);
@@ -78,11 +81,12 @@ TEST_F(ExportSafetyCli, FifoAsProjectOrOutputIsRefusedWithoutHanging) {
 }
 
 TEST_F(ExportSafetyCli, PicturesThatCannotBeCopiedAreListedAndExitWithThree) {
+    TARGELLO_SKIP_WITHOUT_FIFOS();
     writeFile(work_ / "zdjęcia" / "dobry.jpg", "JPEG");
     fs::create_directories(work_ / "zdjęcia" / "folder.jpg");
-    ASSERT_EQ(::mkfifo((work_ / "zdjęcia" / "fifo.jpg").c_str(), 0644), 0);
-    ASSERT_EQ(::mkfifo((work_ / "tekstura.jpg").c_str(), 0644), 0);
-    ASSERT_EQ(::mkfifo((work_ / "baner.gif").c_str(), 0644), 0);
+    ASSERT_EQ(MakeFifo((work_ / "zdjęcia" / "fifo.jpg")), 0);
+    ASSERT_EQ(MakeFifo((work_ / "tekstura.jpg")), 0);
+    ASSERT_EQ(MakeFifo((work_ / "baner.gif")), 0);
     saveProject({"zdjęcia/dobry.jpg", "zdjęcia/folder.jpg", "zdjęcia/fifo.jpg", "zdjęcia/brak.jpg"},
                 "tekstura.jpg", "baner.gif");
 
@@ -142,13 +146,19 @@ protected:
         ExportSafetyCli::SetUp();
         disk_ = work_ / "dysk";
         fs::create_directories(disk_);
+#ifdef __linux__
         if (::mount("tmpfs", disk_.c_str(), "tmpfs", 0, "size=600k") != 0)
             GTEST_SKIP() << "cannot mount a small file system here; the core's write limit stands in for it";
         mounted_ = true;
+#else
+        GTEST_SKIP() << "a small file system is mounted on Linux only; the core's write limit stands in for it";
+#endif
     }
     void TearDown() override {
+#ifdef __linux__
         if (mounted_)
             ::umount2(disk_.c_str(), MNT_DETACH);
+#endif
         ExportSafetyCli::TearDown();
     }
 
@@ -179,12 +189,15 @@ TEST_F(FullDiskCli, FullDiskKeepsThePreviousExportByteForByte) {
 }
 
 TEST_F(ExportSafetyCli, ImmutableFolderIsReportedInPolish) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the immutable flag is Linux's";
+#endif
     const fs::path folder = work_ / "wynik";
-    if (std::system(("chattr +i " + quoted(folder.string()) + " 2>/dev/null").c_str()) != 0)
+    if (std::system(("chattr +i " + ShellQuoted(folder.string()) + " 2>/dev/null").c_str()) != 0)
         GTEST_SKIP() << "no chattr, or a file system without the immutable flag";
     saveProject({});
     const Finished r = run(work_, {"projekt.esk", "wynik/sklep.html"});
-    std::system(("chattr -i " + quoted(folder.string())).c_str());
+    std::system(("chattr -i " + ShellQuoted(folder.string())).c_str());
     EXPECT_EQ(r.Exit, 1);
     EXPECT_EQ(r.Err, "targello-export: Nie można zapisać strony „" + (folder / "sklep.html").string() +
                          "”: brak uprawnień.\n");
