@@ -120,7 +120,7 @@ TEST_F(GenerateModernShopFiles, UnreadablePicturesAreNamedAndTheShopIsWritten) {
         {shop.page.Item(1).PicturePath,
          WebPicturesBuiltIn() ? "nie da się odczytać obrazka (plik jest uszkodzony albo ma nieznany format)"
                               : "to nie jest obrazek w formacie, który pokazują przeglądarki"},
-        {shop.page.Item(2).PicturePath, "to jest folder, a nie plik"},
+        {shop.page.Item(2).PicturePath, "to jest folder"},
         {shop.page.Item(3).PicturePath, "plik nie istnieje"},
     };
 #ifndef _WIN32
