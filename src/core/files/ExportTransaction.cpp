@@ -62,6 +62,10 @@ CopyResult ExportTransaction::StageCopy(const fs::path& source, const fs::path& 
     return outcome.second;
 }
 
+void ExportTransaction::StageWritten(const fs::path& temporary, const fs::path& target) {
+    staged_.push_back({temporary, target});
+}
+
 std::error_code ExportTransaction::Commit() {
     std::vector<Replaced> replaced;
     for (auto staged = staged_.rbegin(); staged != staged_.rend(); ++staged) {

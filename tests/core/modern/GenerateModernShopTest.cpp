@@ -1,11 +1,13 @@
 #include "core/modern/GenerateModernShop.h"
 
 #include "ModernTestShop.h"
+#include "core/files/FileWriteLimit.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <map>
 #include <set>
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -169,10 +171,43 @@ TEST_F(GenerateModernShopFiles, CancelKeepsThePreviousPage) {
     EXPECT_FALSE(result.Succeeded);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(readFile(output()), "poprzednia strona");
-    std::set<std::string> left; // no temporary file
+    std::set<std::string> left; // no temporary file, no picture folder that was not there
     for (const fs::directory_entry& entry : fs::directory_iterator(root / "www"))
         left.insert(entry.path().filename().string());
-    EXPECT_EQ(left, (std::set<std::string>{"sklep", "sklep.html"}));
+    EXPECT_EQ(left, (std::set<std::string>{"sklep.html"}));
+}
+
+// Every file under `folder` with its bytes, hidden ones included.
+std::map<std::string, std::string> snapshot(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        files[fs::relative(entry.path(), folder).string()] =
+            entry.is_regular_file() ? readFile(entry.path()) : std::string("<folder>");
+    return files;
+}
+
+TEST_F(GenerateModernShopFiles, FullDiskKeepsThePreviousShopByteForByte) {
+    ASSERT_TRUE(generate().Succeeded);
+    const auto before = snapshot(root / "www");
+    ASSERT_EQ(before.count((fs::path("sklep") / "telefon.jpg").string()), 1u);
+
+    // A changed picture and a renamed product, then a disk that takes 100 bytes more.
+    const fs::path source = shop.page.Item(0).PicturePath;
+    fs::copy_file(Pictures / "przezroczysty.png", source, fs::copy_options::overwrite_existing);
+    fs::last_write_time(source, fs::last_write_time(source) + std::chrono::seconds(5));
+    shop.page.Item(0).Name = "Inny telefon";
+    SetWriteLimitForTests(100);
+    const ModernShopResult full = generate();
+    SetWriteLimitForTests(std::nullopt);
+    EXPECT_FALSE(full.Succeeded);
+    EXPECT_EQ(full.ErrorText, "Nie można zapisać strony „" + output() + "”: brak miejsca na dysku.");
+    EXPECT_EQ(snapshot(root / "www"), before) << "the previous page, pictures and stamps, and no temporaries";
+
+    // With room again the new picture is made, not taken for unchanged.
+    const ModernShopResult again = generate();
+    ASSERT_TRUE(again.Succeeded) << again.ErrorText;
+    EXPECT_EQ(again.PicturesMade, 1);
+    EXPECT_NE(readFile(output()).find("Inny telefon"), std::string::npos);
 }
 
 TEST_F(GenerateModernShopFiles, UnwritableOutputIsReportedBeforeAnyWork) {
@@ -180,11 +215,12 @@ TEST_F(GenerateModernShopFiles, UnwritableOutputIsReportedBeforeAnyWork) {
     const ModernShopResult result =
         GenerateModernShop(shop.page, shop.edited.Values, "www", folderAsOutput, PathStyle::Posix);
     EXPECT_FALSE(result.Succeeded);
-    EXPECT_EQ(result.ErrorText, "Nie można utworzyć pliku " + folderAsOutput + ": pod tą nazwą jest folder");
+    EXPECT_EQ(result.ErrorText, "Nie można zapisać strony „" + folderAsOutput + "”: to jest folder.");
     const std::string missing = (root / "brak" / "sklep.html").string();
     const ModernShopResult second =
         GenerateModernShop(shop.page, shop.edited.Values, "sklep", missing, PathStyle::Posix);
-    EXPECT_EQ(second.ErrorText, "Nie można utworzyć pliku " + missing);
+    EXPECT_EQ(second.ErrorText, "Nie można zapisać strony „" + missing +
+                                    "”: folder, w którym ma powstać strona, nie istnieje.");
     EXPECT_EQ(second.PicturesMade, 0);
 }
 
