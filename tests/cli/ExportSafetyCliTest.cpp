@@ -4,6 +4,7 @@
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
 
+#include "core/project/Utf8Path.h"
 #include <map>
 #ifdef __linux__
 #include <sys/mount.h>
@@ -23,7 +24,7 @@ void writeFile(const fs::path& path, const std::string& bytes) {
 std::map<std::string, std::string> snapshot(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
-        files[fs::relative(entry.path(), folder).string()] =
+        files[fs::relative(entry.path(), folder).generic_string()] =
             entry.is_regular_file() ? contents(entry.path()) : std::string("<not a file>");
     return files;
 }
@@ -55,7 +56,7 @@ protected:
         page.Settings.UseTexture = !texture.empty();
         page.Settings.BannerPath = banner;
         page.Settings.HeaderKind = !banner.empty();
-        ASSERT_EQ(SaveProject(page, (work_ / "projekt.esk").string()), "");
+        ASSERT_EQ(SaveProject(page, Utf8FromPath(work_ / "projekt.esk")), "");
     }
 };
 
@@ -76,15 +77,15 @@ TEST_F(ExportSafetyCli, FifoAsProjectOrOutputIsRefusedWithoutHanging) {
     ASSERT_NE(output.Exit, TimedOut) << "waited for a reader";
     EXPECT_EQ(output.Exit, 1);
     EXPECT_EQ(output.Err, "targello-export: Nie można zapisać strony „" +
-                              (work_ / "wynik" / "o.html").string() + "”: to nie jest zwykły plik.\n");
+                              Utf8FromPath(work_ / "wynik" / "o.html") + "”: to nie jest zwykły plik.\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(work_ / "wynik"), {}), 1);
 }
 
 TEST_F(ExportSafetyCli, PicturesThatCannotBeCopiedAreListedAndExitWithThree) {
     TARGELLO_SKIP_WITHOUT_FIFOS();
-    writeFile(work_ / "zdjęcia" / "dobry.jpg", "JPEG");
-    fs::create_directories(work_ / "zdjęcia" / "folder.jpg");
-    ASSERT_EQ(MakeFifo((work_ / "zdjęcia" / "fifo.jpg")), 0);
+    writeFile(work_ / PathFromUtf8("zdjęcia") / "dobry.jpg", "JPEG");
+    fs::create_directories(work_ / PathFromUtf8("zdjęcia") / "folder.jpg");
+    ASSERT_EQ(MakeFifo((work_ / PathFromUtf8("zdjęcia") / "fifo.jpg")), 0);
     ASSERT_EQ(MakeFifo((work_ / "tekstura.jpg")), 0);
     ASSERT_EQ(MakeFifo((work_ / "baner.gif")), 0);
     saveProject({"zdjęcia/dobry.jpg", "zdjęcia/folder.jpg", "zdjęcia/fifo.jpg", "zdjęcia/brak.jpg"},
@@ -111,12 +112,12 @@ TEST_F(ExportSafetyCli, PicturesThatCannotBeCopiedAreListedAndExitWithThree) {
     EXPECT_EQ(blocked.Err,
               "targello-export: Obrazek „zdjęcia/dobry.jpg” nie został skopiowany: w miejscu folderu "
               "obrazków „" +
-                  (work_ / "wynik" / "sklep").string() + "” jest plik.\n");
+                  Utf8FromPath(work_ / "wynik" / "sklep") + "” jest plik.\n");
     EXPECT_EQ(contents(work_ / "wynik" / "sklep"), "the user's own file");
 }
 
 TEST_F(ExportSafetyCli, NameWithoutExtensionGetsHtmlAndLeavesTheUsersFilesAlone) {
-    writeFile(work_ / "zdjęcia" / "a.jpg", "product picture");
+    writeFile(work_ / PathFromUtf8("zdjęcia") / "a.jpg", "product picture");
     writeFile(work_ / "wynik" / "a.jpg", "the user's own a.jpg");
     saveProject({"zdjęcia/a.jpg"});
 
@@ -169,7 +170,7 @@ protected:
 TEST_F(FullDiskCli, FullDiskKeepsThePreviousExportByteForByte) {
     std::vector<std::string> pictures;
     for (unsigned i = 0; i < 3; ++i) {
-        pictures.push_back((work_ / "zdjęcia" / ("p" + std::to_string(i) + ".jpg")).string());
+        pictures.push_back((work_ / PathFromUtf8("zdjęcia") / ("p" + std::to_string(i) + ".jpg")).string());
         writeFile(pictures.back(), noise(100'000, i));
     }
     saveProject(pictures);

@@ -26,7 +26,7 @@ void WriteFile(const fs::path& path, const std::string& bytes) {
 std::map<std::string, std::string> Snapshot(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
-        files[fs::relative(entry.path(), folder).string()] =
+        files[fs::relative(entry.path(), folder).generic_string()] =
             entry.is_regular_file() ? ReadFile(entry.path()) : std::string("<folder>");
     return files;
 }
@@ -109,6 +109,9 @@ TEST_F(Transaction, FailedCommitPutsBackWhatItAlreadyReplaced) {
 }
 
 TEST_F(Transaction, ReplacedFileKeepsItsPermissions) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows keeps no permissions for group and others";
+#endif
     fs::permissions(root / "www" / "sklep.html",
                     fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ExportTransaction transaction;

@@ -51,7 +51,12 @@ TEST(FileErrorReason, SpeaksPolishForEverySystemError) {
     EXPECT_EQ(FileErrorReason(std::make_error_code(std::errc::read_only_file_system)),
               "plik tylko do odczytu");
     EXPECT_EQ(FileErrorReason(std::make_error_code(std::errc::is_a_directory)), "to jest folder");
+#ifdef _WIN32
+    // Windows' own error numbers are not errno values; the C library's are.
+    EXPECT_EQ(FileErrorReason(std::error_code(ENXIO, std::generic_category())), "to nie jest zwykły plik");
+#else
     EXPECT_EQ(FileErrorReason(std::error_code(ENXIO, std::system_category())), "to nie jest zwykły plik");
+#endif
     // An error without a Polish text of its own still gives no English.
     EXPECT_EQ(FileErrorReason(std::error_code(EBADMSG, std::generic_category())),
               "błąd systemu nr " + std::to_string(EBADMSG));
