@@ -2,6 +2,7 @@
 
 #include "core/files/FileWriteLimit.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -106,6 +107,22 @@ TEST_F(Transaction, FailedCommitPutsBackWhatItAlreadyReplaced) {
     ASSERT_TRUE(transaction.StageCopy(root / "source.jpg", root / "www" / "sklep" / "b.jpg"));
     EXPECT_TRUE(transaction.Commit());
     EXPECT_EQ(Snapshot(root / "www"), before);
+}
+
+TEST_F(Transaction, ReadOnlyPageIsReplacedWithoutLeavingItsBackup) {
+    fs::permissions(root / "www" / "sklep.html",
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    ExportTransaction transaction;
+    ASSERT_FALSE(transaction.StageBytes(root / "www" / "sklep.html", "new page"));
+    ASSERT_FALSE(transaction.Commit());
+    EXPECT_EQ(ReadFile(root / "www" / "sklep.html"), "new page");
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(root / "www"))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"sklep", "sklep.html"})) << "no backup or temporary left";
+    fs::permissions(root / "www" / "sklep.html", fs::perms::owner_write, fs::perm_options::add);
 }
 
 TEST_F(Transaction, ReplacedFileKeepsItsPermissions) {
