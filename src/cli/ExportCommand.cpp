@@ -38,7 +38,7 @@ constexpr const char* Help =
     "\n"
     "Strona nowoczesna (telefony i komputery) powstaje, gdy wybrano ją w projekcie;\n"
     "jej obrazki to pomniejszone kopie, a obrazki, których nie da się odczytać,\n"
-    "są wymienione jako uwagi (sklep powstaje bez nich).\n"
+    "są wymienione jak przy stronie klasycznej (sklep powstaje bez nich, kod 3).\n"
     "\n"
     "  --styl klasyczny|nowoczesny   strona klasyczna albo nowoczesna, bez względu\n"
     "                                na wybór zapisany w projekcie\n"
@@ -155,13 +155,14 @@ int exportModern(const ShopPage& page, const ShopSettings& edited, const std::st
                  std::ostream& err) {
     const ModernShopResult result =
         GenerateModernShop(page, edited, ExportBaseName(outputPath), outputPath, NativePathStyle());
-    for (const PictureProblem& problem : result.UnreadablePictures)
-        err << Prefix << "uwaga: pominięto obrazek „" << problem.Path << "”: " << problem.Reason << ".\n";
     if (!result.Succeeded) {
         err << Prefix << result.ErrorText << "\n";
         return ExportFailed;
     }
-    return ExportSucceeded;
+    // The page is written without them; listed and told by the exit code as the classic export does.
+    for (const PictureProblem& problem : result.UnreadablePictures)
+        err << Prefix << MissingPictureText({problem.Path, problem.Reason}) << "\n";
+    return result.UnreadablePictures.empty() ? ExportSucceeded : ExportIncomplete;
 }
 
 } // namespace

@@ -224,10 +224,15 @@ TEST_F(ExportCli, ModernPageNamesPicturesItCouldNotUse) {
     ShopPage& page = *workspace.NewPage(EditedSettings::initial().Values);
     page.InsertItem();
     page.Item(0).PicturePath = (work_ / "brak.jpg").string();
+    page.InsertItem();
+    fs::create_directories(work_ / "folder.jpg");
+    page.Item(1).PicturePath = (work_ / "folder.jpg").string();
     ASSERT_EQ(SaveProject(page, (work_ / "sklep.esk").string()), "");
     const Finished r = run(work_, {"--styl", "nowoczesny", "sklep.esk", "wynik/sklep.html"});
-    EXPECT_EQ(r.Exit, 0);
-    EXPECT_EQ(r.Err, "targello-export: uwaga: pominięto obrazek „" + (work_ / "brak.jpg").string() +
-                         "”: plik nie istnieje.\n");
+    EXPECT_EQ(r.Exit, 3);
+    EXPECT_EQ(r.Err, "targello-export: Obrazek „" + (work_ / "brak.jpg").string() +
+                         "” nie został skopiowany: plik nie istnieje.\n"
+                         "targello-export: Obrazek „" +
+                         (work_ / "folder.jpg").string() + "” nie został skopiowany: to jest folder.\n");
     EXPECT_TRUE(fs::exists(work_ / "wynik" / "sklep.html"));
 }

@@ -1,11 +1,14 @@
+#include "../core/files/SpecialFiles.h"
 #include "ExportCliFixture.h"
 #include "core/project/ProjectSave.h"
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
 
+#include "core/project/Utf8Path.h"
 #include <map>
+#ifdef __linux__
 #include <sys/mount.h>
-#include <sys/stat.h>
+#endif
 
 using namespace targello;
 using namespace targello::testing;
@@ -21,7 +24,7 @@ void writeFile(const fs::path& path, const std::string& bytes) {
 std::map<std::string, std::string> snapshot(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
-        files[fs::relative(entry.path(), folder).string()] =
+        files[fs::relative(entry.path(), folder).generic_string()] =
             entry.is_regular_file() ? contents(entry.path()) : std::string("<not a file>");
     return files;
 }
@@ -53,14 +56,15 @@ protected:
         page.Settings.UseTexture = !texture.empty();
         page.Settings.BannerPath = banner;
         page.Settings.HeaderKind = !banner.empty();
-        ASSERT_EQ(SaveProject(page, (work_ / "projekt.esk").string()), "");
+        ASSERT_EQ(SaveProject(page, Utf8FromPath(work_ / "projekt.esk")), "");
     }
 };
 
 } // namespace
 
 TEST_F(ExportSafetyCli, FifoAsProjectOrOutputIsRefusedWithoutHanging) {
-    ASSERT_EQ(::mkfifo((work_ / "f.esk").c_str(), 0644), 0);
+    TARGELLO_SKIP_WITHOUT_FIFOS();
+    ASSERT_EQ(MakeFifo((work_ / "f.esk")), 0);
     const Finished project = run(work_, {"f.esk", "wynik/o.html"});
     ASSERT_NE(project.Exit, TimedOut) << "waited for a writer";
     EXPECT_EQ(project.Exit, 1);
@@ -68,21 +72,22 @@ TEST_F(ExportSafetyCli, FifoAsProjectOrOutputIsRefusedWithoutHanging) {
               "targello-export: Nie można otworzyć projektu „f.esk”: to nie jest zwykły plik.\n");
 
     saveProject({});
-    ASSERT_EQ(::mkfifo((work_ / "wynik" / "o.html").c_str(), 0644), 0);
+    ASSERT_EQ(MakeFifo((work_ / "wynik" / "o.html")), 0);
     const Finished output = run(work_, {"projekt.esk", "wynik/o.html"});
     ASSERT_NE(output.Exit, TimedOut) << "waited for a reader";
     EXPECT_EQ(output.Exit, 1);
     EXPECT_EQ(output.Err, "targello-export: Nie można zapisać strony „" +
-                              (work_ / "wynik" / "o.html").string() + "”: to nie jest zwykły plik.\n");
+                              Utf8FromPath(work_ / "wynik" / "o.html") + "”: to nie jest zwykły plik.\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(work_ / "wynik"), {}), 1);
 }
 
 TEST_F(ExportSafetyCli, PicturesThatCannotBeCopiedAreListedAndExitWithThree) {
-    writeFile(work_ / "zdjęcia" / "dobry.jpg", "JPEG");
-    fs::create_directories(work_ / "zdjęcia" / "folder.jpg");
-    ASSERT_EQ(::mkfifo((work_ / "zdjęcia" / "fifo.jpg").c_str(), 0644), 0);
-    ASSERT_EQ(::mkfifo((work_ / "tekstura.jpg").c_str(), 0644), 0);
-    ASSERT_EQ(::mkfifo((work_ / "baner.gif").c_str(), 0644), 0);
+    TARGELLO_SKIP_WITHOUT_FIFOS();
+    writeFile(work_ / PathFromUtf8("zdjęcia") / "dobry.jpg", "JPEG");
+    fs::create_directories(work_ / PathFromUtf8("zdjęcia") / "folder.jpg");
+    ASSERT_EQ(MakeFifo((work_ / PathFromUtf8("zdjęcia") / "fifo.jpg")), 0);
+    ASSERT_EQ(MakeFifo((work_ / "tekstura.jpg")), 0);
+    ASSERT_EQ(MakeFifo((work_ / "baner.gif")), 0);
     saveProject({"zdjęcia/dobry.jpg", "zdjęcia/folder.jpg", "zdjęcia/fifo.jpg", "zdjęcia/brak.jpg"},
                 "tekstura.jpg", "baner.gif");
 
@@ -107,12 +112,12 @@ TEST_F(ExportSafetyCli, PicturesThatCannotBeCopiedAreListedAndExitWithThree) {
     EXPECT_EQ(blocked.Err,
               "targello-export: Obrazek „zdjęcia/dobry.jpg” nie został skopiowany: w miejscu folderu "
               "obrazków „" +
-                  (work_ / "wynik" / "sklep").string() + "” jest plik.\n");
+                  Utf8FromPath(work_ / "wynik" / "sklep") + "” jest plik.\n");
     EXPECT_EQ(contents(work_ / "wynik" / "sklep"), "the user's own file");
 }
 
 TEST_F(ExportSafetyCli, NameWithoutExtensionGetsHtmlAndLeavesTheUsersFilesAlone) {
-    writeFile(work_ / "zdjęcia" / "a.jpg", "product picture");
+    writeFile(work_ / PathFromUtf8("zdjęcia") / "a.jpg", "product picture");
     writeFile(work_ / "wynik" / "a.jpg", "the user's own a.jpg");
     saveProject({"zdjęcia/a.jpg"});
 
@@ -142,13 +147,19 @@ protected:
         ExportSafetyCli::SetUp();
         disk_ = work_ / "dysk";
         fs::create_directories(disk_);
+#ifdef __linux__
         if (::mount("tmpfs", disk_.c_str(), "tmpfs", 0, "size=600k") != 0)
             GTEST_SKIP() << "cannot mount a small file system here; the core's write limit stands in for it";
         mounted_ = true;
+#else
+        GTEST_SKIP() << "a small file system is mounted on Linux only; the core's write limit stands in for it";
+#endif
     }
     void TearDown() override {
+#ifdef __linux__
         if (mounted_)
             ::umount2(disk_.c_str(), MNT_DETACH);
+#endif
         ExportSafetyCli::TearDown();
     }
 
@@ -159,7 +170,7 @@ protected:
 TEST_F(FullDiskCli, FullDiskKeepsThePreviousExportByteForByte) {
     std::vector<std::string> pictures;
     for (unsigned i = 0; i < 3; ++i) {
-        pictures.push_back((work_ / "zdjęcia" / ("p" + std::to_string(i) + ".jpg")).string());
+        pictures.push_back((work_ / PathFromUtf8("zdjęcia") / ("p" + std::to_string(i) + ".jpg")).string());
         writeFile(pictures.back(), noise(100'000, i));
     }
     saveProject(pictures);
@@ -179,6 +190,9 @@ TEST_F(FullDiskCli, FullDiskKeepsThePreviousExportByteForByte) {
 }
 
 TEST_F(ExportSafetyCli, ImmutableFolderIsReportedInPolish) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the immutable flag is Linux's";
+#endif
     const fs::path folder = work_ / "wynik";
     if (std::system(("chattr +i " + ShellQuoted(folder.string()) + " 2>/dev/null").c_str()) != 0)
         GTEST_SKIP() << "no chattr, or a file system without the immutable flag";

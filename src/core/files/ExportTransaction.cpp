@@ -22,6 +22,18 @@ template <class Write> auto WithTemporaryName(const fs::path& target, Write writ
     }
 }
 
+// Removes a file of the transaction's own. Windows refuses to delete a
+// read-only file, and the backup of a read-only page is one: its mark is
+// taken off first there. Elsewhere this is a plain remove.
+void RemoveOwnFile(const fs::path& path) {
+    std::error_code error;
+    if (fs::remove(path, error) || !error)
+        return;
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, error);
+    if (!error)
+        fs::remove(path, error);
+}
+
 bool Exists(const fs::path& path) {
     std::error_code error;
     return fs::exists(fs::symlink_status(path, error));
@@ -60,6 +72,10 @@ CopyResult ExportTransaction::StageCopy(const fs::path& source, const fs::path& 
     if (outcome.second)
         staged_.push_back({temporary, target});
     return outcome.second;
+}
+
+void ExportTransaction::StageWritten(const fs::path& temporary, const fs::path& target) {
+    staged_.push_back({temporary, target});
 }
 
 std::error_code ExportTransaction::Commit() {
@@ -102,7 +118,7 @@ std::error_code ExportTransaction::Commit() {
         if (error) {
             std::error_code ignored;
             if (!step.Backup.empty() && Exists(staged->Target))
-                fs::remove(step.Backup, ignored); // hard-linked: the old file is still in place
+                RemoveOwnFile(step.Backup); // hard-linked: the old file is still in place
             else if (!step.Backup.empty())
                 fs::rename(step.Backup, staged->Target, ignored);
             PutBack(replaced);
@@ -111,11 +127,9 @@ std::error_code ExportTransaction::Commit() {
         }
         replaced.push_back(step);
     }
-    for (const Replaced& step : replaced) {
-        std::error_code ignored;
+    for (const Replaced& step : replaced)
         if (!step.Backup.empty())
-            fs::remove(step.Backup, ignored);
-    }
+            RemoveOwnFile(step.Backup);
     staged_.clear();
     madeFolders_.clear();
     return {};
@@ -134,7 +148,7 @@ void ExportTransaction::PutBack(const std::vector<Replaced>& replaced) {
 void ExportTransaction::Abandon() {
     std::error_code ignored;
     for (const Staged& staged : staged_)
-        fs::remove(staged.Temporary, ignored);
+        RemoveOwnFile(staged.Temporary);
     staged_.clear();
     for (auto folder = madeFolders_.rbegin(); folder != madeFolders_.rend(); ++folder)
         fs::remove(*folder, ignored); // only when empty

@@ -34,6 +34,10 @@ public:
     CopyResult StageCopy(const std::filesystem::path& source, const std::filesystem::path& target,
                          const std::atomic<bool>* cancel = nullptr);
 
+    // Stages `temporary`, a complete file another writer made beside
+    // `target`, as the new `target`; from now on the transaction owns it.
+    void StageWritten(const std::filesystem::path& temporary, const std::filesystem::path& target);
+
     // Puts every staged file in its place, the one staged first last (stage
     // the page first: its space is taken before the pictures', and it appears
     // only once they are there). Returns the error that stopped it, after

@@ -1,5 +1,6 @@
 #include "core/modern/PictureBatch.h"
 
+#include "core/files/FileKind.h"
 #include "core/modern/PictureStamps.h"
 #include "core/project/Utf8Path.h"
 
@@ -68,18 +69,6 @@ private:
 
 } // namespace
 
-std::string SourceProblem(const std::string& path) {
-    std::error_code error;
-    const fs::file_status status = fs::status(PathFromUtf8(path), error);
-    if (!fs::exists(status))
-        return "plik nie istnieje";
-    if (fs::is_directory(status))
-        return "to jest folder, a nie plik";
-    if (!fs::is_regular_file(status))
-        return "to nie jest zwykły plik";
-    return {};
-}
-
 PictureBatchResult RunPictureBatch(const std::vector<WebPictureJob>& jobs, const std::string& folder,
                                    const WebPictureMaker& maker, const WebPictureProgress& progress) {
     PictureBatchResult result;
@@ -95,7 +84,7 @@ PictureBatchResult RunPictureBatch(const std::vector<WebPictureJob>& jobs, const
         std::size_t k = 0;
         while (state.Take(k)) {
             if (!unchanged[k]) {
-                std::string problem = SourceProblem(jobs[k].Source);
+                std::string problem = ReadableFileProblem(PathFromUtf8(jobs[k].Source));
                 result.Outcomes[k] = problem.empty() ? maker(jobs[k]) : WebPictureOutcome{std::move(problem)};
             }
             done[k] = 1;

@@ -24,14 +24,11 @@ struct PictureBatchResult {
     bool Cancelled = false;
 };
 
-// Why `path` cannot be read as a picture before anything opens it (no such
-// file, a folder, a pipe or a device, which could block a reader for ever),
-// or empty.
-std::string SourceProblem(const std::string& path);
-
 // Runs `jobs` on every core with `maker`, skipping jobs whose copies in
 // `folder` were made from the source as it is now, and records the new
-// stamps there.
+// stamps there. A source that is no regular file (missing, a folder, a FIFO
+// or a device, which could block a reader for ever) is refused with its
+// reason before anything opens it.
 PictureBatchResult RunPictureBatch(const std::vector<WebPictureJob>& jobs, const std::string& folder,
                                    const WebPictureMaker& maker, const WebPictureProgress& progress);
 

@@ -1,5 +1,6 @@
 #include "core/project/ProjectReader.h"
 
+#include "core/files/FileErrorText.h"
 #include "core/files/FileKind.h"
 #include "core/project/PolishCount.h"
 #include "core/project/ProjectFields.h"
@@ -130,21 +131,17 @@ ProjectOutcome<ProjectRecord> ParseProject(std::string_view bytes, const std::st
 
 ProjectOutcome<ProjectRecord> ReadProjectFile(const std::string& path) {
     const std::filesystem::path file = PathFromUtf8(path);
-    std::error_code error;
-    const auto status = std::filesystem::status(file, error);
-    if (!std::filesystem::exists(status))
-        return ReadOutcome::Failure(refusal(path, "plik nie istnieje"));
-    if (std::filesystem::is_directory(status))
-        return ReadOutcome::Failure(refusal(path, "to jest folder, a nie plik"));
-    // A FIFO or a device would block the reader or never end.
+    // A missing file, a folder, or a FIFO or a device, which would block the
+    // reader or never end.
     if (const std::string problem = ReadableFileProblem(file); !problem.empty())
         return ReadOutcome::Failure(refusal(path, problem));
     constexpr std::size_t Largest =
         ProjectLayout::MaxFileSize + ProjectTrailer::HeadSize + ProjectTrailer::MaxBodySize;
     // One byte past the largest project tells a longer file from it.
-    const std::optional<std::string> read = ReadFileStart(file, Largest + 1);
+    std::error_code error;
+    const std::optional<std::string> read = ReadFileStart(file, Largest + 1, &error);
     if (!read)
-        return ReadOutcome::Failure(refusal(path, "nie da się odczytać pliku"));
+        return ReadOutcome::Failure(refusal(path, FileErrorReason(error)));
     const std::string& bytes = *read;
     if (bytes.size() > Largest)
         return ReadOutcome::Failure(

@@ -1,10 +1,12 @@
 #include "core/project/ProjectSave.h"
 
+#include "core/files/FileCopy.h"
+#include "core/files/FileErrorText.h"
+#include "core/files/FileKind.h"
 #include "core/project/PageToProject.h"
 #include "core/project/SharedFileAccess.h"
 #include "core/project/Utf8Path.h"
 
-#include <fstream>
 #include <random>
 #include <system_error>
 
@@ -30,36 +32,22 @@ fs::path temporaryBeside(const fs::path& target) {
     }
 }
 
-enum class WriteOutcome { Written, NotCreated, NotWritten };
-
-WriteOutcome writeWhole(const fs::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return WriteOutcome::NotCreated;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return out ? WriteOutcome::Written : WriteOutcome::NotWritten;
-}
-
 } // namespace
 
 std::string WriteFileAtomically(const std::string& path, const std::string& bytes) {
     const fs::path target = PathFromUtf8(path);
+    // A FIFO or a device in the project's place is refused before anything is written.
+    if (const std::string problem = WritableFileProblem(target); !problem.empty())
+        return failure(path, problem);
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    if (StatusOfFile(folder).Kind != FileKind::Folder)
+        return failure(path, "folder, w którym ma powstać plik, nie istnieje");
     std::error_code error;
     const fs::file_status existing = fs::status(target, error);
-    if (fs::is_directory(existing))
-        return failure(path, "pod tą nazwą jest folder");
     const fs::path temporary = temporaryBeside(target);
-    switch (writeWhole(temporary, bytes)) {
-    case WriteOutcome::NotCreated:
-        return failure(path, "nie da się utworzyć pliku w tym folderze (folder nie istnieje "
-                             "albo brak uprawnień do zapisu)");
-    case WriteOutcome::NotWritten:
-        fs::remove(temporary, error);
-        return failure(path, "zapis się nie powiódł (być może brak miejsca na dysku)");
-    case WriteOutcome::Written:
-        break;
-    }
+    // A half-written temporary is removed by WriteNewFile; the project stays as it was.
+    if (const std::error_code written = WriteNewFile(temporary, bytes))
+        return failure(path, FileErrorReason(written));
 #ifndef _WIN32
     // The saved file keeps its mode. Windows has only the read-only mark,
     // which refuses the save instead (and would keep the temporary file).

@@ -1,5 +1,7 @@
 #include "core/project/SharedFileAccess.h"
 
+#include "core/files/FileErrorText.h"
+
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -10,6 +12,7 @@
 #endif
 #include <windows.h>
 #else
+#include <cerrno>
 #include <fstream>
 #endif
 
@@ -118,15 +121,18 @@ std::string MoveOverFailure(const std::error_code& error) {
     if (isHeld(error))
         return "nie da się zastąpić pliku, bo jest otwarty w innym programie; zamknij go tam i zapisz "
                "ponownie";
-    return "nie da się zastąpić pliku";
+    return "nie da się zastąpić pliku: " + FileErrorReason(error);
 }
 
-std::optional<std::string> ReadFileStart(const fs::path& file, std::size_t limit) {
+std::optional<std::string> ReadFileStart(const fs::path& file, std::size_t limit, std::error_code* error) {
     const HANDLE handle =
         CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
+    if (handle == INVALID_HANDLE_VALUE) {
+        if (error)
+            *error = errorFrom(GetLastError());
         return std::nullopt;
+    }
     std::string bytes(limit, '\0');
     std::size_t filled = 0;
     bool failed = false;
@@ -135,6 +141,8 @@ std::optional<std::string> ReadFileStart(const fs::path& file, std::size_t limit
         DWORD got = 0;
         if (!ReadFile(handle, bytes.data() + filled, wanted, &got, nullptr)) {
             failed = true;
+            if (error)
+                *error = errorFrom(GetLastError());
             break;
         }
         if (got == 0)
@@ -156,18 +164,25 @@ std::error_code MoveOver(const fs::path& replacement, const fs::path& target) {
     return error;
 }
 
-std::string MoveOverFailure(const std::error_code&) {
-    return "nie da się zastąpić pliku";
+std::string MoveOverFailure(const std::error_code& error) {
+    return "nie da się zastąpić pliku: " + FileErrorReason(error);
 }
 
-std::optional<std::string> ReadFileStart(const fs::path& file, std::size_t limit) {
+std::optional<std::string> ReadFileStart(const fs::path& file, std::size_t limit, std::error_code* error) {
+    errno = 0;
     std::ifstream in(file, std::ios::binary);
-    if (!in)
+    // The stream keeps no error of its own; the C library's is the one left by open or read.
+    const auto failure = [&] {
+        if (error)
+            *error = std::error_code(errno != 0 ? errno : EIO, std::generic_category());
         return std::nullopt;
+    };
+    if (!in)
+        return failure();
     std::string bytes(limit, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(limit));
     if (!in && !in.eof())
-        return std::nullopt;
+        return failure();
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
 }

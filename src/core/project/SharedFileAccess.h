@@ -21,8 +21,10 @@ std::error_code MoveOver(const std::filesystem::path& replacement, const std::fi
 std::string MoveOverFailure(const std::error_code& error);
 
 // The first `limit` bytes of `file` (all of it when shorter), or nothing when
-// it cannot be read. On Windows the file is opened so that others may still
-// read, write, rename and replace it while it is being read.
-std::optional<std::string> ReadFileStart(const std::filesystem::path& file, std::size_t limit);
+// it cannot be read, with the system's error in `error` where given. On
+// Windows the file is opened so that others may still read, write, rename and
+// replace it while it is being read.
+std::optional<std::string> ReadFileStart(const std::filesystem::path& file, std::size_t limit,
+                                         std::error_code* error = nullptr);
 
 } // namespace targello

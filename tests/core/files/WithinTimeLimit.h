@@ -1,11 +1,13 @@
 #pragma once
 
 #include <chrono>
-#include <fcntl.h>
 #include <filesystem>
 #include <future>
 #include <thread>
+#ifndef _WIN32
+#include <fcntl.h>
 #include <unistd.h>
+#endif
 
 namespace targello::testing {
 
@@ -21,9 +23,12 @@ bool FinishesWithin(std::chrono::milliseconds limit, std::initializer_list<std::
     std::thread thread(std::move(task));
     const bool inTime = done.wait_for(limit) == std::future_status::ready;
     while (done.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready)
-        for (const std::filesystem::path& fifo : fifos)
+        for ([[maybe_unused]] const std::filesystem::path& fifo : fifos) {
+#ifndef _WIN32
             if (const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0)
                 ::close(fd);
+#endif
+        }
     thread.join();
     done.get();
     return inTime;

@@ -1,13 +1,15 @@
+#include "../files/SpecialFiles.h"
 #include "../files/WithinTimeLimit.h"
 #include "TestShop.h"
 #include "core/files/FileWriteLimit.h"
 #include "core/generator/GenerateShop.h"
 
+#include "core/project/Utf8Path.h"
+
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <map>
-#include <sys/stat.h>
 
 using namespace targello;
 using namespace std::chrono_literals;
@@ -30,7 +32,7 @@ void WriteFile(const fs::path& path, const std::string& bytes) {
 std::map<std::string, std::string> Snapshot(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
-        files[fs::relative(entry.path(), folder).string()] =
+        files[fs::relative(entry.path(), folder).generic_string()] =
             entry.is_regular_file() ? ReadFile(entry.path()) : std::string("<folder>");
     return files;
 }
@@ -44,9 +46,9 @@ protected:
         fs::remove_all(root);
         fs::create_directories(root / "www");
         for (int i = 0; i < 3; ++i) {
-            const fs::path picture = root / "zdjęcia" / ("p" + std::to_string(i) + ".jpg");
+            const fs::path picture = root / PathFromUtf8("zdjęcia") / ("p" + std::to_string(i) + ".jpg");
             WriteFile(picture, std::string(1000, static_cast<char>('a' + i)));
-            shop.page.Item(i).PicturePath = picture.string();
+            shop.page.Item(i).PicturePath = Utf8FromPath(picture);
         }
     }
     void TearDown() override {
@@ -54,10 +56,10 @@ protected:
         fs::remove_all(root);
     }
 
-    std::string Output() const { return (root / "www" / "sklep.html").string(); }
+    std::string Output() const { return Utf8FromPath(root / "www" / "sklep.html"); }
     GenerateResult Generate(const GenerateProgress& progress = {},
                             const std::atomic<bool>* cancel = nullptr) {
-        return GenerateShop(shop.page, shop.edited.Values, "sklep", Output(), PathStyle::Posix, progress,
+        return GenerateShop(shop.page, shop.edited.Values, "sklep", Output(), NativePathStyle(), progress,
                             cancel);
     }
     // The same shop with every picture and a name changed, as a later export
@@ -65,7 +67,7 @@ protected:
     void ChangeShop() {
         shop.page.Item(0).Name = "Zmieniony";
         for (int i = 0; i < 3; ++i) {
-            const fs::path picture = shop.page.Item(i).PicturePath;
+            const fs::path picture = PathFromUtf8(shop.page.Item(i).PicturePath);
             WriteFile(picture, std::string(3000, static_cast<char>('x' + i)));
             fs::last_write_time(picture, fs::last_write_time(picture) + 10s);
         }
@@ -114,37 +116,41 @@ TEST_F(ExportSafety, CancelKeepsThePreviousExport) {
 }
 
 TEST_F(ExportSafety, PicturesThatCannotBeReadAreListedAndThePageIsWritten) {
+    TARGELLO_SKIP_WITHOUT_FIFOS();
     fs::create_directories(root / "folder.jpg");
-    ASSERT_EQ(::mkfifo((root / "fifo.jpg").c_str(), 0644), 0);
-    ASSERT_EQ(::mkfifo((root / "banner.gif").c_str(), 0644), 0);
-    shop.page.Item(0).PicturePath = (root / "folder.jpg").string();
-    shop.page.Item(1).PicturePath = (root / "fifo.jpg").string();
-    shop.page.Item(2).PicturePath = (root / "brak.jpg").string();
-    shop.page.Settings.TexturePath = (root / "zdjęcia" / "p0.jpg").string();
-    shop.page.Settings.BannerPath = (root / "banner.gif").string();
+    ASSERT_EQ(targello::testing::MakeFifo((root / "fifo.jpg")), 0);
+    ASSERT_EQ(targello::testing::MakeFifo((root / "banner.gif")), 0);
+    shop.page.Item(0).PicturePath = Utf8FromPath(root / "folder.jpg");
+    shop.page.Item(1).PicturePath = Utf8FromPath(root / "fifo.jpg");
+    shop.page.Item(2).PicturePath = Utf8FromPath(root / "brak.jpg");
+    shop.page.Settings.TexturePath = Utf8FromPath(root / PathFromUtf8("zdjęcia") / "p0.jpg");
+    shop.page.Settings.BannerPath = Utf8FromPath(root / "banner.gif");
 
     GenerateResult result;
     ASSERT_TRUE(targello::testing::FinishesWithin(10s, {root / "fifo.jpg", root / "banner.gif"},
                                                   [&] { result = Generate(); }));
     ASSERT_TRUE(result.Succeeded) << result.ErrorText;
     EXPECT_EQ(result.MissingPictures, (std::vector<MissingPicture>{
-                                          {(root / "folder.jpg").string(), "to jest folder"},
-                                          {(root / "fifo.jpg").string(), "to nie jest zwykły plik"},
-                                          {(root / "brak.jpg").string(), "plik nie istnieje"},
-                                          {(root / "banner.gif").string(), "to nie jest zwykły plik"},
+                                          {Utf8FromPath(root / "folder.jpg"), "to jest folder"},
+                                          {Utf8FromPath(root / "fifo.jpg"), "to nie jest zwykły plik"},
+                                          {Utf8FromPath(root / "brak.jpg"), "plik nie istnieje"},
+                                          {Utf8FromPath(root / "banner.gif"), "to nie jest zwykły plik"},
                                       }));
     EXPECT_EQ(result.PicturesFailed, 4);
     EXPECT_EQ(result.PicturesCopied, 1);
     EXPECT_TRUE(ReadFile(Output()).starts_with("<HTML>"));
     EXPECT_EQ(MissingPictureText(result.MissingPictures[1]),
-              "Obrazek „" + (root / "fifo.jpg").string() +
+              "Obrazek „" + Utf8FromPath(root / "fifo.jpg") +
                   "” nie został skopiowany: to nie jest zwykły plik.");
 }
 
 TEST_F(ExportSafety, UnreadablePictureIsListedWithItsReason) {
-    if (::geteuid() == 0)
+    if (targello::testing::RunsAsRoot())
         GTEST_SKIP() << "root reads every file";
-    fs::permissions(shop.page.Item(1).PicturePath, fs::perms::none);
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no permission bits that forbid the owner to read";
+#endif
+    fs::permissions(PathFromUtf8(shop.page.Item(1).PicturePath), fs::perms::none);
     const GenerateResult result = Generate();
     ASSERT_TRUE(result.Succeeded);
     EXPECT_EQ(result.MissingPictures,
@@ -152,7 +158,8 @@ TEST_F(ExportSafety, UnreadablePictureIsListedWithItsReason) {
 }
 
 TEST_F(ExportSafety, OutputThatIsNoRegularFileIsRefusedWithoutBlocking) {
-    ASSERT_EQ(::mkfifo(Output().c_str(), 0644), 0);
+    TARGELLO_SKIP_WITHOUT_FIFOS();
+    ASSERT_EQ(targello::testing::MakeFifo(Output()), 0);
     GenerateResult result;
     ASSERT_TRUE(targello::testing::FinishesWithin(10s, {Output()}, [&] { result = Generate(); }));
     EXPECT_FALSE(result.Succeeded);
@@ -184,26 +191,27 @@ TEST_F(ExportSafety, UsersOwnFilesInThePictureFolderAreNeverReplaced) {
 TEST_F(ExportSafety, PicturesNeverGoIntoThePagesOwnFolder) {
     WriteFile(root / "www" / "p0.jpg", "the user's own p0");
     const GenerateResult result =
-        GenerateShop(shop.page, shop.edited.Values, "", (root / "www" / ".html").string(), PathStyle::Posix);
+        GenerateShop(shop.page, shop.edited.Values, "", Utf8FromPath(root / "www" / ".html"), NativePathStyle());
     EXPECT_FALSE(result.Succeeded);
     EXPECT_NE(result.ErrorText.find("obrazki sklepu potrzebują własnego folderu"), std::string::npos);
     EXPECT_EQ(Snapshot(root / "www"), (std::map<std::string, std::string>{{"p0.jpg", "the user's own p0"}}));
 }
 
 TEST_F(ExportSafety, SparsePictureKeepsItsHolesInTheExport) {
-    const fs::path sparse = root / "zdjęcia" / "p1.jpg";
+    const fs::path sparse = root / PathFromUtf8("zdjęcia") / "p1.jpg";
     constexpr std::uintmax_t Size = 2ULL << 30;
     fs::resize_file(sparse, Size);
-    struct stat source {};
-    ASSERT_EQ(::stat(sparse.c_str(), &source), 0);
-    if (source.st_blocks * 512 > (64 << 20))
+    const std::optional<std::int64_t> source = targello::testing::AllocatedBytes(sparse);
+    if (!source)
+        GTEST_SKIP() << "this system does not say how much of a file is on the disk";
+    if (*source > (std::int64_t{64} << 20))
         GTEST_SKIP() << "this file system keeps no holes";
 
     const GenerateResult result = Generate();
     ASSERT_TRUE(result.Succeeded) << result.ErrorText;
     EXPECT_EQ(result.PicturesCopied, 3);
-    struct stat copy {};
-    ASSERT_EQ(::stat((root / "www" / "sklep" / "p1.jpg").c_str(), &copy), 0);
-    EXPECT_EQ(static_cast<std::uintmax_t>(copy.st_size), Size);
-    EXPECT_LE(copy.st_blocks * 512, 16 << 20) << "the holes were written as zeros";
+    const fs::path copy = root / "www" / "sklep" / "p1.jpg";
+    EXPECT_EQ(fs::file_size(copy), Size);
+    EXPECT_LE(targello::testing::AllocatedBytes(copy).value_or(0), std::int64_t{16} << 20)
+        << "the holes were written as zeros";
 }

@@ -1,11 +1,15 @@
 #include "core/modern/GenerateModernShop.h"
 
 #include "ModernTestShop.h"
+#include "core/files/FileWriteLimit.h"
 
 #include <filesystem>
+#include "core/project/Utf8Path.h"
+
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <map>
 #include <set>
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -57,19 +61,19 @@ protected:
                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(root);
         fs::create_directories(root / "www");
-        fs::create_directories(root / "zdjęcia");
-        fs::copy_file(Pictures / "obrocony.jpg", root / "zdjęcia" / "telefon.jpg",
+        fs::create_directories(root / PathFromUtf8("zdjęcia"));
+        fs::copy_file(Pictures / "obrocony.jpg", root / PathFromUtf8("zdjęcia") / "telefon.jpg",
                       fs::copy_options::overwrite_existing);
         shop.page.Item(0).Name = "Telefon";
-        shop.page.Item(0).PicturePath = (root / "zdjęcia" / "telefon.jpg").string();
+        shop.page.Item(0).PicturePath = Utf8FromPath(root / PathFromUtf8("zdjęcia") / "telefon.jpg");
         shop.edited.Values.PictureWidth = 10; // the small copy fits 20 x 20
         shop.edited.Values.PictureHeight = 10;
     }
     void TearDown() override { fs::remove_all(root); }
 
-    std::string output() const { return (root / "www" / "sklep.html").string(); }
+    std::string output() const { return Utf8FromPath(root / "www" / "sklep.html"); }
     ModernShopResult generate(const ModernShopProgress& progress = {}) {
-        return GenerateModernShop(shop.page, shop.edited.Values, "sklep", output(), PathStyle::Posix,
+        return GenerateModernShop(shop.page, shop.edited.Values, "sklep", output(), NativePathStyle(),
                                   progress);
     }
 
@@ -102,16 +106,16 @@ TEST_F(GenerateModernShopFiles, PhonePhotoComesOutUprightWithoutItsMetadata) {
 }
 
 TEST_F(GenerateModernShopFiles, UnreadablePicturesAreNamedAndTheShopIsWritten) {
-    writeFile(root / "zdjęcia" / "tekst.jpg", "to nie jest obrazek");
-    fs::create_directories(root / "zdjęcia" / "folder.jpg");
-    shop.page.Item(1).PicturePath = (root / "zdjęcia" / "tekst.jpg").string();
-    shop.page.Item(2).PicturePath = (root / "zdjęcia" / "folder.jpg").string();
+    writeFile(root / PathFromUtf8("zdjęcia") / "tekst.jpg", "to nie jest obrazek");
+    fs::create_directories(root / PathFromUtf8("zdjęcia") / "folder.jpg");
+    shop.page.Item(1).PicturePath = Utf8FromPath(root / PathFromUtf8("zdjęcia") / "tekst.jpg");
+    shop.page.Item(2).PicturePath = Utf8FromPath(root / PathFromUtf8("zdjęcia") / "folder.jpg");
     shop.page.InsertItem();
-    shop.page.Item(3).PicturePath = (root / "brak.jpg").string();
+    shop.page.Item(3).PicturePath = Utf8FromPath(root / "brak.jpg");
 #ifndef _WIN32
     shop.page.InsertItem();
     ASSERT_EQ(mkfifo((root / "potok.jpg").c_str(), 0600), 0); // would block a reader for ever
-    shop.page.Item(4).PicturePath = (root / "potok.jpg").string();
+    shop.page.Item(4).PicturePath = Utf8FromPath(root / "potok.jpg");
 #endif
     const ModernShopResult result = generate();
     ASSERT_TRUE(result.Succeeded) << result.ErrorText;
@@ -120,7 +124,7 @@ TEST_F(GenerateModernShopFiles, UnreadablePicturesAreNamedAndTheShopIsWritten) {
         {shop.page.Item(1).PicturePath,
          WebPicturesBuiltIn() ? "nie da się odczytać obrazka (plik jest uszkodzony albo ma nieznany format)"
                               : "to nie jest obrazek w formacie, który pokazują przeglądarki"},
-        {shop.page.Item(2).PicturePath, "to jest folder, a nie plik"},
+        {shop.page.Item(2).PicturePath, "to jest folder"},
         {shop.page.Item(3).PicturePath, "plik nie istnieje"},
     };
 #ifndef _WIN32
@@ -146,7 +150,7 @@ TEST_F(GenerateModernShopFiles, UnchangedPicturesAreNotMadeAgain) {
     EXPECT_EQ(again.PicturesUnchanged, 1);
     EXPECT_EQ(fs::last_write_time(copy), firstTime);
     // A changed source is made again, and so is a copy that was deleted.
-    const fs::path source = shop.page.Item(0).PicturePath;
+    const fs::path source = PathFromUtf8(shop.page.Item(0).PicturePath);
     fs::last_write_time(source, fs::last_write_time(source) + std::chrono::seconds(5));
     EXPECT_EQ(generate().PicturesMade, 1);
     fs::remove(copy);
@@ -169,30 +173,64 @@ TEST_F(GenerateModernShopFiles, CancelKeepsThePreviousPage) {
     EXPECT_FALSE(result.Succeeded);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(readFile(output()), "poprzednia strona");
-    std::set<std::string> left; // no temporary file
+    std::set<std::string> left; // no temporary file, no picture folder that was not there
     for (const fs::directory_entry& entry : fs::directory_iterator(root / "www"))
         left.insert(entry.path().filename().string());
-    EXPECT_EQ(left, (std::set<std::string>{"sklep", "sklep.html"}));
+    EXPECT_EQ(left, (std::set<std::string>{"sklep.html"}));
+}
+
+// Every file under `folder` with its bytes, hidden ones included.
+std::map<std::string, std::string> snapshot(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        files[fs::relative(entry.path(), folder).generic_string()] =
+            entry.is_regular_file() ? readFile(entry.path()) : std::string("<folder>");
+    return files;
+}
+
+TEST_F(GenerateModernShopFiles, FullDiskKeepsThePreviousShopByteForByte) {
+    ASSERT_TRUE(generate().Succeeded);
+    const auto before = snapshot(root / "www");
+    ASSERT_EQ(before.count("sklep/telefon.jpg"), 1u);
+
+    // A changed picture and a renamed product, then a disk that takes 100 bytes more.
+    const fs::path source = PathFromUtf8(shop.page.Item(0).PicturePath);
+    fs::copy_file(Pictures / "przezroczysty.png", source, fs::copy_options::overwrite_existing);
+    fs::last_write_time(source, fs::last_write_time(source) + std::chrono::seconds(5));
+    shop.page.Item(0).Name = "Inny telefon";
+    SetWriteLimitForTests(100);
+    const ModernShopResult full = generate();
+    SetWriteLimitForTests(std::nullopt);
+    EXPECT_FALSE(full.Succeeded);
+    EXPECT_EQ(full.ErrorText, "Nie można zapisać strony „" + output() + "”: brak miejsca na dysku.");
+    EXPECT_EQ(snapshot(root / "www"), before) << "the previous page, pictures and stamps, and no temporaries";
+
+    // With room again the new picture is made, not taken for unchanged.
+    const ModernShopResult again = generate();
+    ASSERT_TRUE(again.Succeeded) << again.ErrorText;
+    EXPECT_EQ(again.PicturesMade, 1);
+    EXPECT_NE(readFile(output()).find("Inny telefon"), std::string::npos);
 }
 
 TEST_F(GenerateModernShopFiles, UnwritableOutputIsReportedBeforeAnyWork) {
-    const std::string folderAsOutput = (root / "www").string();
+    const std::string folderAsOutput = Utf8FromPath(root / "www");
     const ModernShopResult result =
-        GenerateModernShop(shop.page, shop.edited.Values, "www", folderAsOutput, PathStyle::Posix);
+        GenerateModernShop(shop.page, shop.edited.Values, "www", folderAsOutput, NativePathStyle());
     EXPECT_FALSE(result.Succeeded);
-    EXPECT_EQ(result.ErrorText, "Nie można utworzyć pliku " + folderAsOutput + ": pod tą nazwą jest folder");
-    const std::string missing = (root / "brak" / "sklep.html").string();
+    EXPECT_EQ(result.ErrorText, "Nie można zapisać strony „" + folderAsOutput + "”: to jest folder.");
+    const std::string missing = Utf8FromPath(root / "brak" / "sklep.html");
     const ModernShopResult second =
-        GenerateModernShop(shop.page, shop.edited.Values, "sklep", missing, PathStyle::Posix);
-    EXPECT_EQ(second.ErrorText, "Nie można utworzyć pliku " + missing);
+        GenerateModernShop(shop.page, shop.edited.Values, "sklep", missing, NativePathStyle());
+    EXPECT_EQ(second.ErrorText, "Nie można zapisać strony „" + missing +
+                                    "”: folder, w którym ma powstać strona, nie istnieje.");
     EXPECT_EQ(second.PicturesMade, 0);
 }
 
 TEST_F(GenerateModernShopFiles, PhoneHeicAndTransparentPngBecomeJpeg) {
     if (!WebPicturesBuiltIn())
         GTEST_SKIP() << "built without the picture library";
-    fs::copy_file(Pictures / "telefon.heic", root / "zdjęcia" / "aparat.heic");
-    shop.page.Item(1).PicturePath = (root / "zdjęcia" / "aparat.heic").string();
+    fs::copy_file(Pictures / "telefon.heic", root / PathFromUtf8("zdjęcia") / "aparat.heic");
+    shop.page.Item(1).PicturePath = Utf8FromPath(root / PathFromUtf8("zdjęcia") / "aparat.heic");
     shop.page.Settings.HeaderKind = true;
     shop.page.Settings.BannerPath = (Pictures / "przezroczysty.png").string();
     const ModernShopResult result = generate();

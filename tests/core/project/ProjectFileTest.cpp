@@ -1,4 +1,5 @@
 #include "ProjectTestPages.h"
+#include "core/files/FileWriteLimit.h"
 #include "core/project/PageToProject.h"
 #include "core/project/ProjectReader.h"
 #include "core/project/ProjectSave.h"
@@ -63,6 +64,17 @@ TEST_F(ProjectFile, SaveReplacesAnExistingFileWhole) {
     EXPECT_EQ(filesInFolder().size(), 1u) << "no temporary file is left behind";
 }
 
+TEST_F(ProjectFile, FullDiskIsNamedInPolishAndKeepsTheOldFile) {
+    const std::string file = path("sklep.esk");
+    put(file, "stary");
+    SetWriteLimitForTests(100);
+    const std::string error = SaveProject(FreshPage(), file);
+    SetWriteLimitForTests(std::nullopt);
+    EXPECT_EQ(error, "Nie można zapisać projektu „" + file + "”: brak miejsca na dysku.");
+    EXPECT_EQ(contents(file), "stary");
+    EXPECT_EQ(filesInFolder().size(), 1u) << "no half-written temporary file";
+}
+
 TEST_F(ProjectFile, RefusedPageLeavesTheOldFileAsItWas) {
     const std::string file = path("sklep.esk");
     put(file, "stary");
@@ -75,13 +87,11 @@ TEST_F(ProjectFile, RefusedPageLeavesTheOldFileAsItWas) {
 
 TEST_F(ProjectFile, SaveIntoAMissingFolderOrOntoAFolderIsReported) {
     const std::string missing = path("brak/sklep.esk");
-    EXPECT_EQ(WriteFileAtomically(missing, "abc"),
-              "Nie można zapisać projektu „" + missing +
-                  "”: nie da się utworzyć pliku w tym folderze (folder nie istnieje albo brak uprawnień do "
-                  "zapisu).");
+    EXPECT_EQ(WriteFileAtomically(missing, "abc"), "Nie można zapisać projektu „" + missing +
+                                                       "”: folder, w którym ma powstać plik, nie istnieje.");
     fs::create_directory(folder_ / "katalog.esk");
     EXPECT_EQ(WriteFileAtomically(path("katalog.esk"), "abc"),
-              "Nie można zapisać projektu „" + path("katalog.esk") + "”: pod tą nazwą jest folder.");
+              "Nie można zapisać projektu „" + path("katalog.esk") + "”: to jest folder.");
     EXPECT_EQ(filesInFolder(), std::vector<std::string>{"katalog.esk"});
 }
 
@@ -89,7 +99,7 @@ TEST_F(ProjectFile, ReadingNamesTheFileAndTheProblem) {
     EXPECT_EQ(ReadProjectFile(path("brak.esk")).Error,
               "Nie można otworzyć projektu „" + path("brak.esk") + "”: plik nie istnieje.");
     EXPECT_EQ(ReadProjectFile(folder_.string()).Error,
-              "Nie można otworzyć projektu „" + folder_.string() + "”: to jest folder, a nie plik.");
+              "Nie można otworzyć projektu „" + folder_.string() + "”: to jest folder.");
 
     // The largest project: 100 items and the largest trailer.
     put(path("duzy.esk"), std::string(144284 + 12 + 65536 + 1, '\0'));

@@ -1,16 +1,17 @@
+#include "../files/SpecialFiles.h"
 #include "../files/WithinTimeLimit.h"
 #include "core/project/ProjectReader.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 using namespace targello;
 namespace fs = std::filesystem;
 
 TEST(ProjectSpecialFile, FifoIsRefusedWithoutWaitingForAWriter) {
+    TARGELLO_SKIP_WITHOUT_FIFOS();
     const fs::path fifo = fs::temp_directory_path() / "targello-project-fifo.esk";
     fs::remove(fifo);
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    ASSERT_EQ(targello::testing::MakeFifo(fifo), 0);
     std::string error;
     const bool inTime = targello::testing::FinishesWithin(
         std::chrono::seconds(10), {fifo}, [&] { error = ReadProjectFile(fifo.string()).Error; });
