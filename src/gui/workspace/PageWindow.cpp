@@ -45,6 +45,8 @@ PageWindow::PageWindow(AppContext& app, PictureCache& pictures, ShopPage& page, 
     setWidget(canvas_);
     connect(canvas_, &PageCanvas::pictureRequested, this, &PageWindow::loadItemPicture);
     connect(canvas_, &PageCanvas::priceChanged, this, &PageWindow::setPriceText);
+    connect(canvas_, &PageCanvas::edited, this, &PageWindow::edited);
+    connect(canvas_, &PageCanvas::pictureDropped, this, &PageWindow::setItemPictureFile);
     connect(canvas_, &PageCanvas::revealRequested, this, [this](const QRect& cell) {
         ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2, cell.height() / 2);
     });
@@ -67,6 +69,7 @@ void PageWindow::insertItem() {
     }
     scrollHome();
     canvas_->itemAppended();
+    emit edited();
 }
 
 void PageWindow::relayout() {
@@ -87,7 +90,12 @@ void PageWindow::loadItemPicture(int k) {
         return;
     const QString path = app_.platform().openFileName(
         app_.window(), QStringLiteral("Wczytaj obrazek produktu"), PictureFormats::openFilter());
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        setItemPictureFile(k, path);
+}
+
+void PageWindow::setItemPictureFile(int k, const QString& path) {
+    if (k < 0 || k >= page_.ItemCount())
         return;
     QString reason;
     const QImage thumbnail = pictures_.loadNow(path, &reason);
@@ -98,23 +106,22 @@ void PageWindow::loadItemPicture(int k) {
     // The dialog runs its own event loop: the item may have gone meanwhile.
     if (k >= page_.ItemCount())
         return;
-    ShopItem& item = page_.Item(k);
-    item.PicturePath = path.toStdString();
-    item.Picture = ItemPicture::File;
+    page_.SetItemPicture(k, path.toStdString(), ItemPicture::File);
     canvas_->setItemPicture(k, thumbnail);
+    emit edited();
 }
 
 void PageWindow::setPriceText(int k, const QString& text) {
     if (k < 0 || k >= page_.ItemCount())
         return;
-    ShopItem& item = page_.Item(k);
-    item.Price = text.toStdString();
-    if (IsAcceptablePriceText(item.Price)) {
+    page_.SetItemPrice(k, text.toStdString());
+    emit edited();
+    if (IsAcceptablePriceText(page_.Item(k).Price)) {
         canvas_->itemChanged(k);
         return;
     }
     // The reset text passes the check, so resetting never starts a chain.
-    item.Price = DefaultPriceText;
+    page_.SetItemPrice(k, DefaultPriceText);
     canvas_->itemChanged(k);
     app_.platform().showWarning(app_.window(), QStringLiteral("uwaga !"),
                                 QStringLiteral("Nieprawidłowy wpis kwoty"));

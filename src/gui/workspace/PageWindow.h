@@ -38,6 +38,9 @@ public:
 
     // A double-click on item k's picture: ask for a picture file and show it.
     void loadItemPicture(int k);
+    // Gives item k the picture file at `path`, as choosing it in the dialog
+    // does: a file that cannot be shown is refused with the same message.
+    void setItemPictureFile(int k, const QString& path);
     // Every change of item k's price box comes here, whoever makes it: the
     // text is stored, and one that is not an amount is reset with a warning.
     void setPriceText(int k, const QString& text);
@@ -51,6 +54,11 @@ public:
     QWidget* editor(int k, ItemField field);
 
     QSize sizeHint() const override;
+
+signals:
+    // The user changed the page: an item's text, price or picture, or an
+    // inserted item.
+    void edited();
 
 protected:
     bool event(QEvent* event) override;
