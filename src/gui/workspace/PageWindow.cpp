@@ -3,6 +3,7 @@
 #include "core/workspace/PriceText.h"
 #include "core/workspace/ShopPage.h"
 #include "gui/common/AppContext.h"
+#include "gui/common/FolderMemory.h"
 #include "gui/platform/Platform.h"
 #include "gui/workspace/PageCanvas.h"
 #include "gui/workspace/PictureCache.h"
@@ -88,10 +89,13 @@ void PageWindow::clearBandTexture() {
 void PageWindow::loadItemPicture(int k) {
     if (k < 0 || k >= page_.ItemCount())
         return;
+    const QString kind = QStringLiteral("obrazek");
     const QString path = app_.platform().openFileName(
-        app_.window(), QStringLiteral("Wczytaj obrazek produktu"), PictureFormats::openFilter());
-    if (!path.isEmpty())
-        setItemPictureFile(k, path);
+        app_.window(), QStringLiteral("Wczytaj obrazek produktu"), PictureFormats::openFilter(), LastFolder(kind));
+    if (path.isEmpty())
+        return;
+    RememberFolder(kind, path);
+    setItemPictureFile(k, path);
 }
 
 void PageWindow::setItemPictureFile(int k, const QString& path) {

@@ -221,3 +221,30 @@ TEST_F(SessionTest, ARecoveryFolderThatCannotBeWrittenIsReportedOnceAndEditingGo
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SessionTest, EachKindOfFileDialogStartsWhereItsLastFileWasChosen) {
+    ASSERT_NO_FATAL_FAILURE(addPage(2));
+    ASSERT_TRUE(QDir(start_.path()).mkpath(QStringLiteral("zdjecia")));
+    const QString picture = startPath(QStringLiteral("zdjecia/ul.png"));
+    QImage image(20, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(picture));
+
+    platform_.nextFileName.enqueue(picture);
+    window_->currentPageWindow()->loadItemPicture(0);
+    window_->currentPageWindow()->loadItemPicture(1); // cancelled
+    EXPECT_EQ(platform_.dialogs.last().start, startPath(QStringLiteral("zdjecia")));
+    // Another kind keeps its own folder.
+    ASSERT_NO_FATAL_FAILURE(trigger("Otw1"));
+    EXPECT_EQ(platform_.dialogs.last().start, QString());
+    // The folders outlive the window, as preferences do.
+    window_.reset();
+    window_ = std::make_unique<MainWindow>(platform_);
+    ASSERT_NO_FATAL_FAILURE(addPage(1));
+    window_->currentPageWindow()->loadItemPicture(0);
+    EXPECT_EQ(platform_.dialogs.last().start, startPath(QStringLiteral("zdjecia")));
+}
+
+} // namespace
