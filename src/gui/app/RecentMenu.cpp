@@ -13,8 +13,9 @@ RecentMenu::RecentMenu(AppContext& app, QMenu& projectMenu) : QObject(&projectMe
     menu_ = new QMenu(QStringLiteral("Ostatnio otwierane"), &projectMenu);
     menu_->setObjectName(QStringLiteral("OstatnioOtwierane"));
     projectMenu.insertMenu(projectMenu.actions().value(2), menu_);
+    // Filled as it opens, not at start-up: reading the preferences would
+    // delay the first window.
     connect(menu_, &QMenu::aboutToShow, this, &RecentMenu::refill);
-    refill();
 }
 
 void RecentMenu::refill() {
@@ -30,7 +31,8 @@ void RecentMenu::refill() {
         const QString path = paths[k];
         connect(item, &QAction::triggered, this, [this, path] { open(path); });
     }
-    menu_->setEnabled(!paths.isEmpty());
+    if (paths.isEmpty())
+        menu_->addAction(QStringLiteral("(brak)"))->setEnabled(false);
 }
 
 void RecentMenu::open(const QString& path) {

@@ -34,7 +34,8 @@ protected:
         window_->recentMenu().refill();
         QStringList paths;
         for (QAction* item : window_->recentMenu().menu().actions())
-            paths.append(item->data().toString());
+            if (item->isEnabled())
+                paths.append(item->data().toString());
         return paths;
     }
 
