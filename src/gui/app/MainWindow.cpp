@@ -2,6 +2,10 @@
 
 #include "gui/app/AboutBox.h"
 #include "gui/app/AppCommands.h"
+#include "gui/app/Autosave.h"
+#include "gui/app/PageClosing.h"
+#include "gui/app/RecentMenu.h"
+#include "gui/app/RecoveryOffer.h"
 #include "gui/app/ShortcutFilter.h"
 #include "gui/common/Artwork.h"
 #include "gui/generator/GeneratorCommands.h"
@@ -12,7 +16,9 @@
 #include "gui/workspace/RemovalDialog.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
+#include <QMimeData>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -37,6 +43,9 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     mdiArea_->setBackground(QBrush(QPixmap::fromImage(Artwork::backgroundTile())));
     setCentralWidget(mdiArea_);
     commands_ = new CommandTable(*this);
+    autosave_ = new Autosave(*this, Autosave::defaultFolder(), this);
+    recent_ = new RecentMenu(*this, *findChild<QMenu*>(QStringLiteral("Projekt1")));
+    setAcceptDrops(true);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
     // The dialogs are built right after the window first shows, so that the
@@ -74,8 +83,10 @@ PageWindow* MainWindow::currentPageWindow() {
 }
 
 OptionsDialog& MainWindow::options() {
-    if (options_ == nullptr)
+    if (options_ == nullptr) {
         options_ = new OptionsDialog(*this, this);
+        connect(options_, &OptionsDialog::optionsApplied, this, [this] { pageEdited(workspace_.CurrentPage()); });
+    }
     return *options_;
 }
 
@@ -113,12 +124,15 @@ PageWindow* MainWindow::newPage() {
     auto* pageWindow = new PageWindow(*this, *pictures_, *page);
     auto* window = mdiArea_->addSubWindow(pageWindow);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(QString::fromStdString(page->Caption()));
+    // "[*]" shows the changed mark: "Sklep 3*".
+    window->setWindowTitle(QString::fromStdString(page->Caption()) + QStringLiteral("[*]"));
+    window->installEventFilter(this);
     window->setWindowIcon(windowIcon());
     releaseInsertShortcut(*window);
     subWindows_.insert(slot, window);
     // The page goes when its window has gone, never before.
     connect(pageWindow, &QObject::destroyed, this, [this, slot] { pageDestroyed(slot); });
+    connect(pageWindow, &PageWindow::edited, this, [this, slot] { pageEdited(slot); });
     commands_->setPageCommandsEnabled(true);
     window->show();
     mdiArea_->setActiveSubWindow(window);
@@ -150,6 +164,8 @@ void MainWindow::pageActivated(QMdiSubWindow* window) {
 
 void MainWindow::pageDestroyed(int slot) {
     subWindows_.remove(slot);
+    if (ShopPage* page = workspace_.Page(slot))
+        autosave_->forget(*page);
     workspace_.ClosePage(slot);
     if (!workspace_.PageCommandsEnabled())
         commands_->setPageCommandsEnabled(false);
@@ -209,10 +225,115 @@ void MainWindow::connectCommands() {
         wizard().activateWindow();
     });
     c.setHandler(Command::RemoveItems, [this] { showRemovalDialog(); });
-    c.setHandler(Command::SaveProject, [this] { SaveProject(*this); });
+    c.setHandler(Command::SaveProject, [this] {
+        ShopPage* page = workspace_.Current();
+        if (page == nullptr || !SavePage(*this, *page))
+            return;
+        autosave_->dropCopy(*page);
+        showChangedMark(page->PageIndex());
+    });
     c.setHandler(Command::OpenProject, [this] { OpenProject(*this); });
     c.setHandler(Command::Preview, [this] { PreviewShop(*this); });
     c.setHandler(Command::ExportHtml, [this] { ExportShop(*this); });
+}
+
+} // namespace targello
+
+namespace targello {
+
+void MainWindow::pageEdited(int slot) {
+    ShopPage* page = workspace_.Page(slot);
+    if (page == nullptr)
+        return;
+    showChangedMark(slot);
+    if (page->Changed())
+        autosave_->edited(*page);
+}
+
+void MainWindow::showChangedMark(int slot) {
+    const ShopPage* page = workspace_.Page(slot);
+    if (QMdiSubWindow* window = subWindows_.value(slot); window != nullptr && page != nullptr)
+        window->setWindowModified(page->Changed());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close) {
+        auto* window = qobject_cast<QMdiSubWindow*>(watched);
+        const int slot = subWindows_.key(window, -1);
+        ShopPage* page = workspace_.Page(slot);
+        if (page != nullptr && !MayClosePage(*this, *page, *autosave_)) {
+            event->ignore();
+            showChangedMark(slot);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::mayCloseEveryPage() {
+    for (int slot : workspace_.ChangedPages()) {
+        ShopPage* page = workspace_.Page(slot);
+        if (page == nullptr)
+            continue;
+        // The user sees the page the question is about.
+        if (QMdiSubWindow* window = subWindows_.value(slot))
+            mdiArea_->setActiveSubWindow(window);
+        const bool mayClose = MayClosePage(*this, *page, *autosave_);
+        showChangedMark(slot);
+        if (!mayClose)
+            return false;
+    }
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!mayCloseEveryPage()) {
+        event->ignore();
+        return;
+    }
+    // A clean end: nothing is left to recover.
+    autosave_->finish();
+    event->accept();
+}
+
+namespace {
+
+QStringList projectFiles(const QMimeData* data) {
+    QStringList files;
+    if (data == nullptr)
+        return files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".esk"), Qt::CaseInsensitive))
+            files.append(url.toLocalFile());
+    return files;
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!projectFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QStringList files = projectFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opening shows messages: the drag has to end first.
+    QTimer::singleShot(0, this, [this, files] { openProjects(files); });
+}
+
+void MainWindow::openProjects(const QStringList& paths) {
+    for (const QString& path : paths)
+        OpenProjectFile(*this, path);
+}
+
+void MainWindow::startUp(const QStringList& projects) {
+    OfferRecovery(*this, *autosave_);
+    for (int slot : workspace_.ChangedPages())
+        showChangedMark(slot);
+    openProjects(projects);
 }
 
 } // namespace targello

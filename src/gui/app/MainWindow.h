@@ -17,7 +17,9 @@ class QMdiSubWindow;
 namespace targello {
 
 class AboutBox;
+class Autosave;
 class PictureCache;
+class RecentMenu;
 class RemovalDialog;
 class Wizard;
 
@@ -47,8 +49,27 @@ public:
     RemovalDialog& removalDialog();
     Wizard& wizard();
     QMdiSubWindow* subWindow(int slot) const { return subWindows_.value(slot); }
+    Autosave& autosave() { return *autosave_; }
+    RecentMenu& recentMenu() { return *recent_; }
+
+    // At start-up, after the window shows: offers the pages a crashed run
+    // left behind, then opens the projects named on the command line. A
+    // file that is not a project is reported as "Otwórz projekt" reports
+    // it, and the others still open.
+    void startUp(const QStringList& projects);
+    void openProjects(const QStringList& paths);
+
+protected:
+    // The close box and "Zakończ": each changed page asks first.
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    void pageEdited(int slot);
+    void showChangedMark(int slot);
+    bool mayCloseEveryPage();
     void connectCommands();
     void pageActivated(QMdiSubWindow* window);
     void pageDestroyed(int slot);
@@ -67,6 +88,8 @@ private:
     OptionsDialog* options_ = nullptr;
     RemovalDialog* removal_ = nullptr;
     Wizard* wizard_ = nullptr;
+    Autosave* autosave_ = nullptr;
+    RecentMenu* recent_ = nullptr;
     QHash<int, QMdiSubWindow*> subWindows_;
 };
 

@@ -3,6 +3,7 @@
 #include "gui/platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -14,5 +15,8 @@ int main(int argc, char* argv[]) {
     targello::QtPlatform platform;
     targello::MainWindow window(platform);
     window.showMaximized();
+    // `targello a.esk b.esk`, and a project double-clicked in the file manager.
+    const QStringList projects = QApplication::arguments().mid(1);
+    QTimer::singleShot(0, &window, [&window, projects] { window.startUp(projects); });
     return QApplication::exec();
 }

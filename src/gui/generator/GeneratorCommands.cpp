@@ -7,6 +7,7 @@
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/common/AppContext.h"
+#include "gui/common/FolderMemory.h"
 #include "gui/common/DataLocation.h"
 #include "gui/generator/GenerationProgress.h"
 #include "gui/platform/Platform.h"
@@ -107,9 +108,11 @@ void PreviewShop(AppContext& app) {
 void ExportShop(AppContext& app) {
     const QString path =
         app.platform().saveFileName(app.window(), QStringLiteral("Zapisz do pliku HTML"),
-                                    QStringLiteral("pliki html (*.html)"), QStringLiteral("html"));
+                                    QStringLiteral("pliki html (*.html)"), QStringLiteral("html"),
+                                    LastFolder(QStringLiteral("html")));
     if (path.isEmpty())
         return;
+    RememberFolder(QStringLiteral("html"), path);
     const QString nativePath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     // The working directory follows the chosen folder, as a save dialog leaves it.
     QDir::setCurrent(QFileInfo(nativePath).absolutePath());

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace targello {
@@ -24,13 +25,26 @@ void QtPlatform::showError(QWidget* owner, const QString& text) {
     box.exec();
 }
 
-QString QtPlatform::openFileName(QWidget* owner, const QString& caption, const QString& filter) {
-    return QFileDialog::getOpenFileName(owner, caption, QString(), filter);
+int QtPlatform::ask(QWidget* owner, const QString& text, const QStringList& answers) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Targello"), text, QMessageBox::NoButton, owner);
+    QList<QPushButton*> buttons;
+    for (const QString& answer : answers)
+        buttons.append(box.addButton(answer, QMessageBox::ActionRole));
+    box.setDefaultButton(buttons.constFirst());
+    box.setEscapeButton(buttons.constLast());
+    box.exec();
+    const auto index = buttons.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    return index < 0 ? static_cast<int>(answers.size()) - 1 : static_cast<int>(index);
+}
+
+QString QtPlatform::openFileName(QWidget* owner, const QString& caption, const QString& filter,
+                                 const QString& start) {
+    return QFileDialog::getOpenFileName(owner, caption, start, filter);
 }
 
 QString QtPlatform::saveFileName(QWidget* owner, const QString& caption, const QString& filter,
-                                 const QString& defaultSuffix) {
-    QFileDialog dialog(owner, caption, QString(), filter);
+                                 const QString& defaultSuffix, const QString& start) {
+    QFileDialog dialog(owner, caption, start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     // Existing files are replaced without a question, as everywhere in the program.

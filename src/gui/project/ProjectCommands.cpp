@@ -5,15 +5,20 @@
 #include "core/project/ProjectToPage.h"
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/common/AppContext.h"
+#include "gui/common/FolderMemory.h"
 #include "gui/common/OptionsEditor.h"
 #include "gui/common/PageView.h"
 #include "gui/common/SaveWhole.h"
 #include "gui/platform/Platform.h"
+#include "gui/project/RecentProjectList.h"
+
+#include <QFileInfo>
 
 namespace targello {
 namespace {
 
 const QString ProjectFilter = QStringLiteral("pliki skl (*.esk)");
+const QString ProjectKind = QStringLiteral("projekt");
 
 // The page's row bands follow its settings; a texture that cannot be loaded
 // is reported by the dialog and the bands keep the row colours.
@@ -27,53 +32,75 @@ void showBands(AppContext& app, PageView& window) {
 
 } // namespace
 
-void SaveProject(AppContext& app) {
-    const ShopPage* page = app.workspace().Current();
-    if (page == nullptr)
-        return;
-    const auto bytes = ProjectBytesFromPage(*page);
+bool SavePage(AppContext& app, ShopPage& page) {
+    const auto bytes = ProjectBytesFromPage(page);
     if (!bytes) {
         app.platform().showMessage(app.window(), QString::fromStdString(bytes.Error));
-        return;
+        return false;
     }
+    // The dialog starts on the page's own file, so that Enter saves it again.
+    const QString own = QString::fromStdString(page.ProjectPath());
     const QString path = app.platform().saveFileName(app.window(), QStringLiteral("Zapisz projekt"),
-                                                     ProjectFilter, QStringLiteral("esk"));
+                                                     ProjectFilter, QStringLiteral("esk"),
+                                                     own.isEmpty() ? LastFolder(ProjectKind) : own);
     if (path.isEmpty())
-        return;
+        return false;
+    RememberFolder(ProjectKind, path);
     const QString error =
         SaveWhole(path, QByteArray(bytes.Value->data(), static_cast<qsizetype>(bytes.Value->size())));
-    if (!error.isEmpty())
+    if (!error.isEmpty()) {
         app.platform().showError(
             app.window(), QStringLiteral("Nie można zapisać projektu do pliku %1: %2").arg(path, error));
+        return false;
+    }
+    page.SetProjectPath(path.toStdString());
+    page.MarkSaved();
+    RememberRecentProject(path);
+    return true;
+}
+
+bool SaveProject(AppContext& app) {
+    ShopPage* page = app.workspace().Current();
+    return page != nullptr && SavePage(app, *page);
 }
 
 void OpenProject(AppContext& app) {
-    const QString path =
-        app.platform().openFileName(app.window(), QStringLiteral("Otwórz projekt"), ProjectFilter);
-    if (!path.isEmpty())
-        OpenProjectFile(app, path);
+    const QString path = app.platform().openFileName(app.window(), QStringLiteral("Otwórz projekt"),
+                                                     ProjectFilter, LastFolder(ProjectKind));
+    if (path.isEmpty())
+        return;
+    RememberFolder(ProjectKind, path);
+    OpenProjectFile(app, path);
 }
 
-bool OpenProjectFile(AppContext& app, const QString& path) {
-    const auto record = ReadProjectFile(path.toStdString());
+PageView* OpenProjectFile(AppContext& app, const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const auto record = ReadProjectFile(absolute.toStdString());
     if (!record) {
         app.platform().showError(app.window(), QString::fromStdString(record.Error));
-        return false;
+        return nullptr;
     }
     PageView* window = app.newPage();
     if (window == nullptr)
-        return false;
-    const ProjectApplyReport report = ApplyProjectToPage(*record.Value, window->page());
-    window->relayout();
+        return nullptr;
+    ShowOpenedPage(app, *window, ApplyProjectToPage(*record.Value, window->page()));
+    // Opened as it is in its file: nothing to save yet.
+    window->page().SetProjectPath(absolute.toStdString());
+    window->page().MarkSaved();
+    RememberRecentProject(absolute);
+    return window;
+}
+
+void ShowOpenedPage(AppContext& app, PageView& window, const ProjectApplyReport& report) {
+    window.relayout();
     // One warning for each stored price that was not an amount, as typing it would give.
     for ([[maybe_unused]] const PriceReset& reset : report.PriceResets)
         app.platform().showWarning(app.window(), QStringLiteral("uwaga !"),
                                    QStringLiteral("Nieprawidłowy wpis kwoty"));
-    window->loadStoredPictures();
-    showBands(app, *window);
+    window.loadStoredPictures();
+    showBands(app, window);
     app.options().loadPageIntoOptions();
-    window->focusItem(0);
-    return true;
+    window.focusItem(0);
 }
 
 } // namespace targello

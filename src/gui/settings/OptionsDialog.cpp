@@ -79,10 +79,10 @@ bool OptionsDialog::applyOptionsToPage() {
     }
     if (!controls_->checkPictureSizes())
         return false;
-    ApplyOptionsToPage(app_.editedSettings(), page->Settings);
-    page->LayoutItems(page->Settings.ProductColumns);
+    page->ApplyOptions(app_.editedSettings());
     ShowPageSettings(app_, textureStrip());
     hide();
+    emit optionsApplied();
     return true;
 }
 

@@ -39,6 +39,10 @@ public:
 
     SettingsControls& controls() { return *controls_; }
 
+signals:
+    // The working copy went into the current page.
+    void optionsApplied();
+
 private:
     QWidget* styleTab();
     QWidget* headerTab();

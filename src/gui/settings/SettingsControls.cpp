@@ -4,6 +4,7 @@
 #include "core/settings/StylePresets.h"
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/common/AppContext.h"
+#include "gui/common/FolderMemory.h"
 #include "gui/common/DataLocation.h"
 #include "gui/common/QtColor.h"
 #include "gui/platform/Platform.h"
@@ -227,10 +228,11 @@ QString SettingsControls::chooseFile(const QString& caption, const QString& filt
     QString path;
     {
         const ActivationWatch::OwnDialog own(*activation_);
-        path = app_.platform().openFileName(window_, caption, filter);
+        path = app_.platform().openFileName(window_, caption, filter, LastFolder(caption));
     }
     if (path.isEmpty())
         return {};
+    RememberFolder(caption, path);
     path = QDir::toNativeSeparators(path);
     const QString problem = UnreadableFileProblem(path);
     if (!problem.isEmpty()) {

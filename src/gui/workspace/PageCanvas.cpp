@@ -7,6 +7,7 @@
 #include "gui/workspace/ItemTexts.h"
 #include "gui/workspace/ItemThumbnails.h"
 #include "gui/workspace/PageAccessible.h"
+#include "gui/workspace/PictureDrop.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -35,6 +36,11 @@ PageCanvas::PageCanvas(ShopPage& page, PictureCache& pictures, QWidget* parent)
     setMouseTracking(true);
     PageAccessible::install();
     connect(thumbnails_, &ItemThumbnails::pictureChanged, this, &PageCanvas::itemChanged);
+    auto* drop = new PictureDrop(*this, [this](QPoint point) {
+        const auto hit = hitTest(point);
+        return hit && hit->field == ItemField::Picture ? hit->item : -1;
+    });
+    connect(drop, &PictureDrop::dropped, this, &PageCanvas::pictureDropped);
 }
 
 PageCanvas::~PageCanvas() {
@@ -194,8 +200,10 @@ std::optional<ItemFieldRef> PageCanvas::editorPosition(const QWidget* widget) co
 }
 
 void PageCanvas::nameEdited(int k, const QString& text) {
-    if (k >= 0 && k < page_.ItemCount())
-        page_.Item(k).Name = text.toStdString();
+    if (k < 0 || k >= page_.ItemCount())
+        return;
+    page_.SetItemName(k, text.toStdString());
+    emit edited();
 }
 
 void PageCanvas::priceEdited(int k, const QString& text) {
@@ -204,8 +212,10 @@ void PageCanvas::priceEdited(int k, const QString& text) {
 }
 
 void PageCanvas::descriptionEdited(int k, const QString& text) {
-    if (k >= 0 && k < page_.ItemCount())
-        page_.Item(k).Description = ItemTexts::storedLines(text).toStdString();
+    if (k < 0 || k >= page_.ItemCount())
+        return;
+    page_.SetItemDescription(k, ItemTexts::storedLines(text).toStdString());
+    emit edited();
 }
 
 void PageCanvas::pictureDoubleClicked(int k) {

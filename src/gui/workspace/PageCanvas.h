@@ -87,6 +87,10 @@ public:
 
 signals:
     void pictureRequested(int k);
+    // An item's name or description reached the page.
+    void edited();
+    // A picture file was dropped on item k's picture.
+    void pictureDropped(int k, const QString& path);
     void priceChanged(int k, const QString& text);
     // The cell at `cell` should be scrolled into view.
     void revealRequested(const QRect& cell);

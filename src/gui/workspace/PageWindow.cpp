@@ -3,6 +3,7 @@
 #include "core/workspace/PriceText.h"
 #include "core/workspace/ShopPage.h"
 #include "gui/common/AppContext.h"
+#include "gui/common/FolderMemory.h"
 #include "gui/platform/Platform.h"
 #include "gui/workspace/ItemEditors.h"
 #include "gui/workspace/PageCanvas.h"
@@ -48,6 +49,8 @@ PageWindow::PageWindow(AppContext& app, PictureCache& pictures, ShopPage& page, 
     setWidget(canvas_);
     connect(canvas_, &PageCanvas::pictureRequested, this, &PageWindow::loadItemPicture);
     connect(canvas_, &PageCanvas::priceChanged, this, &PageWindow::setPriceText);
+    connect(canvas_, &PageCanvas::edited, this, &PageWindow::edited);
+    connect(canvas_, &PageCanvas::pictureDropped, this, &PageWindow::loadPictureFile);
     connect(canvas_, &PageCanvas::revealRequested, this, [this](const QRect& cell) {
         ensureVisible(cell.center().x(), cell.center().y(), cell.width() / 2, cell.height() / 2);
     });
@@ -70,6 +73,7 @@ void PageWindow::insertItem() {
     }
     scrollHome();
     canvas_->itemAppended();
+    emit edited();
     // The user goes on with the new item: its name takes the focus and comes
     // into view (once, however many items were added in a row).
     focusItem(page_.ItemCount() - 1);
@@ -96,10 +100,13 @@ void PageWindow::clearBandTexture() {
 void PageWindow::loadItemPicture(int k) {
     if (k < 0 || k >= page_.ItemCount())
         return;
+    const QString kind = QStringLiteral("obrazek");
     const QString path = app_.platform().openFileName(
-        app_.window(), QStringLiteral("Wczytaj obrazek produktu"), PictureFormats::openFilter());
-    if (!path.isEmpty())
-        loadPictureFile(k, path);
+        app_.window(), QStringLiteral("Wczytaj obrazek produktu"), PictureFormats::openFilter(), LastFolder(kind));
+    if (path.isEmpty())
+        return;
+    RememberFolder(kind, path);
+    loadPictureFile(k, path);
 }
 
 void PageWindow::loadPictureFile(int k, const QString& path) {
@@ -128,19 +135,20 @@ void PageWindow::pictureFileLoaded(int k, const QString& path, const QImage& thu
     page_.SetItemPicture(k, path.toStdString(), ItemPicture::File);
     canvas_->setItemPicture(k, thumbnail);
     emit itemPictureChanged(k);
+    emit edited();
 }
 
 void PageWindow::setPriceText(int k, const QString& text) {
     if (k < 0 || k >= page_.ItemCount())
         return;
-    ShopItem& item = page_.Item(k);
-    item.Price = text.toStdString();
-    if (IsAcceptablePriceText(item.Price)) {
+    page_.SetItemPrice(k, text.toStdString());
+    emit edited();
+    if (IsAcceptablePriceText(page_.Item(k).Price)) {
         canvas_->itemChanged(k);
         return;
     }
     // The reset text passes the check, so resetting never starts a chain.
-    item.Price = DefaultPriceText;
+    page_.SetItemPrice(k, DefaultPriceText);
     canvas_->itemChanged(k);
     app_.platform().showWarning(app_.window(), QStringLiteral("uwaga !"),
                                 QStringLiteral("Nieprawidłowy wpis kwoty"));

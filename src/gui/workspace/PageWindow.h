@@ -65,6 +65,9 @@ public:
 signals:
     // Item k shows the picture file loadPictureFile was given.
     void itemPictureChanged(int k);
+    // The user changed the page: an item's text, price or picture, or an
+    // inserted item.
+    void edited();
 
 protected:
     bool event(QEvent* event) override;

@@ -69,8 +69,8 @@ TEST_F(MainWindowTest, PagesEnableThePageCommandsUntilTheLastOneCloses) {
     ASSERT_NO_FATAL_FAILURE(trigger("Nowyprojekt1"));
     ASSERT_NO_FATAL_FAILURE(trigger("Nowyprojekt1"));
     ASSERT_EQ(openPages(), 2);
-    EXPECT_EQ(window_->subWindow(0)->windowTitle(), QStringLiteral("Sklep 1"));
-    EXPECT_EQ(window_->subWindow(1)->windowTitle(), QStringLiteral("Sklep 2"));
+    EXPECT_EQ(shownCaption(0), QStringLiteral("Sklep 1"));
+    EXPECT_EQ(shownCaption(1), QStringLiteral("Sklep 2"));
     EXPECT_EQ(window_->workspace().CurrentPage(), 1);
     for (const char* name : PageButtons)
         EXPECT_TRUE(enabled(name)) << name;
@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, PagesEnableThePageCommandsUntilTheLastOneCloses) {
 
     ASSERT_NO_FATAL_FAILURE(trigger("Nowyprojekt1"));
     EXPECT_TRUE(enabled("SpeedButton40"));
-    EXPECT_EQ(window_->subWindow(0)->windowTitle(), QStringLiteral("Sklep 1"));
+    EXPECT_EQ(shownCaption(0), QStringLiteral("Sklep 1"));
 }
 
 TEST_F(MainWindowTest, ShortcutsRunTheirCommandsEvenFromAnEditor) {

@@ -12,9 +12,10 @@ namespace {
 // as real ones do, so that the window is activated again when they close.
 class FocusTakingPlatform : public ScriptedPlatform {
 public:
-    QString openFileName(QWidget* owner, const QString& caption, const QString& filter) override {
+    QString openFileName(QWidget* owner, const QString& caption, const QString& filter,
+                         const QString& start = {}) override {
         Deactivate(owner);
-        return ScriptedPlatform::openFileName(owner, caption, filter);
+        return ScriptedPlatform::openFileName(owner, caption, filter, start);
     }
 };
 

@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QMdiSubWindow>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,6 +21,10 @@ protected:
     MainWindowFixture() {
         previousDirectory_ = QDir::currentPath();
         QDir::setCurrent(start_.path());
+        // Preferences and recovery copies of each test stay in its own
+        // folder, never among the user's.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, start_.filePath(QStringLiteral("config")));
+        qputenv("XDG_DATA_HOME", start_.filePath(QStringLiteral("data")).toLocal8Bit());
         window_ = std::make_unique<MainWindow>(platform_);
     }
     ~MainWindowFixture() override {
@@ -36,6 +42,12 @@ protected:
     }
 
     QString startPath(const QString& name) const { return start_.filePath(name); }
+    // The caption as the page's frame shows it, the changed mark included.
+    QString shownCaption(int slot) const {
+        const QMdiSubWindow* window = window_->subWindow(slot);
+        QString title = window->windowTitle();
+        return title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
+    }
     ShopWorkspace& workspace() { return window_->workspace(); }
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
