@@ -49,6 +49,7 @@ TEST_F(ClosingTest, EveryKindOfChangeMarksThePageUntilItIsSaved) {
     ASSERT_TRUE(image.save(picture));
     platform_.nextFileName.enqueue(picture);
     window_->currentPageWindow()->loadItemPicture(1);
+    EXPECT_TRUE(waitForPicture(1, picture));
     expectMarked("picture");
     saveAndCheck("picture");
 

@@ -27,7 +27,14 @@ protected:
         QWidget* box = window_->currentPageWindow()->editor(k, field);
         ASSERT_NE(box, nullptr);
         box->setFocus();
+        // A box that takes the focus has its text selected: type after it.
+        QTest::keyClick(box, Qt::Key_End);
         QTest::keyClicks(box, text);
+    }
+
+    // Waits until item k of the current page shows `path`: pictures are decoded in the background.
+    bool waitForPicture(int k, const QString& path) {
+        return QTest::qWaitFor([&] { return current().Item(k).PicturePath == path.toStdString(); }, 5000);
     }
 
     // "Zapisz projekt" answered with `path` ("" cancels); call through ASSERT_NO_FATAL_FAILURE.

@@ -26,6 +26,8 @@ int main(int argc, char* argv[]) {
         return 3;
     QWidget* name = page->editor(0, targello::ItemField::Name);
     name->setFocus();
+    // A box that takes the focus has its text selected: type after it.
+    QTest::keyClick(name, Qt::Key_End);
     QTest::keyClicks(name, arguments[2]);
     std::puts("typed");
     std::fflush(stdout);

@@ -144,6 +144,7 @@ TEST_F(SessionTest, APictureDroppedOnAProductLoadsAsChoosingItWould) {
     ASSERT_TRUE(image.save(picture));
     EXPECT_FALSE(drop(canvas, onName, {picture}));
     EXPECT_TRUE(drop(canvas, onPicture, {picture}));
+    EXPECT_TRUE(waitForPicture(1, picture));
     EXPECT_EQ(current().Item(1).PicturePath, picture.toStdString());
     EXPECT_EQ(current().Item(1).Picture, ItemPicture::File);
     EXPECT_TRUE(current().Changed());
@@ -156,11 +157,13 @@ TEST_F(SessionTest, APictureDroppedOnAProductLoadsAsChoosingItWould) {
     file.write("nie obrazek");
     file.close();
     EXPECT_TRUE(drop(canvas, onPicture, {broken}));
+    (void)QTest::qWaitFor([&] { return platform_.shown.size() >= 1; }, 5000);
     ASSERT_EQ(platform_.shown.size(), 1);
     EXPECT_TRUE(platform_.shown.last().text.contains(QStringLiteral("zly.jpg")));
     EXPECT_EQ(current().Item(1).PicturePath, picture.toStdString());
     platform_.nextFileName.enqueue(broken);
     window_->currentPageWindow()->loadItemPicture(1);
+    (void)QTest::qWaitFor([&] { return platform_.shown.size() >= 2; }, 5000);
     ASSERT_EQ(platform_.shown.size(), 2);
     EXPECT_EQ(platform_.shown[1].text, platform_.shown[0].text);
 }
