@@ -1,3 +1,4 @@
+#include "FileContents.h"
 #include "core/files/ExportTransaction.h"
 
 #include "core/files/FileWriteLimit.h"
@@ -10,27 +11,9 @@
 
 using namespace targello;
 namespace fs = std::filesystem;
+using namespace targello::testing;
 
 namespace {
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// Every file under `folder` with its bytes.
-std::map<std::string, std::string> Snapshot(const fs::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        files[fs::relative(entry.path(), folder).generic_string()] =
-            entry.is_regular_file() ? ReadFile(entry.path()) : std::string("<folder>");
-    return files;
-}
 
 class Transaction : public ::testing::Test {
 protected:

@@ -1,3 +1,4 @@
+#include "FileContents.h"
 #include "SpecialFiles.h"
 #include "WithinTimeLimit.h"
 #include "core/files/FileCopy.h"
@@ -12,13 +13,9 @@
 using namespace targello;
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
+using namespace targello::testing;
 
 namespace {
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 class FileLayer : public ::testing::Test {
 protected:

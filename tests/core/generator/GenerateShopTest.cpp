@@ -1,3 +1,4 @@
+#include "../files/FileContents.h"
 #include "core/generator/GenerateShop.h"
 
 #include "TestShop.h"
@@ -11,18 +12,9 @@
 using namespace targello;
 using targello::testing::TestShop;
 namespace fs = std::filesystem;
+using namespace targello::testing;
 
 namespace {
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 class GenerateShopFiles : public ::testing::Test {
 protected:

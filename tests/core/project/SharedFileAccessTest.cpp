@@ -72,7 +72,9 @@ private:
 class SharedFileAccess : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / PathFromUtf8("targello-współdzielenie");
+        // A folder of the test's own: ctest runs the tests of this fixture side by side.
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder_ = fs::temp_directory_path() / PathFromUtf8("targello-współdzielenie-" + test);
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         file_ = folder_ / PathFromUtf8("sklep ąę.esk");

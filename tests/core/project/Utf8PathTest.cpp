@@ -15,7 +15,8 @@ const std::string Polish = "zdjęcie ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ „cu
 class Utf8PathOnDisk : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / PathFromUtf8("targello-ścieżki");
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder_ = fs::temp_directory_path() / PathFromUtf8("targello-ścieżki-" + test);
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
