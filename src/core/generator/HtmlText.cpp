@@ -1,7 +1,7 @@
 #include "core/generator/HtmlText.h"
 
 #include "core/generator/PageCharset.h"
-#include "core/generator/Utf8Text.h"
+#include "core/settings/Utf8Text.h"
 
 namespace targello {
 namespace {

@@ -1,6 +1,6 @@
 #include "core/generator/PageCharset.h"
 
-#include "core/generator/Utf8Text.h"
+#include "core/settings/Utf8Text.h"
 
 #include <array>
 #include <cstdint>

@@ -1,30 +1,12 @@
 #include "core/modern/ModernText.h"
 
-#include "core/generator/Utf8Text.h"
+#include "core/settings/Utf8Text.h"
 
 #include <cmath>
 #include <cstdio>
 
 namespace targello {
 namespace {
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 void appendEscape(std::string& out, unsigned code) {
     char hex[8];
@@ -69,7 +51,7 @@ std::string EscapeHtml(std::string_view text) {
             if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || (c >= 0x7F && c < 0xA0))
                 out += ' ';
             else
-                appendUtf8(out, c);
+                AppendUtf8(out, c);
         }
     }
     return out;
@@ -106,7 +88,7 @@ std::string JsonString(std::string_view text) {
             if (c < 0x20)
                 appendEscape(out, static_cast<unsigned>(c));
             else
-                appendUtf8(out, c);
+                AppendUtf8(out, c);
         }
     }
     return out + "\"";

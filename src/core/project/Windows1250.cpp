@@ -1,5 +1,7 @@
 #include "core/project/Windows1250.h"
 
+#include "core/settings/Utf8Text.h"
+
 #include <array>
 #include <cstdint>
 
@@ -78,24 +80,6 @@ char32_t nextCodePoint(std::string_view text, std::size_t& pos) {
     return value;
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 } // namespace
 
 Windows1250Text EncodeWindows1250(std::string_view utf8) {
@@ -121,7 +105,7 @@ std::string DecodeWindows1250(std::string_view bytes) {
     out.reserve(bytes.size() * 2);
     for (const char ch : bytes) {
         const auto byte = static_cast<unsigned char>(ch);
-        appendUtf8(out, byte < 0x80 ? byte : UpperHalf[byte - 0x80u]);
+        AppendUtf8(out, byte < 0x80 ? byte : UpperHalf[byte - 0x80u]);
     }
     return out;
 }
@@ -129,7 +113,7 @@ std::string DecodeWindows1250(std::string_view bytes) {
 std::string CodePointToUtf8(char32_t codePoint) {
     std::string out;
     if (codePoint <= 0x10FFFF)
-        appendUtf8(out, codePoint);
+        AppendUtf8(out, codePoint);
     return out;
 }
 
