@@ -3,13 +3,12 @@
 // uses them as a visitor would: fills the basket, reloads, follows the menu
 // to the other shop and back, orders in all three ways, enlarges a picture.
 // axe-core checks WCAG 2 A and AA, the Nu HTML checker the markup.
-import { chromium } from 'playwright-core';
-import { mkdtempSync, writeFileSync, readFileSync, existsSync, chmodSync, rmSync } from 'node:fs';
+import { readFileSync, existsSync } from 'node:fs';
 import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
-import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
-import { pathToFileURL, fileURLToPath } from 'node:url';
+import { pathToFileURL } from 'node:url';
+import { check, finish, launch, mailStub } from './harness.mjs';
 
 const root = process.argv[2];
 if (!root) {
@@ -17,31 +16,13 @@ if (!root) {
   process.exit(2);
 }
 const require = createRequire(import.meta.url);
-const here = dirname(fileURLToPath(import.meta.url));
 const shop = (name) => join(root, 'shop', `${name}.html`);
 
-let passed = 0;
-let failed = 0;
-function check(what, actual, expected) {
-  if (actual === expected) {
-    passed++;
-  } else {
-    failed++;
-    console.log(`FAIL ${what}\n  expected: ${JSON.stringify(expected)}\n  actual:   ${JSON.stringify(actual)}`);
-  }
-}
-
 // The stub mail program records the address the browser hands it.
-const work = mkdtempSync(join(tmpdir(), 'targello-modern-'));
-const stubLog = join(work, 'mail.log');
-for (const name of ['xdg-email', 'xdg-open', 'xdg-settings']) {
-  const stub = join(work, name);
-  const record = name === 'xdg-settings' ? '' : `printf '%s\\n' "$1" >> "${stubLog}"\n`;
-  writeFileSync(stub, `#!/bin/sh\n${record}`);
-  chmodSync(stub, 0o755);
-}
+const stub = mailStub('targello-modern-', () => `'%s\\n' "$1"`);
+const stubLog = stub.log;
 async function mailAddress() {
-  for (let waited = 0; waited < 5000 && !existsSync(stubLog); waited += 50)
+  for (let waited = 0; waited < 20000 && !existsSync(stubLog); waited += 50)
     await new Promise((resolve) => setTimeout(resolve, 50));
   return existsSync(stubLog) ? readFileSync(stubLog, 'utf8').trim().split('\n').pop() : '';
 }
@@ -211,16 +192,8 @@ async function desktop(context) {
   await page.close();
 }
 
-const launch = {
-  executablePath: '/usr/bin/chromium',
-  headless: true,
-  acceptDownloads: true,
-  env: { ...process.env, PATH: `${work}:${process.env.PATH}` },
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync'],
-};
-const context = await chromium.launchPersistentContext(join(work, 'profile'), {
-  ...launch, viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true, deviceScaleFactor: 2,
+const context = await launch(stub, {
+  acceptDownloads: true, viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true, deviceScaleFactor: 2,
 });
 try {
   await phone(context);
@@ -228,8 +201,8 @@ try {
   await context.close();
 }
 // The desktop visit uses the same profile: the basket is still there.
-const desktopContext = await chromium.launchPersistentContext(join(work, 'profile'), {
-  ...launch, viewport: { width: 1366, height: 768 },
+const desktopContext = await launch(stub, {
+  acceptDownloads: true, viewport: { width: 1366, height: 768 },
 });
 try {
   await desktop(desktopContext);
@@ -247,6 +220,4 @@ try {
   check('Nu HTML checker', String(error.stderr || error.message).trim(), '');
 }
 
-rmSync(work, { recursive: true, force: true });
-console.log(`${passed} passed, ${failed} failed`);
-process.exit(failed === 0 ? 0 : 1);
+finish(stub, '');

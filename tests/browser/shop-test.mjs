@@ -2,27 +2,15 @@
 // them as a visitor would: adds products to the basket, looks at it, empties
 // it and sends the order. The mail program is a stub on PATH that records
 // the address the browser hands it.
-import { chromium } from 'playwright-core';
-import { mkdtempSync, writeFileSync, readFileSync, existsSync, chmodSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { readFileSync, existsSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
+import { check, fail, finish, launch, mailStub } from './harness.mjs';
 
 const root = process.argv[2];
 if (!root) {
   console.error('usage: node shop-test.mjs <folder written by shop_fixtures>');
   process.exit(2);
-}
-
-let passed = 0;
-let failed = 0;
-function check(what, actual, expected) {
-  if (actual === expected) {
-    passed++;
-  } else {
-    failed++;
-    console.log(`FAIL ${what}\n  expected: ${JSON.stringify(expected)}\n  actual:   ${JSON.stringify(actual)}`);
-  }
 }
 
 const products = [
@@ -44,16 +32,8 @@ const added = (name, total) =>
   `Dodano do koszyka ${name}\nWypełnij formularz aby wysłać zamowienie.\nWartość zamowienia wynosi ${total}`;
 
 // A stub mail program: each call appends its name and argument as one line.
-// Chromium asks xdg-settings about the mailto handler first; its stub answers
-// at once and records nothing.
-const work = mkdtempSync(join(tmpdir(), 'targello-browser-'));
-const stubLog = join(work, 'mail.log');
-for (const name of ['xdg-email', 'xdg-open', 'xdg-settings']) {
-  const stub = join(work, name);
-  const record = name === 'xdg-settings' ? '' : `printf '%s %s\\n' "${name}" "$1" >> "${stubLog}"\n`;
-  writeFileSync(stub, `#!/bin/sh\n${record}`);
-  chmodSync(stub, 0o755);
-}
+const stub = mailStub('targello-browser-', (name) => `'%s %s\\n' "${name}" "$1"`);
+const stubLog = stub.log;
 
 // The calls of the mail program for one shop's order address.
 function mailCalls(address) {
@@ -62,7 +42,7 @@ function mailCalls(address) {
 }
 
 async function firstMailCall(address) {
-  for (let waited = 0; waited < 5000 && mailCalls(address).length === 0; waited += 50)
+  for (let waited = 0; waited < 20000 && mailCalls(address).length === 0; waited += 50)
     await new Promise((resolve) => setTimeout(resolve, 50));
   return mailCalls(address)[0] ?? '';
 }
@@ -162,22 +142,13 @@ async function testShop(context, layout) {
   await page.close();
 }
 
-const context = await chromium.launchPersistentContext(join(work, 'profile'), {
-  executablePath: '/usr/bin/chromium',
-  headless: true,
-  env: { ...process.env, PATH: `${work}:${process.env.PATH}` },
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync'],
-});
+const context = await launch(stub);
 try {
   // The four shops side by side: each waits mostly for the browser.
   await Promise.all([0, 1, 2, 3].map((layout) => testShop(context, layout)));
 } catch (error) {
-  failed++;
-  console.log(`FAIL ${error.stack}`);
+  fail(error);
 } finally {
   await context.close();
-  rmSync(work, { recursive: true, force: true });
 }
-console.log(`browser: ${passed} passed, ${failed} failed`);
-process.exit(failed === 0 ? 0 : 1);
+finish(stub, 'browser: ');

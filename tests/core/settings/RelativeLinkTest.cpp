@@ -7,57 +7,57 @@ using targello::PathStyle;
 using targello::RelativeLink;
 
 namespace {
-std::string Windows(const char* base, const char* target) {
+std::string WindowsLink(const char* base, const char* target) {
     return RelativeLink(base, target, PathStyle::Windows);
 }
-std::string Posix(const char* base, const char* target) {
+std::string PosixLink(const char* base, const char* target) {
     return RelativeLink(base, target, PathStyle::Posix);
 }
 } // namespace
 
 TEST(RelativeLink, TargetBelowThePagesFolder) {
-    EXPECT_EQ(Windows(R"(C:\shop\temp.htm)", R"(C:\shop\pages\a.htm)"), "pages/a.htm");
-    EXPECT_EQ(Posix("/shop/temp.htm", "/shop/pages/a.htm"), "pages/a.htm");
+    EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", R"(C:\shop\pages\a.htm)"), "pages/a.htm");
+    EXPECT_EQ(PosixLink("/shop/temp.htm", "/shop/pages/a.htm"), "pages/a.htm");
     // The common beginning reaches into the folder's name.
-    EXPECT_EQ(Windows(R"(C:\shop\temp.htm)", R"(C:\shop\temp\a.htm)"), "temp/a.htm");
-    EXPECT_EQ(Posix("/shop/temp.htm", "/shop/temp/a.htm"), "temp/a.htm");
+    EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", R"(C:\shop\temp\a.htm)"), "temp/a.htm");
+    EXPECT_EQ(PosixLink("/shop/temp.htm", "/shop/temp/a.htm"), "temp/a.htm");
 }
 
 TEST(RelativeLink, TargetInThePagesOwnFolderIsItsEscapedName) {
-    EXPECT_EQ(Windows(R"(C:\shop\temp.htm)", R"(C:\shop\mój cennik.htm)"), "m%C3%B3j%20cennik.htm");
-    EXPECT_EQ(Posix("/shop/temp.htm", "/shop/mój cennik.htm"), "m%C3%B3j%20cennik.htm");
+    EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", R"(C:\shop\mój cennik.htm)"), "m%C3%B3j%20cennik.htm");
+    EXPECT_EQ(PosixLink("/shop/temp.htm", "/shop/mój cennik.htm"), "m%C3%B3j%20cennik.htm");
 }
 
 TEST(RelativeLink, TargetOutsideClimbsOutOfThePagesFolder) {
-    EXPECT_EQ(Windows(R"(C:\shop\temp.htm)", R"(C:\other\x.htm)"), "../other/x.htm");
-    EXPECT_EQ(Posix("/shop/temp.htm", "/other/x.htm"), "../other/x.htm");
-    EXPECT_EQ(Windows(R"(C:\shop\out\temp.htm)", R"(C:\shop\b.htm)"), "../b.htm");
-    EXPECT_EQ(Posix("/shop/out/temp.htm", "/shop/b.htm"), "../b.htm");
-    EXPECT_EQ(Windows(R"(C:\a\b\temp.htm)", R"(C:\x.htm)"), "../../x.htm");
-    EXPECT_EQ(Posix("/a/b/temp.htm", "/x.htm"), "../../x.htm");
+    EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", R"(C:\other\x.htm)"), "../other/x.htm");
+    EXPECT_EQ(PosixLink("/shop/temp.htm", "/other/x.htm"), "../other/x.htm");
+    EXPECT_EQ(WindowsLink(R"(C:\shop\out\temp.htm)", R"(C:\shop\b.htm)"), "../b.htm");
+    EXPECT_EQ(PosixLink("/shop/out/temp.htm", "/shop/b.htm"), "../b.htm");
+    EXPECT_EQ(WindowsLink(R"(C:\a\b\temp.htm)", R"(C:\x.htm)"), "../../x.htm");
+    EXPECT_EQ(PosixLink("/a/b/temp.htm", "/x.htm"), "../../x.htm");
 }
 
 TEST(RelativeLink, SiblingFolderWhoseNameBeginsLikeThePagesFolderIsClimbedInto) {
-    EXPECT_EQ(Windows(R"(C:\shop\temp.htm)", R"(C:\shopping\x.htm)"), "../shopping/x.htm");
-    EXPECT_EQ(Windows(R"(C:\shop\temp.htm)", R"(C:\shop2\x.htm)"), "../shop2/x.htm");
-    EXPECT_EQ(Posix("/shop/temp.htm", "/shopping/x.htm"), "../shopping/x.htm");
-    EXPECT_EQ(Posix("/shop/temp.htm", "/shop2/x.htm"), "../shop2/x.htm");
+    EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", R"(C:\shopping\x.htm)"), "../shopping/x.htm");
+    EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", R"(C:\shop2\x.htm)"), "../shop2/x.htm");
+    EXPECT_EQ(PosixLink("/shop/temp.htm", "/shopping/x.htm"), "../shopping/x.htm");
+    EXPECT_EQ(PosixLink("/shop/temp.htm", "/shop2/x.htm"), "../shop2/x.htm");
 }
 
 TEST(RelativeLink, OtherDriveGivesAFileAddress) {
-    EXPECT_EQ(Windows(R"(C:\shop\temp.htm)", R"(D:\x\y.htm)"), "file:///D:/x/y.htm");
-    EXPECT_EQ(Windows(R"(C:\shop\temp.htm)", R"(D:\moje pliki\y.htm)"), "file:///D:/moje%20pliki/y.htm");
+    EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", R"(D:\x\y.htm)"), "file:///D:/x/y.htm");
+    EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", R"(D:\moje pliki\y.htm)"), "file:///D:/moje%20pliki/y.htm");
     // Shares of one server share the beginning of their paths, not a drive.
-    EXPECT_EQ(Windows(R"(\\srv\a\temp.htm)", R"(\\srv\b\y.htm)"), "file://///srv/b/y.htm");
+    EXPECT_EQ(WindowsLink(R"(\\srv\a\temp.htm)", R"(\\srv\b\y.htm)"), "file://///srv/b/y.htm");
     // An empty target has no drive.
-    EXPECT_EQ(Windows(R"(C:\shop\temp.htm)", ""), "file:///");
+    EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", ""), "file:///");
 }
 
 TEST(RelativeLink, AddressesPassUnchanged) {
     for (const char* address : {"http://example.com/a b", "https://sklep.pl/?a=1&b=2", "mailto:jan@sklep.pl",
                                 "ftp://pliki.pl/cennik.pdf", "file:///C:/x.htm"}) {
-        EXPECT_EQ(Windows(R"(C:\shop\temp.htm)", address), address);
-        EXPECT_EQ(Posix("/shop/temp.htm", address), address);
+        EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", address), address);
+        EXPECT_EQ(PosixLink("/shop/temp.htm", address), address);
     }
     EXPECT_TRUE(IsAddress("svn+ssh://host/repo"));
     EXPECT_FALSE(IsAddress(R"(C:\shop\a.htm)"));
@@ -67,10 +67,10 @@ TEST(RelativeLink, AddressesPassUnchanged) {
 }
 
 TEST(RelativeLink, EmptyBaseGivesNoAddress) {
-    EXPECT_EQ(Windows("", R"(C:\x.htm)"), "");
+    EXPECT_EQ(WindowsLink("", R"(C:\x.htm)"), "");
 }
 
 TEST(RelativeLink, ForwardSlashesAreReadAsWindowsSeparators) {
-    EXPECT_EQ(Windows("C:/shop/temp.htm", R"(C:\other\x.htm)"), "../other/x.htm");
-    EXPECT_EQ(Windows(R"(C:\shop\temp.htm)", "C:/shop/pages/a.htm"), "pages/a.htm");
+    EXPECT_EQ(WindowsLink("C:/shop/temp.htm", R"(C:\other\x.htm)"), "../other/x.htm");
+    EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", "C:/shop/pages/a.htm"), "pages/a.htm");
 }
