@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/workspace/ShopPage.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace targello::bench {
+
+// `characters` Polish letters and blanks: every one but the blank takes two
+// bytes in UTF-8 and needs the code page conversion.
+std::string PolishText(std::size_t characters);
+
+// Fills an empty page with 100 items whose name, description and picture
+// path are as long as their fields allow, all in Polish letters.
+void FillWithPolishItems(ShopPage& page);
+
+// The .jpg files directly in `folder`, in name order.
+std::vector<std::filesystem::path> JpegFiles(const std::filesystem::path& folder);
+
+// A new page of 100 mugs with ordinary texts whose pictures are `pictures`,
+// taken in turn.
+ShopPage MugPage(const std::vector<std::filesystem::path>& pictures);
+
+} // namespace targello::bench
