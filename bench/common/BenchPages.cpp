@@ -3,8 +3,21 @@
 #include "core/settings/EditedSettings.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace targello::bench {
+namespace {
+
+std::vector<std::filesystem::path> JpegFiles(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().extension() == ".jpg")
+            files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+} // namespace
 
 std::string PolishText(std::size_t characters) {
     const char* letters[] = {"ż", "ó", "ł", "ć", "a", "ę", "ś", "ń", "ź", "ą", " "};
@@ -24,13 +37,17 @@ void FillWithPolishItems(ShopPage& page) {
     }
 }
 
-std::vector<std::filesystem::path> JpegFiles(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().extension() == ".jpg")
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
+int ReadPictureSet(const char* name, int argc, char** argv, std::vector<std::filesystem::path>& pictures) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s PICTURES_DIR OUTPUT_DIR\n", name);
+        return 2;
+    }
+    pictures = JpegFiles(argv[1]);
+    if (pictures.size() < 100) {
+        std::fprintf(stderr, "%s holds %zu pictures, 100 needed\n", argv[1], pictures.size());
+        return 1;
+    }
+    return 0;
 }
 
 ShopPage MugPage(const std::vector<std::filesystem::path>& pictures) {

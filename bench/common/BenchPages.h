@@ -17,8 +17,10 @@ std::string PolishText(std::size_t characters);
 // path are as long as their fields allow, all in Polish letters.
 void FillWithPolishItems(ShopPage& page);
 
-// The .jpg files directly in `folder`, in name order.
-std::vector<std::filesystem::path> JpegFiles(const std::filesystem::path& folder);
+// Reads the pictures of a benchmark called as `name PICTURES_DIR OUTPUT_DIR`:
+// the .jpg files in PICTURES_DIR, in name order. Returns 0, or after saying what is wrong the
+// program's exit code: 2 for a wrong call, 1 for fewer than 100 pictures.
+int ReadPictureSet(const char* name, int argc, char** argv, std::vector<std::filesystem::path>& pictures);
 
 // A new page of 100 mugs with ordinary texts whose pictures are `pictures`,
 // taken in turn.

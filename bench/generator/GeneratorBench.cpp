@@ -31,15 +31,9 @@ void Settle() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: bench_generator PICTURES_DIR OUTPUT_DIR\n");
-        return 2;
-    }
-    const std::vector<fs::path> pictures = JpegFiles(argv[1]);
-    if (pictures.size() < 100) {
-        std::fprintf(stderr, "%s holds %zu pictures, not 100\n", argv[1], pictures.size());
-        return 1;
-    }
+    std::vector<fs::path> pictures;
+    if (const int failed = ReadPictureSet("bench_generator", argc, argv, pictures))
+        return failed;
     const fs::path out = fs::absolute(argv[2]);
     const ShopPage page = MugPage(pictures);
     const ShopSettings edited = EditedSettings::initial().Values;

@@ -34,15 +34,9 @@ std::uintmax_t bytesOf(const fs::path& folder, const std::string& ending, bool w
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: bench_modern PICTURES_DIR OUTPUT_DIR\n");
-        return 2;
-    }
-    const std::vector<fs::path> files = JpegFiles(argv[1]);
-    if (files.size() < 100) {
-        std::fprintf(stderr, "%s holds %zu pictures, 100 needed\n", argv[1], files.size());
-        return 1;
-    }
+    std::vector<fs::path> files;
+    if (const int failed = ReadPictureSet("bench_modern", argc, argv, files))
+        return failed;
     const fs::path output = argv[2];
     fs::remove_all(output);
     fs::create_directories(output);
