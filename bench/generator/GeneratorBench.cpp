@@ -2,6 +2,8 @@
 // `cp` of the same files, a second export with the pictures unchanged, and
 // building the page text alone.
 // Usage: bench_generator PICTURES_DIR OUTPUT_DIR
+#include "common/BenchPages.h"
+#include "common/BenchTiming.h"
 #include "core/generator/GenerateShop.h"
 #include "core/generator/PageCharset.h"
 #include "core/generator/ShopPageText.h"
@@ -9,53 +11,17 @@
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopPage.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
 using namespace targello;
-using Clock = std::chrono::steady_clock;
+using namespace targello::bench;
 
 namespace {
-
-double Milliseconds(const std::function<void()>& work) {
-    const auto start = Clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-std::vector<fs::path> Pictures(const fs::path& folder) {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.path().extension() == ".jpg")
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-ShopPage MakePage(const std::vector<fs::path>& pictures) {
-    ShopPage page(0, NewPageSettings(EditedSettings::initial().Values));
-    for (std::size_t i = 0; i < 100; ++i) {
-        page.InsertItem();
-        ShopItem& item = page.Item(static_cast<int>(i));
-        item.Name = "Kubek „Żółw” nr " + std::to_string(i + 1);
-        item.Price = std::to_string(10 + i) + ",50";
-        item.Description = "Ręcznie malowany kubek z gliny, pojemność 300 ml. Można myć w zmywarce.";
-        item.PicturePath = pictures[i % pictures.size()].string();
-    }
-    return page;
-}
 
 // Freshly written files are flushed first, so that no run pays for another's.
 void Settle() {
@@ -65,17 +31,11 @@ void Settle() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: bench_generator PICTURES_DIR OUTPUT_DIR\n");
-        return 2;
-    }
-    const std::vector<fs::path> pictures = Pictures(argv[1]);
-    if (pictures.size() < 100) {
-        std::fprintf(stderr, "%s holds %zu pictures, not 100\n", argv[1], pictures.size());
-        return 1;
-    }
+    std::vector<fs::path> pictures;
+    if (const int failed = ReadPictureSet("bench_generator", argc, argv, pictures))
+        return failed;
     const fs::path out = fs::absolute(argv[2]);
-    const ShopPage page = MakePage(pictures);
+    const ShopPage page = MugPage(pictures);
     const ShopSettings edited = EditedSettings::initial().Values;
     std::uintmax_t bytes = 0;
     for (const fs::path& picture : pictures)

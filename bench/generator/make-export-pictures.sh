@@ -5,20 +5,16 @@
 # Usage: bench/generator/make-export-pictures.sh [DIR] [COUNT]
 # Needs ImageMagick (apt-get install imagemagick).
 set -euo pipefail
+source "$(dirname "$0")/../common/picture-set.sh"
 dir=${1:-/tmp/targello-bench/export-pictures}
 count=${2:-100}
 convert=/usr/bin/convert
 [[ -x $convert ]] || { echo "ImageMagick is missing: apt-get install imagemagick" >&2; exit 1; }
-mkdir -p "$dir"
-if [[ -f $dir/.complete-$count ]]; then
-    echo "$dir already holds $count pictures"
-    exit 0
-fi
+picture_set_begin "$dir" "$count"
 make_one() {
     "$convert" -size 1600x1200 xc: -seed "$1" +noise Random -quality 90 "$(printf '%s/zdjecie-%03d.jpg' "$dir" "$1")"
 }
 export -f make_one
 export dir convert
 seq 1 "$count" | xargs -P 2 -I{} bash -c 'make_one {}'
-touch "$dir/.complete-$count"
-echo "made $count pictures in $dir"
+picture_set_done "$dir" "$count"

@@ -2,12 +2,13 @@
 // large JPEGs: the first export (both copies of every picture) and a second
 // one with the pictures unchanged, and reports what the output weighs.
 // Usage: bench_modern PICTURES_DIR OUTPUT_DIR
+#include "common/BenchPages.h"
+#include "common/BenchTiming.h"
 #include "core/modern/GenerateModernShop.h"
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopPage.h"
 
-#include <algorithm>
-#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -15,38 +16,9 @@
 
 namespace fs = std::filesystem;
 using namespace targello;
-using Clock = std::chrono::steady_clock;
+using namespace targello::bench;
 
 namespace {
-
-std::vector<fs::path> pictures(const fs::path& folder) {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(folder))
-        if (entry.path().extension() == ".jpg")
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-ShopPage makePage(const std::vector<fs::path>& files) {
-    ShopPage page(0, NewPageSettings(EditedSettings::initial().Values));
-    page.Settings.ModernPage = true;
-    for (std::size_t i = 0; i < 100; ++i) {
-        page.InsertItem();
-        ShopItem& item = page.Item(static_cast<int>(i));
-        item.Name = "Kubek „Żółw” nr " + std::to_string(i + 1);
-        item.Price = std::to_string(10 + i) + ",50";
-        item.Description = "Ręcznie malowany kubek z gliny, pojemność 300 ml. Można myć w zmywarce.";
-        item.PicturePath = files[i % files.size()].string();
-    }
-    return page;
-}
-
-double seconds(const std::function<bool()>& work, bool& ok) {
-    const auto start = Clock::now();
-    ok = work();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 std::uintmax_t bytesOf(const fs::path& folder, const std::string& ending, bool with) {
     std::uintmax_t total = 0;
@@ -62,19 +34,14 @@ std::uintmax_t bytesOf(const fs::path& folder, const std::string& ending, bool w
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: bench_modern PICTURES_DIR OUTPUT_DIR\n");
-        return 2;
-    }
-    const std::vector<fs::path> files = pictures(argv[1]);
-    if (files.size() < 100) {
-        std::fprintf(stderr, "%s holds %zu pictures, 100 needed\n", argv[1], files.size());
-        return 1;
-    }
+    std::vector<fs::path> files;
+    if (const int failed = ReadPictureSet("bench_modern", argc, argv, files))
+        return failed;
     const fs::path output = argv[2];
     fs::remove_all(output);
     fs::create_directories(output);
-    const ShopPage page = makePage(files);
+    ShopPage page = MugPage(files);
+    page.Settings.ModernPage = true;
     EditedSettings edited = EditedSettings::initial();
     LoadPageIntoOptions(page.Settings, edited);
     const std::string html = (output / "sklep.html").string();
@@ -86,10 +53,10 @@ int main(int argc, char** argv) {
         return result.Succeeded;
     };
     bool ok = false;
-    const double first = seconds(exportOnce, ok);
+    const double first = Milliseconds([&] { ok = exportOnce(); }) / 1000;
     if (!ok)
         return 1;
-    const double second = seconds(exportOnce, ok);
+    const double second = Milliseconds([&] { ok = exportOnce(); }) / 1000;
     const std::string smallEnding = "-" + std::to_string(2 * edited.Values.PictureWidth) + "x" +
                                     std::to_string(2 * edited.Values.PictureHeight) + ".jpg";
     std::printf("first_export_s %.3f\nsecond_export_s %.3f\n", first, second);

@@ -5,14 +5,11 @@
 # file is the same scene wrapped by a different offset, so no two are alike.
 # Usage: bench/modern/make-photos.sh [DIR] [COUNT]
 set -euo pipefail
+source "$(dirname "$0")/../common/picture-set.sh"
 dir=${1:-/tmp/targello-bench/pictures}
 count=${2:-100}
 command -v vips >/dev/null || { echo "vips is missing: apt-get install libvips-tools" >&2; exit 1; }
-mkdir -p "$dir"
-if [[ -f $dir/.complete-$count ]]; then
-    echo "$dir already holds $count pictures"
-    exit 0
-fi
+picture_set_begin "$dir" "$count"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 for band in 1 2 3; do
@@ -32,5 +29,4 @@ make_one() {
 export -f make_one
 export scratch dir
 seq 0 $((count - 1)) | xargs -P 2 -I{} bash -c 'make_one {}'
-touch "$dir/.complete-$count"
-echo "made $count pictures in $dir"
+picture_set_done "$dir" "$count"

@@ -6,15 +6,12 @@
 # Usage: bench/pictures/make-pictures.sh [DIR] [COUNT]
 # Needs ImageMagick (apt-get install imagemagick).
 set -euo pipefail
+source "$(dirname "$0")/../common/picture-set.sh"
 dir=${1:-/tmp/targello-bench/pictures}
 count=${2:-100}
 convert=/usr/bin/convert
 [[ -x $convert ]] || { echo "ImageMagick is missing: apt-get install imagemagick" >&2; exit 1; }
-mkdir -p "$dir"
-if [[ -f $dir/.complete-$count ]]; then
-    echo "$dir already holds $count pictures"
-    exit 0
-fi
+picture_set_begin "$dir" "$count"
 scene=$dir/scene.miff
 [[ -f $scene ]] || "$convert" -seed 7 -size 4000x3000 plasma:fractal -attenuate 0.4 +noise Gaussian "$scene"
 make_one() {
@@ -26,5 +23,4 @@ export -f make_one
 export scene dir convert
 seq 0 $((count - 1)) | xargs -P 2 -I{} bash -c 'make_one {}'
 rm -f "$scene"
-touch "$dir/.complete-$count"
-echo "made $count pictures in $dir"
+picture_set_done "$dir" "$count"

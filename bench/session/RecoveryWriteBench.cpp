@@ -2,56 +2,25 @@
 // and two atomic writes), the work an autosave does on the window's thread,
 // and taking over such copies at the next start.
 // Usage: bench_recovery_write [FOLDER]  (default: below the system's temporary folder)
+#include "common/BenchPages.h"
+#include "common/BenchTiming.h"
 #include "core/session/RecoveryStore.h"
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
 
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <vector>
 
 using namespace targello;
-using Clock = std::chrono::steady_clock;
+using namespace targello::bench;
 
 namespace {
 
-std::string polish(std::size_t characters) {
-    const char* letters[] = {"ż", "ó", "ł", "ć", "a", "ę", "ś", "ń", "ź", "ą", " "};
-    std::string text;
-    for (std::size_t k = 0; k < characters; ++k)
-        text += letters[k % std::size(letters)];
-    return text;
-}
-
+// A page of 100 full items, saved before as a project.
 void fill(ShopPage& page) {
-    for (int k = 0; k < 100; ++k) {
-        page.InsertItem();
-        page.SetItemName(k, polish(254));
-        page.SetItemPrice(k, "1234567,89");
-        page.SetItemDescription(k, polish(749));
-        page.SetItemPicture(k, "C:\\Zdjęcia\\" + polish(200) + ".jpg", ItemPicture::File);
-    }
+    FillWithPolishItems(page);
     page.SetProjectPath("/home/handlarz/Sklepy/ceramika.esk");
-}
-
-void report(const char* what, std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    std::printf("%-44s median %.3f ms, 95%% %.3f ms, max %.3f ms\n", what, ms[ms.size() / 2],
-                ms[ms.size() * 95 / 100], ms.back());
-}
-
-std::vector<double> measure(int runs, const std::function<void()>& work) {
-    std::vector<double> ms;
-    for (int k = 0; k < runs; ++k) {
-        const auto start = Clock::now();
-        work();
-        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    return ms;
 }
 
 } // namespace
@@ -65,7 +34,7 @@ int main(int argc, char** argv) {
     fill(page);
 
     RecoveryStore store(folder.string());
-    report("recovery copy of a 100-item page", measure(300, [&] {
+    Report("recovery copy of a 100-item page", Measure(300, [&] {
                if (!store.Write(page).Error.empty())
                    std::abort();
            }));
@@ -82,13 +51,13 @@ int main(int argc, char** argv) {
             crashedPages.ClosePage(lost.PageIndex());
         }
         RecoveryStore starting(folder.string());
-        const auto start = Clock::now();
-        if (starting.TakeOrphans().Entries.size() != 10)
-            std::abort();
-        takeover.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        takeover.push_back(Milliseconds([&] {
+            if (starting.TakeOrphans().Entries.size() != 10)
+                std::abort();
+        }));
         starting.RemoveOwn();
     }
-    report("take over and check 10 copies of 100 items", takeover);
+    Report("take over and check 10 copies of 100 items", takeover);
     store.RemoveOwn();
     std::filesystem::remove(folder);
 }
