@@ -48,14 +48,10 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     setAcceptDrops(true);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
-    // The dialogs are built right after the window first shows, so that the
-    // user sees the program sooner; anything that needs one earlier builds it.
-    QTimer::singleShot(0, this, [this] {
-        aboutBox();
-        options();
-        removalDialog();
-        wizard();
-    });
+    // The dialogs are built when first needed (the options with the first
+    // page), in a few milliseconds each. Built at start, even from a zero
+    // timer, they ran before the window's first paint and kept the user
+    // waiting for dialogs that many sessions never open.
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::pageActivated);
     connectCommands();
