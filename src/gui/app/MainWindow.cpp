@@ -29,8 +29,7 @@ namespace targello {
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform),
-      workspace_(QDir::toNativeSeparators(QDir::currentPath()).toStdString()),
-      pictures_(std::make_unique<PictureCache>()) {
+      workspace_(QDir::toNativeSeparators(QDir::currentPath()).toStdString()) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Targello"));
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::programIcon(64))));
@@ -107,6 +106,10 @@ RemovalDialog& MainWindow::removalDialog() {
 }
 
 PictureCache& MainWindow::pictures() {
+    // Made with the first page: its placeholder pictures cost a tenth of the
+    // time to the first paint, and no page is open then.
+    if (pictures_ == nullptr)
+        pictures_ = std::make_unique<PictureCache>();
     return *pictures_;
 }
 
@@ -117,7 +120,7 @@ PageWindow* MainWindow::newPage() {
         return nullptr;
     }
     const int slot = page->PageIndex();
-    auto* pageWindow = new PageWindow(*this, *pictures_, *page);
+    auto* pageWindow = new PageWindow(*this, pictures(), *page);
     auto* window = mdiArea_->addSubWindow(pageWindow);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // "[*]" shows the changed mark: "Sklep 3*".
