@@ -39,6 +39,8 @@ constexpr const char* Help =
     "Strona nowoczesna (telefony i komputery) powstaje, gdy wybrano ją w projekcie;\n"
     "jej obrazki to pomniejszone kopie, a obrazki, których nie da się odczytać,\n"
     "są wymienione jak przy stronie klasycznej (sklep powstaje bez nich, kod 3).\n"
+    "Bez biblioteki libvips obrazki są kopiowane bez zmian, o czym mówi ostrzeżenie\n"
+    "(kod 0: sklep jest zapisany w całości).\n"
     "\n"
     "  --styl klasyczny|nowoczesny   strona klasyczna albo nowoczesna, bez względu\n"
     "                                na wybór zapisany w projekcie\n"
@@ -159,6 +161,9 @@ int exportModern(const ShopPage& page, const ShopSettings& edited, const std::st
         err << Prefix << result.ErrorText << "\n";
         return ExportFailed;
     }
+    // The shop is whole, with every picture copied: a warning, not an error.
+    if (!result.PicturesNotice.empty())
+        err << Prefix << "uwaga: " << result.PicturesNotice << "\n";
     // The page is written without them; listed and told by the exit code as the classic export does.
     for (const PictureProblem& problem : result.UnreadablePictures)
         err << Prefix << MissingPictureText({problem.Path, problem.Reason}) << "\n";

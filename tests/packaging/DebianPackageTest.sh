@@ -45,6 +45,27 @@ done
 # The installed program runs from the unpacked folder: it finds its libraries.
 "$root/usr/bin/targello-export" --help >/dev/null || fail "targello-export --help failed"
 
+# The picture module is installed where the programs look for it: the
+# modern page gets smaller copies. Without the module the pictures are
+# copied unchanged, and the user is told so.
+module=$(find "$root/usr/lib" -name targello-webpictures.so)
+[[ -n $module ]] || fail "the package lacks the picture module targello-webpictures.so"
+[[ $depends == *libvips* ]] || fail "Depends lacks libvips, which the picture module needs: $depends"
+mkdir -p "$work/shop"
+cp -r "$source/examples/sklep.esk" "$source/examples/obrazki" "$source/examples/tekstura.jpg" "$work/shop/"
+(cd "$work/shop" && "$root/usr/bin/targello-export" --styl nowoczesny sklep.esk made.html 2>"$work/made.err") ||
+    fail "the modern export failed: $(cat "$work/made.err")"
+[[ -s $work/made.err ]] && fail "the modern export warned: $(cat "$work/made.err")"
+compgen -G "$work/shop/made/miod-lipowy-*.jpg" >/dev/null || fail "the installed program made no small copies"
+mv "$module" "$work/module.so"
+(cd "$work/shop" && "$root/usr/bin/targello-export" --styl nowoczesny sklep.esk copied.html 2>"$work/copied.err") ||
+    fail "the modern export without the module failed: $(cat "$work/copied.err")"
+grep -q 'Obrazków nie zmniejszono: nie udało się wczytać modułu obrazków' "$work/copied.err" ||
+    fail "the export without the module did not say so: $(cat "$work/copied.err")"
+cmp -s "$source/examples/obrazki/miod-lipowy.jpg" "$work/shop/copied/miod-lipowy.jpg" ||
+    fail "without the module the pictures were not copied unchanged"
+mv "$work/module.so" "$module"
+
 # The desktop's view of a project file, as GNOME's tools see it, with only
 # the package's MIME database.
 update-mime-database "$root/usr/share/mime"

@@ -11,7 +11,7 @@
 #include "core/workspace/ShopPage.h"
 
 #ifdef TARGELLO_WITH_WEB_PICTURES
-#include "core/webpictures/WebPictures.h"
+#include "core/webpictures/WebPictureModule.h"
 #endif
 
 #include <filesystem>
@@ -23,10 +23,20 @@ namespace fs = std::filesystem;
 
 WebPictureMaker pictureMaker() {
 #ifdef TARGELLO_WITH_WEB_PICTURES
-    return MakeWebPictures;
-#else
-    return CopyWebPicture;
+    if (WebPictureMaker made = WebPictureModule::Shared().Maker())
+        return made;
 #endif
+    return CopyWebPicture;
+}
+
+// What the user is told about the pictures being copied unchanged where this
+// build makes copies but its picture module could not be loaded.
+std::string copiedUnchangedNotice() {
+#ifdef TARGELLO_WITH_WEB_PICTURES
+    if (!WebPicturesBuiltIn())
+        return WebPicturesMissingText(WebPictureModule::Shared().Problem());
+#endif
+    return {};
 }
 
 // The hidden name beside `target` (UTF-8) that a new copy is made under until
@@ -124,7 +134,7 @@ void settle(WebPictureAddress& address, const PictureBatchResult& batch) {
 
 bool WebPicturesBuiltIn() {
 #ifdef TARGELLO_WITH_WEB_PICTURES
-    return true;
+    return WebPictureModule::Shared().Loaded();
 #else
     return false;
 #endif
@@ -156,6 +166,8 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
         RunPictureBatch(pictures.Jobs, pictureFolder, stagingMaker(pictureMaker()), progress);
     result.PicturesMade = batch.Made;
     result.PicturesUnchanged = batch.Unchanged;
+    if (!pictures.Jobs.empty())
+        result.PicturesNotice = copiedUnchangedNotice();
     const std::string pageFileName = rules.FileName(outputPath);
     std::error_code error;
     if (!batch.Cancelled) {

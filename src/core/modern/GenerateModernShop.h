@@ -27,6 +27,9 @@ struct ModernShopResult {
     std::vector<PictureProblem> UnreadablePictures; // skipped; the page is written without them
     int PicturesMade = 0;
     int PicturesUnchanged = 0; // their copies were already made from the source as it is
+    // In Polish, where pictures that are meant to be made smaller were copied
+    // unchanged because the picture module could not be loaded; "" otherwise.
+    std::string PicturesNotice;
 };
 
 // Called on the calling thread after each picture with the number done and
@@ -48,7 +51,8 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
 // The message that names every picture left out, one per line, or "".
 std::string PictureProblemsText(const std::vector<PictureProblem>& problems);
 
-// Whether this build re-encodes pictures (libvips); without it they are copied unchanged.
+// Whether pictures are re-encoded (libvips): this build makes copies and its
+// picture module loads (the first call loads it). Otherwise they are copied unchanged.
 bool WebPicturesBuiltIn();
 
 } // namespace targello

@@ -1,6 +1,7 @@
 #include "core/webpictures/WebPictures.h"
 
 #include "core/project/Utf8Path.h"
+#include "core/webpictures/WebPictureEntry.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -174,3 +175,7 @@ WebPictureOutcome MakeWebPictures(const WebPictureJob& job) {
 }
 
 } // namespace targello
+
+void targello_make_web_pictures_v1(const targello::WebPictureJob* job, targello::WebPictureOutcome* outcome) {
+    *outcome = targello::MakeWebPictures(*job);
+}

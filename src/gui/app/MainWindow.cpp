@@ -29,8 +29,7 @@ namespace targello {
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform),
-      workspace_(QDir::toNativeSeparators(QDir::currentPath()).toStdString()),
-      pictures_(std::make_unique<PictureCache>()) {
+      workspace_(QDir::toNativeSeparators(QDir::currentPath()).toStdString()) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Targello"));
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::programIcon(64))));
@@ -48,14 +47,10 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     setAcceptDrops(true);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
-    // The dialogs are built right after the window first shows, so that the
-    // user sees the program sooner; anything that needs one earlier builds it.
-    QTimer::singleShot(0, this, [this] {
-        aboutBox();
-        options();
-        removalDialog();
-        wizard();
-    });
+    // The dialogs are built when first needed (the options with the first
+    // page), in a few milliseconds each. Built at start, even from a zero
+    // timer, they ran before the window's first paint and kept the user
+    // waiting for dialogs that many sessions never open.
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::pageActivated);
     connectCommands();
@@ -111,6 +106,10 @@ RemovalDialog& MainWindow::removalDialog() {
 }
 
 PictureCache& MainWindow::pictures() {
+    // Made with the first page: its placeholder pictures cost a tenth of the
+    // time to the first paint, and no page is open then.
+    if (pictures_ == nullptr)
+        pictures_ = std::make_unique<PictureCache>();
     return *pictures_;
 }
 
@@ -121,7 +120,7 @@ PageWindow* MainWindow::newPage() {
         return nullptr;
     }
     const int slot = page->PageIndex();
-    auto* pageWindow = new PageWindow(*this, *pictures_, *page);
+    auto* pageWindow = new PageWindow(*this, pictures(), *page);
     auto* window = mdiArea_->addSubWindow(pageWindow);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // "[*]" shows the changed mark: "Sklep 3*".

@@ -81,7 +81,12 @@ bool writeModern(AppContext& app, const ShopPage& page, const std::string& baseN
         app.platform().showError(app.window(), QString::fromStdString(result.ErrorText));
         return false;
     }
-    reportPictures(app, QString::fromStdString(PictureProblemsText(result.UnreadablePictures)).trimmed());
+    // Pictures copied unchanged for want of the picture module are told first.
+    const std::string notes =
+        result.PicturesNotice.empty()
+            ? PictureProblemsText(result.UnreadablePictures)
+            : result.PicturesNotice + "\n\n" + PictureProblemsText(result.UnreadablePictures);
+    reportPictures(app, QString::fromStdString(notes).trimmed());
     return true;
 }
 

@@ -1,0 +1,97 @@
+#include "core/webpictures/WebPictureModule.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <utility>
+
+namespace targello {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Width and height from a JPEG's frame header, {0, 0} where there is none.
+std::pair<int, int> jpegSize(const fs::path& path) {
+    const std::string bytes = readAll(path);
+    auto byte = [&bytes](std::size_t at) { return static_cast<std::uint8_t>(bytes[at]); };
+    for (std::size_t at = 2; at + 9 < bytes.size() && byte(at) == 0xFF;
+         at += 2 + (byte(at + 2) << 8 | byte(at + 3))) {
+        const std::uint8_t marker = byte(at + 1);
+        if (marker >= 0xC0 && marker <= 0xC2)
+            return {byte(at + 7) << 8 | byte(at + 8), byte(at + 5) << 8 | byte(at + 6)};
+    }
+    return {0, 0};
+}
+
+class WebPictureModuleFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root = fs::temp_directory_path() /
+               ("targello-webpictures-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(root);
+        fs::create_directories(root);
+    }
+    void TearDown() override { fs::remove_all(root); }
+    fs::path root;
+};
+
+TEST_F(WebPictureModuleFiles, SharedModuleLoadsAndMakesBothCopies) {
+    const WebPictureModule& module = WebPictureModule::Shared();
+    ASSERT_TRUE(module.Loaded()) << module.Problem();
+    EXPECT_EQ(module.Problem(), "");
+    EXPECT_EQ(&module, &WebPictureModule::Shared()); // loaded once
+
+    const auto make = module.Maker();
+    ASSERT_TRUE(make);
+    const fs::path large = root / "miod.jpg";
+    const fs::path small = root / "miod-maly.jpg";
+    const WebPictureOutcome outcome =
+        make({TARGELLO_EXAMPLE_PICTURES "/miod-lipowy.jpg", large.string(), small.string(), 1600, 60, 60});
+    EXPECT_EQ(outcome.Reason, "");
+    // The source is 266 x 188: never enlarged, and the small copy fits its box.
+    EXPECT_EQ(outcome.LargeWidth, 266);
+    EXPECT_EQ(outcome.LargeHeight, 188);
+    EXPECT_EQ(jpegSize(large), std::make_pair(266, 188));
+    EXPECT_EQ(jpegSize(small), std::make_pair(60, 42));
+
+    // The module's reasons reach the program intact.
+    std::ofstream(root / "zepsuty.jpg") << "to nie jest obrazek";
+    EXPECT_EQ(make({(root / "zepsuty.jpg").string(), (root / "z.jpg").string(), {}, 1600, 0, 0}).Reason,
+              "nie da się odczytać obrazka (plik jest uszkodzony albo ma nieznany format)");
+    EXPECT_FALSE(fs::exists(root / "z.jpg"));
+}
+
+TEST(WebPictureModule, MissingModuleMakesNothingAndSaysWhy) {
+    const std::string path = "/nie/ma/takiego/folderu/targello-webpictures.so";
+    const WebPictureModule missing(path);
+    EXPECT_FALSE(missing.Loaded());
+    EXPECT_FALSE(missing.Maker());
+    EXPECT_NE(missing.Problem().find("nie udało się wczytać modułu obrazków „" + path + "” ("),
+              std::string::npos)
+        << missing.Problem();
+
+    const std::string told = WebPicturesMissingText(missing.Problem());
+    EXPECT_EQ(told.rfind("Obrazków nie zmniejszono: " + missing.Problem() + ".", 0), 0u) << told;
+    EXPECT_NE(told.find("bez zmian, w pełnym rozmiarze"), std::string::npos);
+    EXPECT_NE(told.find("libvips"), std::string::npos);
+}
+
+TEST(WebPictureModule, LibraryWithoutTheEntryIsRefused) {
+    // A shared library that loads but is no picture module of this program.
+    const WebPictureModule foreign("libm.so.6");
+    EXPECT_FALSE(foreign.Loaded());
+    EXPECT_FALSE(foreign.Maker());
+    EXPECT_EQ(foreign.Problem(), "moduł obrazków „libm.so.6” pochodzi z innej wersji programu");
+}
+
+} // namespace
+} // namespace targello
