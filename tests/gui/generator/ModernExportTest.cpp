@@ -2,9 +2,11 @@
 #include "MainWindowFixture.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPushButton>
+#include <QRandomGenerator>
 
 using namespace targello;
 
@@ -28,6 +30,20 @@ protected:
         auto* ok = window_->options().findChild<QPushButton*>(QStringLiteral("OKButton"));
         ASSERT_NE(ok, nullptr);
         ok->click();
+    }
+
+    // Gives item `k` a new photo of `size` made of noise, which no encoder
+    // makes short work of. Call through ASSERT_NO_FATAL_FAILURE.
+    void setPhoto(int k, const QString& name, QSize size) {
+        QImage photo(size, QImage::Format_RGB32);
+        for (int y = 0; y < size.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
+            for (int x = 0; x < size.width(); ++x)
+                line[x] = QRandomGenerator::global()->generate();
+        }
+        const QString path = files_.filePath(name);
+        ASSERT_TRUE(photo.save(path, "JPG", 95));
+        page().SetItemPicture(k, path.toStdString(), ItemPicture::File);
     }
 
     QTemporaryDir files_;
@@ -91,15 +107,11 @@ TEST_F(ModernExportTest, ExportWritesTheModernPageAndNamesPicturesItWentWithout)
 }
 
 TEST_F(ModernExportTest, AnulujLeavesThePreviousModernPageAsItWas) {
-    constexpr int Items = 8;
+    constexpr int Items = 12;
     ASSERT_NO_FATAL_FAILURE(trigger("Nowyprojekt1"));
     for (int k = 0; k < Items; ++k) {
         ASSERT_NO_FATAL_FAILURE(trigger("Wstawnowpozycj1"));
-        QImage photo(640, 480, QImage::Format_RGB32);
-        photo.fill(QColor(20 * k, 100, 50));
-        const QString path = files_.filePath(QStringLiteral("p%1.jpg").arg(k));
-        ASSERT_TRUE(photo.save(path));
-        page().SetItemPicture(k, path.toStdString(), ItemPicture::File);
+        ASSERT_NO_FATAL_FAILURE(setPhoto(k, QStringLiteral("p%1.jpg").arg(k), QSize(64, 48)));
     }
     ASSERT_NO_FATAL_FAILURE(chooseModernPage(true));
     QTemporaryDir out;
@@ -108,8 +120,13 @@ TEST_F(ModernExportTest, AnulujLeavesThePreviousModernPageAsItWas) {
     ASSERT_NO_FATAL_FAILURE(trigger("WygenerujsklepHTML1"));
     const QByteArray before = contents(shop);
     ASSERT_FALSE(before.isEmpty());
+    const QStringList picturesBefore = QDir(out.filePath(QStringLiteral("sklep"))).entryList(QDir::Files);
 
+    // New, large photos: every copy has to be made again, which takes far
+    // longer than the progress dialog takes to be cancelled.
     page().SetItemName(0, "Inna nazwa");
+    for (int k = 0; k < Items; ++k)
+        ASSERT_NO_FATAL_FAILURE(setPhoto(k, QStringLiteral("nowe%1.jpg").arg(k), QSize(1600, 1200)));
     {
         const AnulujPresser presser(window_.get());
         platform_.nextFileName.enqueue(shop);
@@ -117,6 +134,7 @@ TEST_F(ModernExportTest, AnulujLeavesThePreviousModernPageAsItWas) {
         EXPECT_TRUE(presser.pressed());
     }
     EXPECT_EQ(contents(shop), before);
+    EXPECT_EQ(QDir(out.filePath(QStringLiteral("sklep"))).entryList(QDir::Files), picturesBefore);
     EXPECT_TRUE(platform_.shown.isEmpty()) << "a cancelled export is no failure";
 }
 
