@@ -1,6 +1,9 @@
 #include "core/files/ExportTransaction.h"
 
+#include "core/files/FileSync.h"
+
 #include <random>
+#include <set>
 
 namespace targello {
 namespace {
@@ -58,7 +61,7 @@ std::error_code ExportTransaction::StageBytes(const fs::path& target, std::strin
         return std::make_pair(error == std::errc::file_exists, error);
     });
     if (!outcome.second)
-        staged_.push_back({temporary, target});
+        staged_.push_back({temporary, target, true});
     return outcome.second;
 }
 
@@ -79,6 +82,10 @@ void ExportTransaction::StageWritten(const fs::path& temporary, const fs::path& 
 }
 
 std::error_code ExportTransaction::Commit() {
+    if (const std::error_code error = SyncStaged()) {
+        Abandon();
+        return error;
+    }
     std::vector<Replaced> replaced;
     for (auto staged = staged_.rbegin(); staged != staged_.rend(); ++staged) {
         std::error_code error;
@@ -127,12 +134,31 @@ std::error_code ExportTransaction::Commit() {
         }
         replaced.push_back(step);
     }
+    SyncFolders();
     for (const Replaced& step : replaced)
         if (!step.Backup.empty())
             RemoveOwnFile(step.Backup);
     staged_.clear();
     madeFolders_.clear();
     return {};
+}
+
+std::error_code ExportTransaction::SyncStaged() const {
+    for (const Staged& staged : staged_)
+        if (staged.Durable)
+            if (const std::error_code error = SyncFile(staged.Temporary))
+                return error;
+    return {};
+}
+
+// Past the last rename the new files stand whatever this finds: a folder that
+// cannot be synced only leaves them as durable as the system makes them.
+void ExportTransaction::SyncFolders() const {
+    std::set<fs::path> folders;
+    for (const Staged& staged : staged_)
+        folders.insert(staged.Target.parent_path());
+    for (const fs::path& folder : folders)
+        SyncFolder(folder);
 }
 
 void ExportTransaction::PutBack(const std::vector<Replaced>& replaced) {

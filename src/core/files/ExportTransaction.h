@@ -16,7 +16,10 @@ namespace targello {
 // place. A failure or cancellation before Commit only has to remove the
 // temporaries (the destructor does), and a failure during Commit puts back
 // every file already replaced. Folders the transaction made are removed again
-// when it does not commit.
+// when it does not commit. Files staged from bytes (the page, the lists the
+// export keeps) reach the disk before they are renamed, and every folder
+// renamed into after, so that a power cut leaves the old file or the new one,
+// never an empty one; copies are left to the system, which is much faster.
 class ExportTransaction {
 public:
     ExportTransaction() = default;
@@ -51,6 +54,7 @@ private:
     struct Staged {
         std::filesystem::path Temporary;
         std::filesystem::path Target;
+        bool Durable = false; // synced to the disk before it is renamed
     };
     struct Replaced {
         std::filesystem::path Target;
@@ -58,6 +62,8 @@ private:
     };
 
     void PutBack(const std::vector<Replaced>& replaced);
+    std::error_code SyncStaged() const;
+    void SyncFolders() const;
 
     std::vector<Staged> staged_;
     std::vector<std::filesystem::path> madeFolders_;

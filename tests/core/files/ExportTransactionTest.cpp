@@ -1,6 +1,7 @@
-#include "FileContents.h"
 #include "core/files/ExportTransaction.h"
 
+#include "FileContents.h"
+#include "core/files/FileSync.h"
 #include "core/files/FileWriteLimit.h"
 
 #include <algorithm>
@@ -29,6 +30,7 @@ protected:
     }
     void TearDown() override {
         SetWriteLimitForTests(std::nullopt);
+        SetSyncFailureForTests(false);
         fs::remove_all(root);
     }
 
@@ -77,6 +79,15 @@ TEST_F(Transaction, FullDiskWhileStagingKeepsThePreviousFiles) {
     EXPECT_EQ(copied.Reason, "brak miejsca na dysku");
     transaction.Abandon();
     EXPECT_EQ(Snapshot(root / "www"), before);
+}
+
+TEST_F(Transaction, PageThatCannotBePutOnTheDiskReplacesNothing) {
+    ExportTransaction transaction;
+    ASSERT_FALSE(transaction.StageBytes(root / "www" / "sklep.html", "new page"));
+    ASSERT_TRUE(transaction.StageCopy(root / "source.jpg", root / "www" / "sklep" / "a.jpg"));
+    SetSyncFailureForTests(true);
+    EXPECT_EQ(transaction.Commit(), std::errc::io_error);
+    EXPECT_EQ(Snapshot(root / "www"), before) << "the old page and picture, and no temporaries";
 }
 
 TEST_F(Transaction, FailedCommitPutsBackWhatItAlreadyReplaced) {
