@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <filesystem>
+#include <functional>
+#include <string>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -68,5 +70,13 @@ private:
     std::vector<Staged> staged_;
     std::vector<std::filesystem::path> madeFolders_;
 };
+
+// Removes from `folder` what an export cut off by a crash or a power cut left
+// beside the files it was putting in place: the hidden ".name.targello-…"
+// temporaries, backups and staged copies of every name for which `owned`
+// (given the UTF-8 name) says the export writes it. Nothing else is touched,
+// and a backup whose file is gone is kept: it may be the old file's only copy.
+void RemoveUnfinishedFiles(const std::filesystem::path& folder,
+                           const std::function<bool(const std::string& name)>& owned);
 
 } // namespace targello

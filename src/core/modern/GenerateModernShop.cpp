@@ -53,9 +53,11 @@ std::string outputProblem(const fs::path& output) {
     const fs::path folder = output.parent_path().empty() ? fs::path(".") : output.parent_path();
     if (StatusOfFile(folder).Kind != FileKind::Folder)
         return "folder, w którym ma powstać strona, nie istnieje";
+    // What a run that was cut off left beside the page goes first.
+    const std::string page = Utf8FromPath(output.filename());
+    RemoveUnfinishedFiles(folder, [&page](const std::string& name) { return name == page; });
     const fs::path probe = PathFromUtf8(StagingName(Utf8FromPath(output)));
     std::error_code ignored;
-    fs::remove(probe, ignored); // left by a run that was cut off
     const std::error_code error = WriteNewFile(probe, {});
     fs::remove(probe, ignored);
     return error ? FileErrorReason(error) : std::string();
@@ -109,7 +111,7 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
     const WebPictureKind kind = WebPicturesBuiltIn() ? WebPictureKind::Encoded : WebPictureKind::Unchanged;
     ModernPictures pictures = PlanModernPictures(page, edited, baseName, folder.Folder, style, kind,
                                                  [&own](const std::string& name) { return own.Taken(name); });
-    own.ClearStaging(pictures.Jobs);
+    own.ClearUnfinished(pictures.Jobs);
     const PictureBatchResult batch =
         RunPictureBatch(pictures.Jobs, own.Stamps(), stagingMaker(pictureMaker()), progress);
     result.PicturesMade = batch.Made;
@@ -134,7 +136,7 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
         error = transaction.Commit();
     if (batch.Cancelled || error) {
         transaction.Abandon();
-        own.ClearStaging(pictures.Jobs); // copies made but never handed over
+        own.ClearUnfinished(pictures.Jobs); // copies made but never handed over
         std::error_code ignored;
         if (!folderExisted)
             fs::remove(PathFromUtf8(pictureFolder), ignored); // only when left empty

@@ -6,6 +6,7 @@
 #include "core/project/Utf8Path.h"
 
 #include <filesystem>
+#include <set>
 
 namespace targello {
 namespace {
@@ -24,12 +25,6 @@ std::vector<const std::string*> copiesOf(const WebPictureJob& job) {
     if (!job.SmallTarget.empty() && job.SmallTarget != job.LargeTarget)
         copies.push_back(&job.SmallTarget);
     return copies;
-}
-
-void removeFile(const fs::path& file) {
-    std::error_code ignored;
-    if (StatusOfFile(file).Kind == FileKind::Regular)
-        fs::remove(file, ignored);
 }
 
 } // namespace
@@ -65,15 +60,14 @@ bool ModernPictureFolder::Taken(const std::string& name) const {
     return false;
 }
 
-void ModernPictureFolder::ClearStaging(const std::vector<WebPictureJob>& jobs) const {
+void ModernPictureFolder::ClearUnfinished(const std::vector<WebPictureJob>& jobs) const {
+    std::set<std::string> planned{PictureStamps::FileName};
     for (const WebPictureJob& job : jobs)
-        for (const std::string* copy : copiesOf(job)) {
-            const fs::path staged = PathFromUtf8(StagingName(*copy));
-            removeFile(staged);
-            fs::path half = staged; // the picture maker's own temporary
-            half += ".tmp";
-            removeFile(half);
-        }
+        for (const std::string* copy : copiesOf(job))
+            planned.insert(Utf8FromPath(PathFromUtf8(*copy).filename()));
+    RemoveUnfinishedFiles(PathFromUtf8(folder_), [&](const std::string& name) {
+        return planned.count(name) != 0 || stamps_.Lists(name);
+    });
 }
 
 std::error_code ModernPictureFolder::Stage(const std::vector<WebPictureJob>& jobs,

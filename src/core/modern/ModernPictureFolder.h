@@ -30,9 +30,10 @@ public:
 
     const PictureStamps& Stamps() const { return stamps_; }
 
-    // Removes what a run that was cut off left under the staging names of
-    // `jobs`' copies, so that only copies this run makes are put in place.
-    void ClearStaging(const std::vector<WebPictureJob>& jobs) const;
+    // Removes what a run that was cut off left behind for the copies of
+    // `jobs` and those the stamps name (staged copies, temporaries), so that
+    // only copies this run makes are put in place.
+    void ClearUnfinished(const std::vector<WebPictureJob>& jobs) const;
 
     // Hands the copies `batch` made to `transaction`, to be renamed into place
     // with the page, and stages the stamps that describe them.

@@ -79,6 +79,13 @@ std::string PictureStamps::Bytes() const {
     return out.str();
 }
 
+bool PictureStamps::Lists(const std::string& name) const {
+    for (const auto& [large, stamp] : stamps_)
+        if (name == large || (!stamp.Small.empty() && name == stamp.Small))
+            return true;
+    return false;
+}
+
 bool PictureStamps::Wrote(const std::string& name, const fs::path& file) const {
     for (const auto& [large, stamp] : stamps_) {
         const FileState* written =

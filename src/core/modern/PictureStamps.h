@@ -29,6 +29,8 @@ public:
     // The stamps file's content.
     std::string Bytes() const;
 
+    // Whether `name` is one of the copies the stamps describe.
+    bool Lists(const std::string& name) const;
     // Whether the file `file` is the copy `name` exactly as the export wrote it.
     bool Wrote(const std::string& name, const std::filesystem::path& file) const;
 

@@ -131,3 +131,23 @@ TEST_F(Transaction, ReplacedFileKeepsItsPermissions) {
     EXPECT_EQ(fs::status(root / "www" / "sklep.html").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
+
+TEST_F(Transaction, LeftoversOfACutOffExportAreRemovedOnlyForTheExportsOwnNames) {
+    const fs::path folder = root / "www" / "sklep";
+    for (const char* name : {".a.jpg.targello-123456", ".a.jpg.targello-new", ".a.jpg.targello-new.tmp",
+                             ".b.jpg.targello-654321", ".c.jpg.targello-new", ".a.jpg.targello-zapas",
+                             ".a.jpg.targello-1234567"})
+        WriteFile(folder / name, "resztka");
+    fs::create_directories(folder / ".a.jpg.targello-7");
+    RemoveUnfinishedFiles(folder, [](const std::string& name) { return name == "a.jpg" || name == "b.jpg"; });
+    EXPECT_EQ(Snapshot(folder), (std::map<std::string, std::string>{
+                                    {"a.jpg", "old a"},
+                                    // b.jpg is gone: its backup may be all that is left of it
+                                    {".b.jpg.targello-654321", "resztka"},
+                                    // not the export's name, not its pattern, not a file
+                                    {".c.jpg.targello-new", "resztka"},
+                                    {".a.jpg.targello-zapas", "resztka"},
+                                    {".a.jpg.targello-1234567", "resztka"},
+                                    {".a.jpg.targello-7", "<folder>"},
+                                }));
+}

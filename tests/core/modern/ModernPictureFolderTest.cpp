@@ -137,6 +137,8 @@ TEST_F(UsersPictureFolder, WorkLeftByACutOffExportIsClearedAndNeverPutInPlace) {
     writeFile(folder() / ".telefon.jpg.targello-new", "stara, niedokończona kopia");
     writeFile(folder() / ".kubek.jpg.targello-new.tmp", "pół kopii");
     writeFile(root / "www" / ".sklep.html.targello-new", "pół strony");
+    writeFile(root / "www" / ".sklep.html.targello-204816", "strona, która nie zdążyła zająć miejsca");
+    writeFile(folder() / "..targello-obrazki.targello-731", "znaczniki, które nie zdążyły");
     writeFile(folder() / ".notatki", "plik użytkownika");
 
     const ModernShopResult result = generate();
@@ -146,5 +148,7 @@ TEST_F(UsersPictureFolder, WorkLeftByACutOffExportIsClearedAndNeverPutInPlace) {
     EXPECT_FALSE(fs::exists(folder() / ".telefon.jpg.targello-new"));
     EXPECT_FALSE(fs::exists(folder() / ".kubek.jpg.targello-new.tmp"));
     EXPECT_FALSE(fs::exists(root / "www" / ".sklep.html.targello-new"));
+    EXPECT_FALSE(fs::exists(root / "www" / ".sklep.html.targello-204816"));
+    EXPECT_FALSE(fs::exists(folder() / "..targello-obrazki.targello-731"));
     EXPECT_EQ(readFile(folder() / ".notatki"), "plik użytkownika");
 }
