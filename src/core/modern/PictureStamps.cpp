@@ -46,12 +46,18 @@ PictureStamps PictureStamps::Load(const std::string& folder) {
     PictureStamps stamps;
     std::ifstream in(PathFromUtf8(folder) / FileName, std::ios::binary);
     for (std::string line; std::getline(in, line);) {
-        // Six fields from older versions, which did not record the copies:
-        // such copies are never taken for the export's own again.
         const std::vector<std::string> fields = fieldsOf(line);
-        if (fields.size() != 6 && fields.size() != 10)
-            continue;
         try {
+            if (fields.size() == 3) {
+                const FileState written{std::stoull(fields[1]), std::stoll(fields[2]), true};
+                if (Matches(written, PathFromUtf8(folder) / PathFromUtf8(fields[0])))
+                    stamps.retired_.emplace(fields[0], written); // one that is gone is forgotten
+                continue;
+            }
+            // Six fields from older versions, which did not record the
+            // copies: such copies are never taken for the export's own again.
+            if (fields.size() != 6 && fields.size() != 10)
+                continue;
             Stamp stamp{fields[1],
                         {std::stoull(fields[2]), std::stoll(fields[3]), true},
                         std::stoi(fields[4]),
@@ -76,6 +82,8 @@ std::string PictureStamps::Bytes() const {
         out << large << '\t' << stamp.Small << '\t' << stamp.Source.Size << '\t' << stamp.Source.Time << '\t'
             << stamp.Width << '\t' << stamp.Height << '\t' << stamp.LargeCopy.Size << '\t'
             << stamp.LargeCopy.Time << '\t' << stamp.SmallCopy.Size << '\t' << stamp.SmallCopy.Time << '\n';
+    for (const auto& [name, written] : retired_)
+        out << name << '\t' << written.Size << '\t' << written.Time << '\n';
     return out.str();
 }
 
@@ -83,18 +91,33 @@ bool PictureStamps::Lists(const std::string& name) const {
     for (const auto& [large, stamp] : stamps_)
         if (name == large || (!stamp.Small.empty() && name == stamp.Small))
             return true;
-    return false;
+    return retired_.count(name) != 0;
+}
+
+bool PictureStamps::Matches(const FileState& written, const fs::path& file) {
+    return written.Known && StateOf(file) == written;
 }
 
 bool PictureStamps::Wrote(const std::string& name, const fs::path& file) const {
-    for (const auto& [large, stamp] : stamps_) {
-        const FileState* written =
-            name == large ? &stamp.LargeCopy
-                          : (!stamp.Small.empty() && name == stamp.Small ? &stamp.SmallCopy : nullptr);
-        if (written != nullptr && written->Known && StateOf(file) == *written)
+    for (const auto& [large, stamp] : stamps_)
+        if ((name == large && Matches(stamp.LargeCopy, file)) ||
+            (!stamp.Small.empty() && name == stamp.Small && Matches(stamp.SmallCopy, file)))
             return true;
-    }
+    const auto [first, last] = retired_.equal_range(name);
+    for (auto copy = first; copy != last; ++copy)
+        if (Matches(copy->second, file))
+            return true;
     return false;
+}
+
+void PictureStamps::Retire(const std::string& name, const FileState& written) {
+    if (!written.Known || !storable(name))
+        return;
+    const auto [first, last] = retired_.equal_range(name);
+    for (auto copy = first; copy != last; ++copy)
+        if (copy->second == written)
+            return;
+    retired_.emplace(name, written);
 }
 
 bool PictureStamps::Unchanged(const WebPictureJob& job, WebPictureOutcome& made) const {
@@ -104,8 +127,8 @@ bool PictureStamps::Unchanged(const WebPictureJob& job, WebPictureOutcome& made)
     if (found == stamps_.end() || found->second.Small != small)
         return false;
     if (StateOf(PathFromUtf8(job.Source)) != found->second.Source ||
-        !Wrote(large, PathFromUtf8(job.LargeTarget)) ||
-        (!small.empty() && !Wrote(small, PathFromUtf8(job.SmallTarget))))
+        !Matches(found->second.LargeCopy, PathFromUtf8(job.LargeTarget)) ||
+        (!small.empty() && !Matches(found->second.SmallCopy, PathFromUtf8(job.SmallTarget))))
         return false;
     made = {{}, found->second.Width, found->second.Height};
     return true;
@@ -121,12 +144,15 @@ void PictureStamps::Record(const WebPictureJob& job, const WebPictureOutcome& ma
                 made.LargeHeight,
                 StateOf(largeCopy),
                 small.empty() ? FileState{} : StateOf(smallCopy)};
-    if (!stamp.Source.Known || !stamp.LargeCopy.Known || (!small.empty() && !stamp.SmallCopy.Known) ||
-        !storable(large) || !storable(small)) {
-        stamps_.erase(large);
-        return;
+    if (const auto replaced = stamps_.find(large); replaced != stamps_.end()) {
+        Retire(large, replaced->second.LargeCopy);
+        if (!replaced->second.Small.empty())
+            Retire(replaced->second.Small, replaced->second.SmallCopy);
+        stamps_.erase(replaced);
     }
-    stamps_[large] = stamp;
+    if (stamp.Source.Known && stamp.LargeCopy.Known && (small.empty() || stamp.SmallCopy.Known) &&
+        storable(large) && storable(small))
+        stamps_[large] = stamp;
 }
 
 void PictureStamps::Forget(const WebPictureJob& job) {

@@ -29,9 +29,9 @@ public:
     // The stamps file's content.
     std::string Bytes() const;
 
-    // Whether `name` is one of the copies the stamps describe.
+    // Whether `name` is one of the copies the stamps know.
     bool Lists(const std::string& name) const;
-    // Whether the file `file` is the copy `name` exactly as the export wrote it.
+    // Whether the file `file` is the copy `name` as the export wrote it.
     bool Wrote(const std::string& name, const std::filesystem::path& file) const;
 
     // Whether both copies of `job` are as the export wrote them and were made
@@ -63,9 +63,16 @@ private:
         FileState LargeCopy;
         FileState SmallCopy;
     };
+    static bool Matches(const FileState& written, const std::filesystem::path& file);
+    void Retire(const std::string& name, const FileState& written);
     static FileState StateOf(const std::filesystem::path& file);
 
     std::map<std::string, Stamp> stamps_; // large copy's file name -> stamp
+    // Copies the export wrote that no stamp describes any more, kept while
+    // they stand: those a new copy of the same name replaces (the stamps take
+    // their place before the copies do, and an export cut off in between
+    // leaves the old ones standing) and small copies of an earlier size.
+    std::multimap<std::string, FileState> retired_;
 };
 
 } // namespace targello

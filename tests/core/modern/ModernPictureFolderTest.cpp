@@ -152,3 +152,25 @@ TEST_F(UsersPictureFolder, WorkLeftByACutOffExportIsClearedAndNeverPutInPlace) {
     EXPECT_FALSE(fs::exists(folder() / "..targello-obrazki.targello-731"));
     EXPECT_EQ(readFile(folder() / ".notatki"), "plik użytkownika");
 }
+
+TEST_F(UsersPictureFolder, OldCopyLeftStandingByAnExportCutOffStaysTheExportsOwn) {
+    ASSERT_TRUE(generate().Succeeded);
+    const fs::path copy = folder() / "telefon.jpg";
+    const std::string first = readFile(copy);
+    const auto firstTime = fs::last_write_time(copy);
+    const fs::path source = root / "zdjecia" / "telefon.jpg";
+    fs::copy_file(fs::path(TARGELLO_MODERN_PICTURES) / "przezroczysty.png", source,
+                  fs::copy_options::overwrite_existing);
+    fs::last_write_time(source, fs::last_write_time(source) + std::chrono::seconds(5));
+    ASSERT_EQ(generate().PicturesMade, 1);
+    // Cut off after the stamps took their place, before the new copy did.
+    writeFile(copy, first);
+    fs::last_write_time(copy, firstTime);
+
+    const ModernShopResult result = generate();
+    ASSERT_TRUE(result.Succeeded) << result.ErrorText;
+    EXPECT_EQ(result.PicturesMade, 1) << "the copy standing is not the one made from the picture as it is";
+    EXPECT_NE(readFile(copy), first);
+    EXPECT_TRUE(pageShows("telefon.jpg"));
+    EXPECT_FALSE(fs::exists(folder() / "telefon-2.jpg"));
+}
