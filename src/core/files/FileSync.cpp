@@ -4,6 +4,7 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+#include <io.h>
 #include <windows.h>
 #else
 #include <cerrno>
@@ -12,6 +13,7 @@
 #endif
 
 #include <atomic>
+#include <cerrno>
 
 namespace targello {
 
@@ -48,6 +50,12 @@ std::error_code SyncFile(const fs::path& file) {
     return flushed ? std::error_code{} : std::error_code{static_cast<int>(code), std::system_category()};
 }
 
+std::error_code SyncOpenFile(int descriptor) {
+    if (syncFails)
+        return FailedSync();
+    return _commit(descriptor) == 0 ? std::error_code{} : std::error_code{errno, std::generic_category()};
+}
+
 std::error_code SyncFolder(const fs::path&) {
     return {};
 }
@@ -56,16 +64,19 @@ std::error_code SyncFolder(const fs::path&) {
 
 namespace {
 
-std::error_code Sync(const fs::path& path, int flags) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags);
-    if (fd < 0)
-        return {errno, std::generic_category()};
+std::error_code SyncDescriptor(int fd) {
     int result;
     do
         result = ::fsync(fd);
     while (result != 0 && errno == EINTR);
-    const std::error_code error =
-        result == 0 ? std::error_code{} : std::error_code{errno, std::generic_category()};
+    return result == 0 ? std::error_code{} : std::error_code{errno, std::generic_category()};
+}
+
+std::error_code Sync(const fs::path& path, int flags) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags);
+    if (fd < 0)
+        return {errno, std::generic_category()};
+    const std::error_code error = SyncDescriptor(fd);
     ::close(fd);
     return error;
 }
@@ -76,6 +87,12 @@ std::error_code SyncFile(const fs::path& file) {
     if (syncFails)
         return FailedSync();
     return Sync(file, O_NONBLOCK);
+}
+
+std::error_code SyncOpenFile(int descriptor) {
+    if (syncFails)
+        return FailedSync();
+    return SyncDescriptor(descriptor);
 }
 
 std::error_code SyncFolder(const fs::path& folder) {

@@ -17,11 +17,15 @@ namespace targello {
 // Windows). Returns the error of a disk that could not take it.
 std::error_code SyncFile(const std::filesystem::path& file);
 
+// The same for a file open as the C library descriptor `descriptor`.
+std::error_code SyncOpenFile(int descriptor);
+
 // Puts the names in `folder` on the disk, so that a rename into it outlasts a
 // power cut (fsync of the folder). A file system that cannot do that for a
-// folder counts as done. On Windows there is no such call: NTFS records
-// renames in its journal, and the program's renames of such files ask to be
-// written through.
+// folder counts as done. On Windows there is no such call and nothing is
+// done: NTFS records a rename in its journal, so a power cut leaves the old
+// name or the new one, and the file's data, which must not be lost, was put
+// on the disk before the rename.
 std::error_code SyncFolder(const std::filesystem::path& folder);
 
 // A disk that takes writes but fails to put them down (an unplugged stick, a
