@@ -1,6 +1,10 @@
 #include "core/files/ExportTransaction.h"
 
+#include "core/files/FileKind.h"
+#include "core/files/FileSync.h"
+
 #include <random>
+#include <set>
 
 namespace targello {
 namespace {
@@ -39,7 +43,47 @@ bool Exists(const fs::path& path) {
     return fs::exists(fs::symlink_status(path, error));
 }
 
+std::string Utf8Name(const fs::path& path) {
+    const std::u8string name = path.filename().u8string();
+    return std::string(name.begin(), name.end());
+}
+
+// The name a leftover ".name.targello-…" stands beside, or "" for any other
+// file; `backup` tells whether it may be a transaction's backup.
+std::string LeftoverOf(const std::string& file, bool& backup) {
+    static const std::string Mark = ".targello-";
+    const std::size_t mark = file.rfind(Mark);
+    if (file.size() < 2 || file[0] != '.' || mark == std::string::npos || mark <= 1)
+        return {};
+    const std::string tail = file.substr(mark + Mark.size());
+    backup = !tail.empty() && tail.size() <= 6 && tail.find_first_not_of("0123456789") == std::string::npos;
+    if (!backup && tail != "new" && tail != "new.tmp")
+        return {};
+    return file.substr(1, mark - 1);
+}
+
 } // namespace
+
+void RemoveUnfinishedFiles(const fs::path& folder,
+                           const std::function<bool(const std::string& name)>& owned) {
+    std::error_code error;
+    std::vector<fs::path> leftovers;
+    for (fs::directory_iterator next(folder, error); !error && next != fs::directory_iterator();
+         next.increment(error)) {
+        bool backup = false;
+        const std::string name = LeftoverOf(Utf8Name(next->path()), backup);
+        if (name.empty() || !owned(name))
+            continue;
+        fs::path beside = next->path();
+        beside.replace_filename(std::u8string(name.begin(), name.end()));
+        if (backup && StatusOfFile(beside).Kind != FileKind::Regular)
+            continue;
+        leftovers.push_back(next->path());
+    }
+    for (const fs::path& leftover : leftovers)
+        if (StatusOfFile(leftover).Kind == FileKind::Regular)
+            RemoveOwnFile(leftover);
+}
 
 ExportTransaction::~ExportTransaction() {
     Abandon();
@@ -58,7 +102,7 @@ std::error_code ExportTransaction::StageBytes(const fs::path& target, std::strin
         return std::make_pair(error == std::errc::file_exists, error);
     });
     if (!outcome.second)
-        staged_.push_back({temporary, target});
+        staged_.push_back({temporary, target, true});
     return outcome.second;
 }
 
@@ -79,6 +123,10 @@ void ExportTransaction::StageWritten(const fs::path& temporary, const fs::path& 
 }
 
 std::error_code ExportTransaction::Commit() {
+    if (const std::error_code error = SyncStaged()) {
+        Abandon();
+        return error;
+    }
     std::vector<Replaced> replaced;
     for (auto staged = staged_.rbegin(); staged != staged_.rend(); ++staged) {
         std::error_code error;
@@ -127,12 +175,31 @@ std::error_code ExportTransaction::Commit() {
         }
         replaced.push_back(step);
     }
+    SyncFolders();
     for (const Replaced& step : replaced)
         if (!step.Backup.empty())
             RemoveOwnFile(step.Backup);
     staged_.clear();
     madeFolders_.clear();
     return {};
+}
+
+std::error_code ExportTransaction::SyncStaged() const {
+    for (const Staged& staged : staged_)
+        if (staged.Durable)
+            if (const std::error_code error = SyncFile(staged.Temporary))
+                return error;
+    return {};
+}
+
+// Past the last rename the new files stand whatever this finds: a folder that
+// cannot be synced only leaves them as durable as the system makes them.
+void ExportTransaction::SyncFolders() const {
+    std::set<fs::path> folders;
+    for (const Staged& staged : staged_)
+        folders.insert(staged.Target.parent_path());
+    for (const fs::path& folder : folders)
+        SyncFolder(folder);
 }
 
 void ExportTransaction::PutBack(const std::vector<Replaced>& replaced) {

@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <filesystem>
+#include <functional>
+#include <string>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -16,7 +18,10 @@ namespace targello {
 // place. A failure or cancellation before Commit only has to remove the
 // temporaries (the destructor does), and a failure during Commit puts back
 // every file already replaced. Folders the transaction made are removed again
-// when it does not commit.
+// when it does not commit. Files staged from bytes (the page, the lists the
+// export keeps) reach the disk before they are renamed, and every folder
+// renamed into after, so that a power cut leaves the old file or the new one,
+// never an empty one; copies are left to the system, which is much faster.
 class ExportTransaction {
 public:
     ExportTransaction() = default;
@@ -51,6 +56,7 @@ private:
     struct Staged {
         std::filesystem::path Temporary;
         std::filesystem::path Target;
+        bool Durable = false; // synced to the disk before it is renamed
     };
     struct Replaced {
         std::filesystem::path Target;
@@ -58,9 +64,19 @@ private:
     };
 
     void PutBack(const std::vector<Replaced>& replaced);
+    std::error_code SyncStaged() const;
+    void SyncFolders() const;
 
     std::vector<Staged> staged_;
     std::vector<std::filesystem::path> madeFolders_;
 };
+
+// Removes from `folder` what an export cut off by a crash or a power cut left
+// beside the files it was putting in place: the hidden ".name.targello-…"
+// temporaries, backups and staged copies of every name for which `owned`
+// (given the UTF-8 name) says the export writes it. Nothing else is touched,
+// and a backup whose file is gone is kept: it may be the old file's only copy.
+void RemoveUnfinishedFiles(const std::filesystem::path& folder,
+                           const std::function<bool(const std::string& name)>& owned);
 
 } // namespace targello

@@ -11,6 +11,8 @@
 #include "core/project/Utf8Path.h"
 #include "core/workspace/ShopItem.h"
 
+#include <set>
+
 namespace targello {
 namespace {
 
@@ -94,6 +96,8 @@ public:
                        GenerateResult& result) {
         const std::string folderProblem = PreparePictureFolder();
         folderUsable_ = folderProblem.empty();
+        if (folderUsable_)
+            ClearUnfinished(pictures);
         const int total = static_cast<int>(pictures.Copies.size());
         int done = 0;
         for (const PictureCopy& copy : pictures.Copies) {
@@ -145,6 +149,16 @@ public:
     }
 
 private:
+    // What a run cut off by a crash left beside the copies it was putting in place.
+    void ClearUnfinished(const ShopPictures& pictures) const {
+        std::set<std::string> names{ExportManifest::FileName};
+        for (const PictureCopy& copy : pictures.Copies)
+            names.insert(Utf8FromPath(PathFromUtf8(copy.Target).filename()));
+        RemoveUnfinishedFiles(pictureFolder_, [&](const std::string& name) {
+            return names.count(name) != 0 || manifest_.Lists(name);
+        });
+    }
+
     bool Fail(std::string text, GenerateResult& result) {
         result = Failure(std::move(text));
         return false;
@@ -174,6 +188,9 @@ GenerateResult Generate(const ShopPage& page, const ShopSettings& edited, std::s
     if (const std::string problem = OutputProblem(output, baseName); !problem.empty())
         return Failure(PageFailure(outputPath, problem));
 
+    const std::string pageName = Utf8FromPath(output.filename());
+    RemoveUnfinishedFiles(output.parent_path().empty() ? fs::path(".") : output.parent_path(),
+                          [&pageName](const std::string& name) { return name == pageName; });
     ShopExport run(outputPath, PathFromUtf8(rules.Join(folder.Folder, baseName)), cancel);
     const ShopPictures pictures = PlanShopPictures(
         page, baseName, folder.Folder, style,

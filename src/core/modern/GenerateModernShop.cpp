@@ -4,9 +4,9 @@
 #include "core/files/FileErrorText.h"
 #include "core/files/FileKind.h"
 #include "core/modern/ModernPageText.h"
+#include "core/modern/ModernPictureFolder.h"
 #include "core/modern/ModernPictures.h"
 #include "core/modern/PictureBatch.h"
-#include "core/modern/PictureStamps.h"
 #include "core/project/Utf8Path.h"
 #include "core/workspace/ShopPage.h"
 
@@ -39,40 +39,16 @@ std::string copiedUnchangedNotice() {
     return {};
 }
 
-// The hidden name beside `target` (UTF-8) that a new copy is made under until
-// the export puts every file in its place at once.
-std::string stagingName(const std::string& target) {
-    const fs::path path = PathFromUtf8(target);
-    return Utf8FromPath(path.parent_path() /
-                        PathFromUtf8("." + Utf8FromPath(path.filename()) + ".targello-new"));
-}
-
 // `maker`, writing the copies under their staging names.
 WebPictureMaker stagingMaker(WebPictureMaker maker) {
     return [maker = std::move(maker)](const WebPictureJob& job) {
         WebPictureJob staged = job;
-        staged.LargeTarget = stagingName(job.LargeTarget);
+        staged.LargeTarget = StagingName(job.LargeTarget);
         if (!job.SmallTarget.empty())
             staged.SmallTarget =
-                job.SmallTarget == job.LargeTarget ? staged.LargeTarget : stagingName(job.SmallTarget);
+                job.SmallTarget == job.LargeTarget ? staged.LargeTarget : StagingName(job.SmallTarget);
         return maker(staged);
     };
-}
-
-// Hands the copies the batch made to `transaction`, to be renamed into place with the page.
-void stageCopies(const std::vector<WebPictureJob>& jobs, const PictureBatchResult& batch,
-                 ExportTransaction& transaction) {
-    for (std::size_t k = 0; k < jobs.size(); ++k) {
-        if (!batch.Done[k] || !batch.Outcomes[k].Reason.empty())
-            continue;
-        for (const std::string* target : {&jobs[k].LargeTarget, &jobs[k].SmallTarget}) {
-            if (target->empty() || (target == &jobs[k].SmallTarget && *target == jobs[k].LargeTarget))
-                continue;
-            const fs::path staged = PathFromUtf8(stagingName(*target));
-            if (StatusOfFile(staged).Kind == FileKind::Regular) // an unchanged copy was not made again
-                transaction.StageWritten(staged, PathFromUtf8(*target));
-        }
-    }
 }
 
 std::string pageFailure(std::string_view outputPath, const std::string& reason) {
@@ -87,34 +63,15 @@ std::string outputProblem(const fs::path& output) {
     const fs::path folder = output.parent_path().empty() ? fs::path(".") : output.parent_path();
     if (StatusOfFile(folder).Kind != FileKind::Folder)
         return "folder, w którym ma powstać strona, nie istnieje";
-    const fs::path probe = PathFromUtf8(stagingName(Utf8FromPath(output)));
+    // What a run that was cut off left beside the page goes first.
+    const std::string page = Utf8FromPath(output.filename());
+    RemoveUnfinishedFiles(folder, [&page](const std::string& name) { return name == page; });
+    const fs::path probe = PathFromUtf8(StagingName(Utf8FromPath(output)));
     std::error_code ignored;
-    fs::remove(probe, ignored); // left by a run that was cut off
     const std::error_code error = WriteNewFile(probe, {});
     fs::remove(probe, ignored);
     return error ? FileErrorReason(error) : std::string();
 }
-
-// The picture folder's stamps as they were before the run, put back when the
-// run does not commit, since the copies they describe then stay.
-class StampsBefore {
-public:
-    explicit StampsBefore(const std::string& folder)
-        : folder_(folder), stamps_(PictureStamps::Load(folder)),
-          existed_(StatusOfFile(PathFromUtf8(folder) / PictureStamps::FileName).Kind == FileKind::Regular) {}
-    void PutBack() const {
-        std::error_code ignored;
-        if (existed_)
-            stamps_.Save(folder_);
-        else
-            fs::remove(PathFromUtf8(folder_) / PictureStamps::FileName, ignored);
-    }
-
-private:
-    std::string folder_;
-    PictureStamps stamps_;
-    bool existed_;
-};
 
 // Takes the addresses of pictures that failed or were not made off the
 // page, and gives the others the size of their large copy where known.
@@ -151,19 +108,22 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
     const PathRules rules(style);
     const PageFolder folder{rules.OutputFolder(outputPath), style};
     const std::string pictureFolder = rules.Join(folder.Folder, baseName);
-    // Nothing is replaced until every new file is complete: the copies and
-    // the page are made under staging names and renamed into place together,
-    // so a full disk, a failure or a cancel leaves the previous shop as it was.
+    // Nothing is replaced until every new file is complete: the copies, their
+    // stamps and the page are made under staging names and renamed into place
+    // together, so a full disk, a failure or a cancel leaves the previous
+    // shop as it was. Only copies the export wrote itself are ever replaced.
     ExportTransaction transaction;
     const bool folderExisted = StatusOfFile(PathFromUtf8(pictureFolder)).Kind != FileKind::Missing;
     transaction.MakeFolder(
         PathFromUtf8(pictureFolder)); // one that cannot be made shows as pictures not written
-    const StampsBefore stampsBefore(pictureFolder);
+    ModernPictureFolder own(pictureFolder);
 
     const WebPictureKind kind = WebPicturesBuiltIn() ? WebPictureKind::Encoded : WebPictureKind::Unchanged;
-    ModernPictures pictures = PlanModernPictures(page, edited, baseName, folder.Folder, style, kind);
+    ModernPictures pictures = PlanModernPictures(page, edited, baseName, folder.Folder, style, kind,
+                                                 [&own](const std::string& name) { return own.Taken(name); });
+    own.ClearUnfinished(pictures.Jobs);
     const PictureBatchResult batch =
-        RunPictureBatch(pictures.Jobs, pictureFolder, stagingMaker(pictureMaker()), progress);
+        RunPictureBatch(pictures.Jobs, own.Stamps(), stagingMaker(pictureMaker()), progress);
     result.PicturesMade = batch.Made;
     result.PicturesUnchanged = batch.Unchanged;
     if (!pictures.Jobs.empty())
@@ -182,12 +142,13 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
         error = transaction.StageBytes(PathFromUtf8(outputPath),
                                        ModernPageText(page, edited, pictures, folder, pageFileName));
     }
-    stageCopies(pictures.Jobs, batch, transaction);
+    if (!batch.Cancelled && !error)
+        error = own.Stage(pictures.Jobs, batch, transaction);
     if (!batch.Cancelled && !error)
         error = transaction.Commit();
     if (batch.Cancelled || error) {
-        stampsBefore.PutBack();
         transaction.Abandon();
+        own.ClearUnfinished(pictures.Jobs); // copies made but never handed over
         std::error_code ignored;
         if (!folderExisted)
             fs::remove(PathFromUtf8(pictureFolder), ignored); // only when left empty

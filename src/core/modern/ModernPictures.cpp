@@ -22,9 +22,9 @@ std::string folded(std::string_view name) {
 class WebPictureNamer {
 public:
     WebPictureNamer(std::string_view baseName, std::string_view outputFolder, PathStyle style,
-                    WebPictureKind kind, ModernPictures& plan)
+                    WebPictureKind kind, const PictureNameTaken& outside, ModernPictures& plan)
         : rules_(style), baseName_(baseName), folder_(rules_.Join(outputFolder, baseName)), kind_(kind),
-          plan_(plan) {}
+          outside_(outside), plan_(plan) {}
 
     // The addresses of `source`, planning its job on first use. A width of 0
     // asks for the large copy alone.
@@ -64,7 +64,9 @@ private:
         return address;
     }
 
-    bool taken(const std::string& name) const { return used_.count(folded(name)) != 0; }
+    bool taken(const std::string& name) const {
+        return used_.count(folded(name)) != 0 || (outside_ && outside_(name));
+    }
 
     std::string addressOf(const std::string& name) const {
         if (baseName_.empty())
@@ -76,6 +78,7 @@ private:
     std::string baseName_;
     std::string folder_;
     WebPictureKind kind_;
+    const PictureNameTaken& outside_;
     ModernPictures& plan_;
     std::map<std::string, WebPictureAddress> jobs_; // source and size -> its addresses
     std::set<std::string> used_;                    // folded names taken
@@ -96,9 +99,10 @@ int ShownPictureHeight(const ShopSettings& settings) {
 }
 
 ModernPictures PlanModernPictures(const ShopPage& page, const ShopSettings& edited, std::string_view baseName,
-                                  std::string_view outputFolder, PathStyle style, WebPictureKind kind) {
+                                  std::string_view outputFolder, PathStyle style, WebPictureKind kind,
+                                  const PictureNameTaken& taken) {
     ModernPictures plan;
-    WebPictureNamer namer(baseName, outputFolder, style, kind, plan);
+    WebPictureNamer namer(baseName, outputFolder, style, kind, taken, plan);
     // Twice the shown size, for screens with two pixels to the point.
     const int width = 2 * ShownPictureWidth(edited);
     const int height = 2 * ShownPictureHeight(edited);

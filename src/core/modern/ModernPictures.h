@@ -3,6 +3,7 @@
 #include "core/modern/WebPictureJob.h"
 #include "core/settings/PathRules.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,8 +45,12 @@ int ShownPictureHeight(const ShopSettings& settings);
 // Plans the pictures of `page` (shown at the size of `edited`) for a page
 // written into `outputFolder` whose pictures go to the folder `baseName`
 // beside it. Items whose picture was never chosen, a texture that is off and
-// a banner that is not shown get no job and no address.
+// a banner that is not shown get no job and no address. A copy never takes a
+// name for which `taken` says true (a file the export must not replace
+// stands there): the picture gets the next free name instead.
+using PictureNameTaken = std::function<bool(const std::string& name)>;
 ModernPictures PlanModernPictures(const ShopPage& page, const ShopSettings& edited, std::string_view baseName,
-                                  std::string_view outputFolder, PathStyle style, WebPictureKind kind);
+                                  std::string_view outputFolder, PathStyle style, WebPictureKind kind,
+                                  const PictureNameTaken& taken = {});
 
 } // namespace targello

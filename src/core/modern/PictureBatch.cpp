@@ -69,12 +69,11 @@ private:
 
 } // namespace
 
-PictureBatchResult RunPictureBatch(const std::vector<WebPictureJob>& jobs, const std::string& folder,
+PictureBatchResult RunPictureBatch(const std::vector<WebPictureJob>& jobs, const PictureStamps& stamps,
                                    const WebPictureMaker& maker, const WebPictureProgress& progress) {
     PictureBatchResult result;
     result.Outcomes.resize(jobs.size());
     std::vector<char> done(jobs.size(), 0); // written by the workers, one element each
-    PictureStamps stamps = PictureStamps::Load(folder);
     std::vector<bool> unchanged(jobs.size());
     for (std::size_t k = 0; k < jobs.size(); ++k)
         unchanged[k] = stamps.Unchanged(jobs[k], result.Outcomes[k]);
@@ -109,19 +108,15 @@ PictureBatchResult RunPictureBatch(const std::vector<WebPictureJob>& jobs, const
         worker.join();
 
     result.Done.assign(done.begin(), done.end());
+    result.Kept = unchanged;
     for (std::size_t k = 0; k < jobs.size(); ++k) {
         if (!done[k])
             continue;
-        if (unchanged[k]) {
+        if (unchanged[k])
             ++result.Unchanged;
-        } else if (result.Outcomes[k].Reason.empty()) {
+        else if (result.Outcomes[k].Reason.empty())
             ++result.Made;
-            stamps.Record(jobs[k], result.Outcomes[k]);
-        } else {
-            stamps.Forget(jobs[k]);
-        }
     }
-    stamps.Save(folder);
     return result;
 }
 

@@ -2,113 +2,163 @@
 
 #include "core/project/Utf8Path.h"
 
-#include <filesystem>
 #include <fstream>
-#include <optional>
 #include <sstream>
+#include <vector>
 
 namespace targello {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct SourceState {
-    std::uintmax_t Size = 0;
-    long long Time = 0;
-};
-
-std::optional<SourceState> stateOf(const std::string& path) {
-    std::error_code error;
-    const fs::path file = PathFromUtf8(path);
-    const std::uintmax_t size = fs::file_size(file, error);
-    if (error)
-        return std::nullopt;
-    const auto time = fs::last_write_time(file, error);
-    if (error)
-        return std::nullopt;
-    return SourceState{size, static_cast<long long>(time.time_since_epoch().count())};
-}
-
 std::string nameOf(const std::string& path) {
     return path.empty() ? std::string() : Utf8FromPath(PathFromUtf8(path).filename());
-}
-
-bool exists(const std::string& path) {
-    std::error_code error;
-    return fs::is_regular_file(PathFromUtf8(path), error);
 }
 
 bool storable(const std::string& name) {
     return name.find_first_of("\t\n\r") == std::string::npos;
 }
 
+std::vector<std::string> fieldsOf(const std::string& line) {
+    std::vector<std::string> fields;
+    std::istringstream in(line);
+    for (std::string field; std::getline(in, field, '\t');)
+        fields.push_back(field);
+    return fields;
+}
+
 } // namespace
+
+PictureStamps::FileState PictureStamps::StateOf(const fs::path& file) {
+    std::error_code error;
+    if (!fs::is_regular_file(file, error))
+        return {};
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (error)
+        return {};
+    const auto time = fs::last_write_time(file, error);
+    if (error)
+        return {};
+    return {size, static_cast<long long>(time.time_since_epoch().count()), true};
+}
 
 PictureStamps PictureStamps::Load(const std::string& folder) {
     PictureStamps stamps;
     std::ifstream in(PathFromUtf8(folder) / FileName, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream fields(line);
-        std::string large, small, size, time, width, height;
-        if (!std::getline(fields, large, '\t') || !std::getline(fields, small, '\t') ||
-            !std::getline(fields, size, '\t') || !std::getline(fields, time, '\t') ||
-            !std::getline(fields, width, '\t') || !std::getline(fields, height))
-            continue;
+    for (std::string line; std::getline(in, line);) {
+        const std::vector<std::string> fields = fieldsOf(line);
         try {
-            stamps.stamps_[large] = {small, std::stoull(size), std::stoll(time), std::stoi(width),
-                                     std::stoi(height)};
+            if (fields.size() == 3) {
+                const FileState written{std::stoull(fields[1]), std::stoll(fields[2]), true};
+                if (Matches(written, PathFromUtf8(folder) / PathFromUtf8(fields[0])))
+                    stamps.retired_.emplace(fields[0], written); // one that is gone is forgotten
+                continue;
+            }
+            // Six fields from older versions, which did not record the
+            // copies: such copies are never taken for the export's own again.
+            if (fields.size() != 6 && fields.size() != 10)
+                continue;
+            Stamp stamp{fields[1],
+                        {std::stoull(fields[2]), std::stoll(fields[3]), true},
+                        std::stoi(fields[4]),
+                        std::stoi(fields[5]),
+                        {},
+                        {}};
+            stamp.Source.Known = stamp.Source.Size != 0 || stamp.Source.Time != 0; // see Forget
+            if (fields.size() == 10) {
+                stamp.LargeCopy = {std::stoull(fields[6]), std::stoll(fields[7]), true};
+                stamp.SmallCopy = {std::stoull(fields[8]), std::stoll(fields[9]), !stamp.Small.empty()};
+            }
+            stamps.stamps_[fields[0]] = stamp;
         } catch (const std::exception&) { // a damaged line only means that picture is made again
         }
     }
     return stamps;
 }
 
-bool PictureStamps::Save(const std::string& folder) const {
-    const fs::path target = PathFromUtf8(folder) / FileName;
-    fs::path temporary = target;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        for (const auto& [large, stamp] : stamps_)
-            out << large << '\t' << stamp.Small << '\t' << stamp.Size << '\t' << stamp.Time << '\t'
-                << stamp.Width << '\t' << stamp.Height << '\n';
-        out.close();
-        if (!out)
-            return false;
-    }
-    std::error_code error;
-    fs::rename(temporary, target, error);
-    if (error)
-        fs::remove(temporary, error);
-    return !error;
+std::string PictureStamps::Bytes() const {
+    std::ostringstream out;
+    for (const auto& [large, stamp] : stamps_)
+        out << large << '\t' << stamp.Small << '\t' << stamp.Source.Size << '\t' << stamp.Source.Time << '\t'
+            << stamp.Width << '\t' << stamp.Height << '\t' << stamp.LargeCopy.Size << '\t'
+            << stamp.LargeCopy.Time << '\t' << stamp.SmallCopy.Size << '\t' << stamp.SmallCopy.Time << '\n';
+    for (const auto& [name, written] : retired_)
+        out << name << '\t' << written.Size << '\t' << written.Time << '\n';
+    return out.str();
+}
+
+bool PictureStamps::Lists(const std::string& name) const {
+    for (const auto& [large, stamp] : stamps_)
+        if (name == large || (!stamp.Small.empty() && name == stamp.Small))
+            return true;
+    return retired_.count(name) != 0;
+}
+
+bool PictureStamps::Matches(const FileState& written, const fs::path& file) {
+    return written.Known && StateOf(file) == written;
+}
+
+bool PictureStamps::Wrote(const std::string& name, const fs::path& file) const {
+    for (const auto& [large, stamp] : stamps_)
+        if ((name == large && Matches(stamp.LargeCopy, file)) ||
+            (!stamp.Small.empty() && name == stamp.Small && Matches(stamp.SmallCopy, file)))
+            return true;
+    const auto [first, last] = retired_.equal_range(name);
+    for (auto copy = first; copy != last; ++copy)
+        if (Matches(copy->second, file))
+            return true;
+    return false;
+}
+
+void PictureStamps::Retire(const std::string& name, const FileState& written) {
+    if (!written.Known || !storable(name))
+        return;
+    const auto [first, last] = retired_.equal_range(name);
+    for (auto copy = first; copy != last; ++copy)
+        if (copy->second == written)
+            return;
+    retired_.emplace(name, written);
 }
 
 bool PictureStamps::Unchanged(const WebPictureJob& job, WebPictureOutcome& made) const {
-    const auto found = stamps_.find(nameOf(job.LargeTarget));
-    if (found == stamps_.end() || found->second.Small != nameOf(job.SmallTarget))
+    const std::string large = nameOf(job.LargeTarget);
+    const std::string small = nameOf(job.SmallTarget);
+    const auto found = stamps_.find(large);
+    if (found == stamps_.end() || found->second.Small != small)
         return false;
-    const std::optional<SourceState> now = stateOf(job.Source);
-    if (!now || now->Size != found->second.Size || now->Time != found->second.Time ||
-        !exists(job.LargeTarget) || (!job.SmallTarget.empty() && !exists(job.SmallTarget)))
+    if (StateOf(PathFromUtf8(job.Source)) != found->second.Source ||
+        !Matches(found->second.LargeCopy, PathFromUtf8(job.LargeTarget)) ||
+        (!small.empty() && !Matches(found->second.SmallCopy, PathFromUtf8(job.SmallTarget))))
         return false;
     made = {{}, found->second.Width, found->second.Height};
     return true;
 }
 
-void PictureStamps::Record(const WebPictureJob& job, const WebPictureOutcome& made) {
+void PictureStamps::Record(const WebPictureJob& job, const WebPictureOutcome& made, const fs::path& largeCopy,
+                           const fs::path& smallCopy) {
     const std::string large = nameOf(job.LargeTarget);
     const std::string small = nameOf(job.SmallTarget);
-    const std::optional<SourceState> now = stateOf(job.Source);
-    if (!now || !storable(large) || !storable(small)) {
-        Forget(job);
-        return;
+    Stamp stamp{small,
+                StateOf(PathFromUtf8(job.Source)),
+                made.LargeWidth,
+                made.LargeHeight,
+                StateOf(largeCopy),
+                small.empty() ? FileState{} : StateOf(smallCopy)};
+    if (const auto replaced = stamps_.find(large); replaced != stamps_.end()) {
+        Retire(large, replaced->second.LargeCopy);
+        if (!replaced->second.Small.empty())
+            Retire(replaced->second.Small, replaced->second.SmallCopy);
+        stamps_.erase(replaced);
     }
-    stamps_[large] = {small, now->Size, now->Time, made.LargeWidth, made.LargeHeight};
+    if (stamp.Source.Known && stamp.LargeCopy.Known && (small.empty() || stamp.SmallCopy.Known) &&
+        storable(large) && storable(small))
+        stamps_[large] = stamp;
 }
 
 void PictureStamps::Forget(const WebPictureJob& job) {
-    stamps_.erase(nameOf(job.LargeTarget));
+    const auto found = stamps_.find(nameOf(job.LargeTarget));
+    if (found != stamps_.end())
+        found->second.Source = {};
 }
 
 } // namespace targello

@@ -2,40 +2,77 @@
 
 #include "core/modern/WebPictureJob.h"
 
+#include <cstdint>
+#include <filesystem>
 #include <map>
 #include <string>
 
 namespace targello {
 
-// What the copies in a picture folder were made from: for each large copy,
-// the small copy beside it and the size and modification time of its source
-// at the time, and the large copy's size. Kept in the file ".targello-obrazki" in that folder, which
-// names the copies only, never the sources, because the folder is published.
+// What the copies in a picture folder were made from and what they were made
+// as: for each large copy, the small copy beside it, the size and
+// modification time of its source at the time, the size the large copy was
+// made at, and the size and modification time each copy had when it was
+// written. Kept in the file ".targello-obrazki" in that folder, which names
+// the copies only, never the sources, because the folder is published.
+//
+// The copies' own sizes and times tell the export's files from the user's:
+// a file in the folder is replaced only while it is still the copy the
+// export wrote. A user's "miod.jpg" put there later, or a copy the user
+// edited, no longer matches and is left alone.
 class PictureStamps {
 public:
     static constexpr const char* FileName = ".targello-obrazki";
 
     // Reads the stamps of `folder` (UTF-8); a missing or damaged file reads as none.
     static PictureStamps Load(const std::string& folder);
-    // Writes them under a temporary name first; false when that failed.
-    bool Save(const std::string& folder) const;
+    // The stamps file's content.
+    std::string Bytes() const;
 
-    // Whether both copies of `job` exist and were made from its source as it
-    // is now; if so, `made` gets the size the large copy was made at.
+    // Whether `name` is one of the copies the stamps know.
+    bool Lists(const std::string& name) const;
+    // Whether the file `file` is the copy `name` as the export wrote it.
+    bool Wrote(const std::string& name, const std::filesystem::path& file) const;
+
+    // Whether both copies of `job` are as the export wrote them and were made
+    // from its source as it is now; if so, `made` gets the size the large
+    // copy was made at.
     bool Unchanged(const WebPictureJob& job, WebPictureOutcome& made) const;
-    // Remembers that the copies of `job` were just made from its source.
-    void Record(const WebPictureJob& job, const WebPictureOutcome& made);
+    // Remembers that the copies of `job` were just made from its source, as
+    // the files `largeCopy` and `smallCopy` (where they stand until they take
+    // their names: a rename keeps a file's size and time).
+    void Record(const WebPictureJob& job, const WebPictureOutcome& made,
+                const std::filesystem::path& largeCopy, const std::filesystem::path& smallCopy);
+    // Forgets what the copies of `job` were made from, so that they are made
+    // again; they stay the export's own to replace.
     void Forget(const WebPictureJob& job);
 
 private:
-    struct Stamp {
-        std::string Small;
+    struct FileState {
         std::uintmax_t Size = 0;
         long long Time = 0;
+        bool Known = false; // stamps of older versions did not record their copies
+
+        bool operator==(const FileState&) const = default;
+    };
+    struct Stamp {
+        std::string Small;
+        FileState Source;
         int Width = 0;
         int Height = 0;
+        FileState LargeCopy;
+        FileState SmallCopy;
     };
+    static bool Matches(const FileState& written, const std::filesystem::path& file);
+    void Retire(const std::string& name, const FileState& written);
+    static FileState StateOf(const std::filesystem::path& file);
+
     std::map<std::string, Stamp> stamps_; // large copy's file name -> stamp
+    // Copies the export wrote that no stamp describes any more, kept while
+    // they stand: those a new copy of the same name replaces (the stamps take
+    // their place before the copies do, and an export cut off in between
+    // leaves the old ones standing) and small copies of an earlier size.
+    std::multimap<std::string, FileState> retired_;
 };
 
 } // namespace targello

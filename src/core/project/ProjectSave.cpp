@@ -3,6 +3,7 @@
 #include "core/files/FileCopy.h"
 #include "core/files/FileErrorText.h"
 #include "core/files/FileKind.h"
+#include "core/files/FileSync.h"
 #include "core/project/PageToProject.h"
 #include "core/project/SharedFileAccess.h"
 #include "core/project/Utf8Path.h"
@@ -48,6 +49,12 @@ std::string WriteFileAtomically(const std::string& path, const std::string& byte
     // A half-written temporary is removed by WriteNewFile; the project stays as it was.
     if (const std::error_code written = WriteNewFile(temporary, bytes))
         return failure(path, FileErrorReason(written));
+    // On the disk before it takes the old file's name: a power cut must not
+    // leave an empty project where a whole one was.
+    if (const std::error_code synced = SyncFile(temporary)) {
+        fs::remove(temporary, error);
+        return failure(path, FileErrorReason(synced));
+    }
 #ifndef _WIN32
     // The saved file keeps its mode. Windows has only the read-only mark,
     // which refuses the save instead (and would keep the temporary file).
@@ -60,6 +67,7 @@ std::string WriteFileAtomically(const std::string& path, const std::string& byte
         fs::remove(temporary, ignored);
         return failure(path, MoveOverFailure(error));
     }
+    SyncFolder(folder); // the new name too; the file is whole under one name or the other
     return {};
 }
 

@@ -7,8 +7,8 @@
 namespace targello {
 
 // Writes `bytes` to `path` (UTF-8) so that the file is either the old one or
-// the new one whole: a temporary file in the same folder, then a rename over
-// the target. Returns the Polish message naming the path when that fails
+// the new one whole: a temporary file in the same folder, put on the disk,
+// then a rename over the target, so that not even a power cut leaves less. Returns the Polish message naming the path when that fails
 // (the temporary file is removed), or an empty text on success.
 std::string WriteFileAtomically(const std::string& path, const std::string& bytes);
 

@@ -1,6 +1,7 @@
-#include "FileContents.h"
 #include "core/files/ExportTransaction.h"
 
+#include "FileContents.h"
+#include "core/files/FileSync.h"
 #include "core/files/FileWriteLimit.h"
 
 #include <algorithm>
@@ -29,6 +30,7 @@ protected:
     }
     void TearDown() override {
         SetWriteLimitForTests(std::nullopt);
+        SetSyncFailureForTests(false);
         fs::remove_all(root);
     }
 
@@ -79,6 +81,15 @@ TEST_F(Transaction, FullDiskWhileStagingKeepsThePreviousFiles) {
     EXPECT_EQ(Snapshot(root / "www"), before);
 }
 
+TEST_F(Transaction, PageThatCannotBePutOnTheDiskReplacesNothing) {
+    ExportTransaction transaction;
+    ASSERT_FALSE(transaction.StageBytes(root / "www" / "sklep.html", "new page"));
+    ASSERT_TRUE(transaction.StageCopy(root / "source.jpg", root / "www" / "sklep" / "a.jpg"));
+    SetSyncFailureForTests(true);
+    EXPECT_EQ(transaction.Commit(), std::errc::io_error);
+    EXPECT_EQ(Snapshot(root / "www"), before) << "the old page and picture, and no temporaries";
+}
+
 TEST_F(Transaction, FailedCommitPutsBackWhatItAlreadyReplaced) {
     // A folder is never replaced by a file: the last step fails after the
     // page and a new picture have taken their places.
@@ -119,4 +130,24 @@ TEST_F(Transaction, ReplacedFileKeepsItsPermissions) {
     ASSERT_FALSE(transaction.Commit());
     EXPECT_EQ(fs::status(root / "www" / "sklep.html").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(Transaction, LeftoversOfACutOffExportAreRemovedOnlyForTheExportsOwnNames) {
+    const fs::path folder = root / "www" / "sklep";
+    for (const char* name : {".a.jpg.targello-123456", ".a.jpg.targello-new", ".a.jpg.targello-new.tmp",
+                             ".b.jpg.targello-654321", ".c.jpg.targello-new", ".a.jpg.targello-zapas",
+                             ".a.jpg.targello-1234567"})
+        WriteFile(folder / name, "resztka");
+    fs::create_directories(folder / ".a.jpg.targello-7");
+    RemoveUnfinishedFiles(folder, [](const std::string& name) { return name == "a.jpg" || name == "b.jpg"; });
+    EXPECT_EQ(Snapshot(folder), (std::map<std::string, std::string>{
+                                    {"a.jpg", "old a"},
+                                    // b.jpg is gone: its backup may be all that is left of it
+                                    {".b.jpg.targello-654321", "resztka"},
+                                    // not the export's name, not its pattern, not a file
+                                    {".c.jpg.targello-new", "resztka"},
+                                    {".a.jpg.targello-zapas", "resztka"},
+                                    {".a.jpg.targello-1234567", "resztka"},
+                                    {".a.jpg.targello-7", "<folder>"},
+                                }));
 }

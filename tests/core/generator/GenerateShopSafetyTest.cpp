@@ -198,3 +198,19 @@ TEST_F(ExportSafety, SparsePictureKeepsItsHolesInTheExport) {
     EXPECT_LE(targello::testing::AllocatedBytes(copy).value_or(0), std::int64_t{16} << 20)
         << "the holes were written as zeros";
 }
+
+TEST_F(ExportSafety, LeftoversOfAnExportCutOffByACrashAreClearedByTheNext) {
+    ASSERT_TRUE(Generate().Succeeded);
+    // A crash while the copies took their places: temporaries and backups of
+    // the export's own files, beside a user's hidden file.
+    WriteFile(root / "www" / ".sklep.html.targello-40321", "pół strony");
+    WriteFile(root / "www" / "sklep" / ".p1.jpg.targello-815", "kopia zapasowa");
+    WriteFile(root / "www" / "sklep" / "..targello-eksport.targello-7", "lista");
+    WriteFile(root / "www" / "sklep" / ".ukryty", "plik użytkownika");
+    auto expected = Snapshot(root / "www");
+    for (const char* leftover :
+         {".sklep.html.targello-40321", "sklep/.p1.jpg.targello-815", "sklep/..targello-eksport.targello-7"})
+        expected.erase(leftover);
+    ASSERT_TRUE(Generate().Succeeded);
+    EXPECT_EQ(Snapshot(root / "www"), expected);
+}

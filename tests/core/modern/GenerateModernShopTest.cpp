@@ -1,11 +1,11 @@
 #include "core/modern/GenerateModernShop.h"
 
 #include "ModernTestShop.h"
+#include "core/files/FileSync.h"
 #include "core/files/FileWriteLimit.h"
-
-#include <filesystem>
 #include "core/project/Utf8Path.h"
 
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -204,6 +204,14 @@ TEST_F(GenerateModernShopFiles, FullDiskKeepsThePreviousShopByteForByte) {
     EXPECT_FALSE(full.Succeeded);
     EXPECT_EQ(full.ErrorText, "Nie można zapisać strony „" + output() + "”: brak miejsca na dysku.");
     EXPECT_EQ(snapshot(root / "www"), before) << "the previous page, pictures and stamps, and no temporaries";
+
+    // A disk that takes the bytes but cannot put them down leaves it as it was too.
+    SetSyncFailureForTests(true);
+    const ModernShopResult unsynced = generate();
+    SetSyncFailureForTests(false);
+    EXPECT_EQ(unsynced.ErrorText,
+              "Nie można zapisać strony „" + output() + "”: błąd odczytu lub zapisu dysku.");
+    EXPECT_EQ(snapshot(root / "www"), before);
 
     // With room again the new picture is made, not taken for unchanged.
     const ModernShopResult again = generate();

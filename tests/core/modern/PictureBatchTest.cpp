@@ -17,7 +17,8 @@ class PictureBatchRun : public ::testing::Test {
 protected:
     void SetUp() override {
         root = fs::temp_directory_path() /
-               ("targello-batch-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("targello-batch-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(root);
         fs::create_directories(root / "kopie");
         for (int k = 0; k < 8; ++k) {
@@ -43,8 +44,19 @@ protected:
         };
     }
 
+    // Runs the batch and remembers what it made, as an export does once its
+    // copies are in place.
+    PictureBatchResult run(const WebPictureMaker& maker, const WebPictureProgress& progress) {
+        PictureBatchResult result = RunPictureBatch(jobs, stamps, maker, progress);
+        for (std::size_t k = 0; k < jobs.size(); ++k)
+            if (result.Done[k] && !result.Kept[k] && result.Outcomes[k].Reason.empty())
+                stamps.Record(jobs[k], result.Outcomes[k], jobs[k].LargeTarget, {});
+        return result;
+    }
+
     fs::path root;
     std::vector<WebPictureJob> jobs;
+    PictureStamps stamps;
     std::atomic<int> made{0};
 };
 
@@ -53,13 +65,12 @@ protected:
 TEST_F(PictureBatchRun, ProgressRunsOnTheCallingThreadAndCancelStopsNewPictures) {
     const std::thread::id caller = std::this_thread::get_id();
     std::vector<int> seen;
-    const PictureBatchResult result =
-        RunPictureBatch(jobs, (root / "kopie").string(), slowMaker(), [&](int done, int total) {
-            EXPECT_EQ(std::this_thread::get_id(), caller);
-            EXPECT_EQ(total, 8);
-            seen.push_back(done);
-            return done < 2;
-        });
+    const PictureBatchResult result = run(slowMaker(), [&](int done, int total) {
+        EXPECT_EQ(std::this_thread::get_id(), caller);
+        EXPECT_EQ(total, 8);
+        seen.push_back(done);
+        return done < 2;
+    });
     EXPECT_TRUE(result.Cancelled);
     // Pictures already started finish; none starts after the cancel.
     EXPECT_GE(made.load(), 2);
@@ -71,11 +82,10 @@ TEST_F(PictureBatchRun, ProgressRunsOnTheCallingThreadAndCancelStopsNewPictures)
     // The next run makes only what the cancel left undone.
     made = 0;
     int calls = 0;
-    const PictureBatchResult rest =
-        RunPictureBatch(jobs, (root / "kopie").string(), slowMaker(), [&](int, int) {
-            ++calls;
-            return true;
-        });
+    const PictureBatchResult rest = run(slowMaker(), [&](int, int) {
+        ++calls;
+        return true;
+    });
     EXPECT_FALSE(rest.Cancelled);
     EXPECT_EQ(rest.Made + rest.Unchanged, 8);
     EXPECT_EQ(rest.Unchanged, result.Made);
@@ -85,14 +95,14 @@ TEST_F(PictureBatchRun, ProgressRunsOnTheCallingThreadAndCancelStopsNewPictures)
 
 TEST_F(PictureBatchRun, FailedPicturesAreTriedAgainNextTime) {
     const auto failing = [](const WebPictureJob&) { return WebPictureOutcome{"nie da się odczytać pliku"}; };
-    const PictureBatchResult failed = RunPictureBatch(jobs, (root / "kopie").string(), failing, {});
+    const PictureBatchResult failed = run(failing, {});
     EXPECT_EQ(failed.Made, 0);
     EXPECT_EQ(failed.Outcomes[3].Reason, "nie da się odczytać pliku");
-    const PictureBatchResult again = RunPictureBatch(jobs, (root / "kopie").string(), slowMaker(), {});
+    const PictureBatchResult again = run(slowMaker(), {});
     EXPECT_EQ(again.Made, 8);
     EXPECT_EQ(again.Outcomes[0].LargeWidth, 10);
     // Kept copies report the size they were made at.
-    const PictureBatchResult kept = RunPictureBatch(jobs, (root / "kopie").string(), failing, {});
+    const PictureBatchResult kept = run(failing, {});
     EXPECT_EQ(kept.Unchanged, 8);
     EXPECT_EQ(kept.Outcomes[7].LargeHeight, 20);
 }

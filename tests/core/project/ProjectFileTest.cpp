@@ -1,4 +1,5 @@
 #include "ProjectTestPages.h"
+#include "core/files/FileSync.h"
 #include "core/files/FileWriteLimit.h"
 #include "core/project/PageToProject.h"
 #include "core/project/ProjectReader.h"
@@ -73,6 +74,19 @@ TEST_F(ProjectFile, FullDiskIsNamedInPolishAndKeepsTheOldFile) {
     EXPECT_EQ(error, "Nie można zapisać projektu „" + file + "”: brak miejsca na dysku.");
     EXPECT_EQ(contents(file), "stary");
     EXPECT_EQ(filesInFolder().size(), 1u) << "no half-written temporary file";
+}
+
+TEST_F(ProjectFile, DiskThatCannotPutTheSaveDownKeepsTheOldFile) {
+    // The bytes were taken but never reached the disk: renaming them over
+    // the project would stake it on the system's cache.
+    const std::string file = path("sklep.esk");
+    put(file, "stary");
+    SetSyncFailureForTests(true);
+    const std::string error = SaveProject(FreshPage(), file);
+    SetSyncFailureForTests(false);
+    EXPECT_EQ(error, "Nie można zapisać projektu „" + file + "”: błąd odczytu lub zapisu dysku.");
+    EXPECT_EQ(contents(file), "stary");
+    EXPECT_EQ(filesInFolder().size(), 1u) << "no temporary file";
 }
 
 TEST_F(ProjectFile, RefusedPageLeavesTheOldFileAsItWas) {

@@ -1,5 +1,7 @@
 #include "gui/common/SaveWhole.h"
 
+#include "core/files/FileSync.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,6 +38,16 @@ TEST_F(SaveWholeTest, AFailedWriteKeepsTheOldFileAndSaysWhy) {
         return false;
     });
     EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(contents(path("sklep.esk")), QByteArray("stary"));
+    EXPECT_EQ(files(), QStringList{QStringLiteral("sklep.esk")});
+}
+
+TEST_F(SaveWholeTest, ADiskThatCannotPutTheFileDownKeepsTheOldFile) {
+    ASSERT_EQ(SaveWhole(path("sklep.esk"), QByteArray("stary")), QString());
+    SetSyncFailureForTests(true);
+    const QString error = SaveWhole(path("sklep.esk"), QByteArray("nowy"));
+    SetSyncFailureForTests(false);
+    EXPECT_EQ(error, QStringLiteral("błąd odczytu lub zapisu dysku"));
     EXPECT_EQ(contents(path("sklep.esk")), QByteArray("stary"));
     EXPECT_EQ(files(), QStringList{QStringLiteral("sklep.esk")});
 }
