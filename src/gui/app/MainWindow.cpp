@@ -252,7 +252,10 @@ void MainWindow::pageEdited(int slot) {
 
 void MainWindow::showChangedMark(int slot) {
     const ShopPage* page = workspace_.Page(slot);
-    if (QMdiSubWindow* window = subWindows_.value(slot); window != nullptr && page != nullptr)
+    QMdiSubWindow* window = subWindows_.value(slot);
+    // Every keystroke passes here: a sub-window told its unchanged mark
+    // still lays out and repaints its title bar.
+    if (window != nullptr && page != nullptr && window->isWindowModified() != page->Changed())
         window->setWindowModified(page->Changed());
 }
 
