@@ -159,7 +159,7 @@ void MainWindow::pageActivated(QMdiSubWindow* window) {
     if (slot < 0)
         return;
     workspace_.ActivatePage(slot);
-    options().loadPageIntoOptions();
+    options().followCurrentPage();
 }
 
 void MainWindow::pageDestroyed(int slot) {
