@@ -130,6 +130,7 @@ PageWindow* MainWindow::newPage() {
     window->setWindowIcon(windowIcon());
     releaseInsertShortcut(*window);
     subWindows_.insert(slot, window);
+    slots_.insert(window, slot);
     // The page goes when its window has gone, never before.
     connect(pageWindow, &QObject::destroyed, this, [this, slot] { pageDestroyed(slot); });
     connect(pageWindow, &PageWindow::edited, this, [this, slot] { pageEdited(slot); });
@@ -155,7 +156,7 @@ void MainWindow::pageActivated(QMdiSubWindow* window) {
     updateWindowCommands();
     if (window == nullptr)
         return;
-    const int slot = subWindows_.key(window, -1);
+    const int slot = slots_.value(window, -1);
     if (slot < 0)
         return;
     workspace_.ActivatePage(slot);
@@ -163,6 +164,7 @@ void MainWindow::pageActivated(QMdiSubWindow* window) {
 }
 
 void MainWindow::pageDestroyed(int slot) {
+    slots_.remove(subWindows_.value(slot));
     subWindows_.remove(slot);
     if (ShopPage* page = workspace_.Page(slot))
         autosave_->forget(*page);
@@ -262,7 +264,7 @@ void MainWindow::showChangedMark(int slot) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close) {
         auto* window = qobject_cast<QMdiSubWindow*>(watched);
-        const int slot = subWindows_.key(window, -1);
+        const int slot = slots_.value(window, -1);
         ShopPage* page = workspace_.Page(slot);
         if (page != nullptr && !MayClosePage(*this, *page, *autosave_)) {
             event->ignore();
