@@ -40,7 +40,11 @@ struct Cost {
 };
 
 // The bare frame with an empty widget of a page's size in each sub-window:
-// what opening the sub-windows costs without our pages.
+// what opening the sub-windows costs without our pages. It grows with the
+// sub-windows open: activating one makes the multi-document area deactivate
+// every other (each lays out its elided title again and marks its frame for
+// repainting), and the repaint then clips each of those frames against all
+// its siblings.
 class EmptyFrame {
 public:
     struct Page {
