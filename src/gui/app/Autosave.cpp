@@ -23,7 +23,10 @@ void Autosave::edited(ShopPage& page) {
     Watched& watched = pages_[page.Serial()];
     watched.page = &page;
     watched.schedule.Edited(AutosaveSchedule::Clock::now());
-    arm();
+    // An edit only moves this page's copy later, or makes one due: the timer
+    // need not look at every other page at each keystroke.
+    if (const auto due = watched.schedule.Due())
+        armNoLaterThan(*due);
 }
 
 void Autosave::dropCopy(ShopPage& page) {
@@ -88,9 +91,24 @@ void Autosave::arm() {
             next = next ? std::min(*next, *due) : *due;
     if (!next) {
         timer_.stop();
+        armedFor_.reset();
         return;
     }
-    const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(*next - AutosaveSchedule::Clock::now());
+    start(*next);
+}
+
+void Autosave::armNoLaterThan(AutosaveSchedule::Clock::time_point due) {
+    // A timer that fires earlier than needed finds nothing due and sets
+    // itself again for the earliest copy.
+    if (timer_.isActive() && armedFor_ && *armedFor_ <= due)
+        return;
+    start(due);
+}
+
+void Autosave::start(AutosaveSchedule::Clock::time_point due) {
+    const auto wait =
+        std::chrono::duration_cast<std::chrono::milliseconds>(due - AutosaveSchedule::Clock::now());
+    armedFor_ = due;
     timer_.start(static_cast<int>(std::max<std::int64_t>(0, wait.count())));
 }
 

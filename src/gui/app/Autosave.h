@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QObject>
 #include <QTimer>
+#include <optional>
 
 namespace targello {
 
@@ -45,12 +46,17 @@ private:
 
     void writeDue();
     void report(const RecoveryWrite& written, Watched& watched);
+    // Sets the timer for the earliest copy due, looking at every page.
     void arm();
+    // Makes sure the timer fires by `due`.
+    void armNoLaterThan(AutosaveSchedule::Clock::time_point due);
+    void start(AutosaveSchedule::Clock::time_point due);
 
     AppContext& app_;
     RecoveryStore store_;
     QHash<quint64, Watched> pages_; // by page serial
     QTimer timer_;
+    std::optional<AutosaveSchedule::Clock::time_point> armedFor_; // when timer_ fires
 };
 
 } // namespace targello

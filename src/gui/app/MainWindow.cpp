@@ -129,6 +129,7 @@ PageWindow* MainWindow::newPage() {
     window->setWindowIcon(windowIcon());
     releaseInsertShortcut(*window);
     subWindows_.insert(slot, window);
+    slots_.insert(window, slot);
     // The page goes when its window has gone, never before.
     connect(pageWindow, &QObject::destroyed, this, [this, slot] { pageDestroyed(slot); });
     connect(pageWindow, &PageWindow::edited, this, [this, slot] { pageEdited(slot); });
@@ -154,14 +155,15 @@ void MainWindow::pageActivated(QMdiSubWindow* window) {
     updateWindowCommands();
     if (window == nullptr)
         return;
-    const int slot = subWindows_.key(window, -1);
+    const int slot = slots_.value(window, -1);
     if (slot < 0)
         return;
     workspace_.ActivatePage(slot);
-    options().loadPageIntoOptions();
+    options().followCurrentPage();
 }
 
 void MainWindow::pageDestroyed(int slot) {
+    slots_.remove(subWindows_.value(slot));
     subWindows_.remove(slot);
     if (ShopPage* page = workspace_.Page(slot))
         autosave_->forget(*page);
@@ -251,14 +253,17 @@ void MainWindow::pageEdited(int slot) {
 
 void MainWindow::showChangedMark(int slot) {
     const ShopPage* page = workspace_.Page(slot);
-    if (QMdiSubWindow* window = subWindows_.value(slot); window != nullptr && page != nullptr)
+    QMdiSubWindow* window = subWindows_.value(slot);
+    // Every keystroke passes here: a sub-window told its unchanged mark
+    // still lays out and repaints its title bar.
+    if (window != nullptr && page != nullptr && window->isWindowModified() != page->Changed())
         window->setWindowModified(page->Changed());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close) {
         auto* window = qobject_cast<QMdiSubWindow*>(watched);
-        const int slot = subWindows_.key(window, -1);
+        const int slot = slots_.value(window, -1);
         ShopPage* page = workspace_.Page(slot);
         if (page != nullptr && !MayClosePage(*this, *page, *autosave_)) {
             event->ignore();

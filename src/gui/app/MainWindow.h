@@ -91,6 +91,7 @@ private:
     Autosave* autosave_ = nullptr;
     RecentMenu* recent_ = nullptr;
     QHash<int, QMdiSubWindow*> subWindows_;
+    QHash<const QMdiSubWindow*, int> slots_; // the other way round, for activations
 };
 
 } // namespace targello

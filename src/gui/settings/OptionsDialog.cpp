@@ -69,6 +69,31 @@ void OptionsDialog::loadPageIntoOptions() {
         return;
     LoadPageIntoOptions(page->Settings, app_.editedSettings());
     controls_->showValues();
+    controlsBehind_ = false;
+}
+
+void OptionsDialog::followCurrentPage() {
+    if (isVisible()) {
+        loadPageIntoOptions();
+        return;
+    }
+    const ShopPage* page = app_.workspace().Current();
+    if (page == nullptr)
+        return;
+    LoadPageIntoOptions(page->Settings, app_.editedSettings());
+    controlsBehind_ = true;
+}
+
+void OptionsDialog::catchUpControls() {
+    if (!controlsBehind_)
+        return;
+    controls_->showValues();
+    controlsBehind_ = false;
+}
+
+void OptionsDialog::showEvent(QShowEvent* event) {
+    catchUpControls();
+    QDialog::showEvent(event);
 }
 
 bool OptionsDialog::applyOptionsToPage() {
@@ -77,6 +102,7 @@ bool OptionsDialog::applyOptionsToPage() {
         hide();
         return false;
     }
+    catchUpControls();
     if (!controls_->checkPictureSizes())
         return false;
     page->ApplyOptions(app_.editedSettings());

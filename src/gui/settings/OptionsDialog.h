@@ -25,6 +25,10 @@ public:
     // Fills the working copy and the controls from the current page; with no
     // page open it reads nothing. The texture and the style list stay as they are.
     void loadPageIntoOptions() override;
+    // The user turned to another page: the working copy follows it at once,
+    // the controls too while the dialog shows, otherwise when it shows next
+    // (turning pages would otherwise redraw every picker and colour list).
+    void followCurrentPage();
     // OK: stores the working copy in the current page, repaints its row bands,
     // lays its items out again and hides the dialog. Refused (false, nothing
     // stored, the dialog stays) when a picture size is not a whole number;
@@ -43,7 +47,12 @@ signals:
     // The working copy went into the current page.
     void optionsApplied();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Brings the controls in line with the working copy if a page turn left them behind.
+    void catchUpControls();
     QWidget* styleTab();
     QWidget* headerTab();
     QWidget* productTab();
@@ -53,6 +62,7 @@ private:
     AppContext& app_;
     SettingsControls* controls_;
     QTabWidget* tabs_;
+    bool controlsBehind_ = false;
 };
 
 } // namespace targello

@@ -217,10 +217,45 @@ TEST_F(OptionsFixture, ActivatingAnotherPageReloadsTheDialog) {
     title->setText(QStringLiteral("niezatwierdzony"));
 
     app_.workspace().ActivatePage(second.PageIndex());
-    dialog_->loadPageIntoOptions(); // what the main window does when a page becomes active
+    dialog_->followCurrentPage(); // what the main window does when a page becomes active
     EXPECT_EQ(title->text(), QStringLiteral("Drugi"));
     EXPECT_EQ(find<QComboBox>("ComboBox1")->currentIndex(), 2);
     EXPECT_EQ(first.Settings.ShopTitle, "Pierwszy");
+}
+
+TEST_F(OptionsFixture, APageTurnedToWhileTheDialogIsHiddenIsWhatItShowsAndStores) {
+    ShopPage& first = newPage();
+    first.Settings.ShopTitle = "Pierwszy";
+    ShopPage& second = newPage();
+    second.Settings.ShopTitle = "Drugi";
+    second.Settings.ProductColumns = 3;
+    second.Settings.PictureWidth = 120;
+    app_.workspace().ActivatePage(first.PageIndex());
+    dialog_->show();
+    Activate(dialog_);
+    spin("CSpinEdit1")->setText(QStringLiteral("abc")); // typed, then the close box
+    dialog_->hide();
+
+    app_.workspace().ActivatePage(second.PageIndex());
+    dialog_->followCurrentPage();
+    // The working copy follows at once: a new page starts from it.
+    EXPECT_EQ(app_.editedSettings().Values.ShopTitle, "Drugi");
+    EXPECT_EQ(app_.editedSettings().Values.ProductColumns, 3);
+    // OK without opening the dialog (as after removing items) stores the page's own values.
+    EXPECT_TRUE(dialog_->applyOptionsToPage());
+    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_EQ(second.Settings.PictureWidth, 120);
+    EXPECT_EQ(second.Settings.ShopTitle, "Drugi");
+
+    app_.workspace().ActivatePage(first.PageIndex());
+    dialog_->followCurrentPage();
+    dialog_->show();
+    EXPECT_EQ(find<QLineEdit>("LabeledEdit1")->text(), QStringLiteral("Pierwszy"));
+    EXPECT_EQ(find<QComboBox>("ComboBox1")->currentIndex(), 1);
+    EXPECT_EQ(spin("CSpinEdit1")->text(), QStringLiteral("133"));
+    pressOk();
+    EXPECT_EQ(first.Settings.ShopTitle, "Pierwszy");
+    EXPECT_EQ(second.Settings.ShopTitle, "Drugi");
 }
 
 TEST_F(OptionsFixture, WithoutAPageNothingIsReadOrWritten) {
