@@ -1,5 +1,6 @@
 #include "core/modern/GenerateModernShop.h"
 
+#include "../files/FileContents.h"
 #include "ModernTestShop.h"
 #include "core/files/FileSync.h"
 #include "core/files/FileWriteLimit.h"
@@ -20,16 +21,6 @@ using namespace targello::testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 struct JpegSize {
     int Width = 0;
@@ -90,8 +81,8 @@ TEST_F(GenerateModernShopFiles, PhonePhotoComesOutUprightWithoutItsMetadata) {
     ASSERT_TRUE(result.Succeeded) << result.ErrorText;
     EXPECT_EQ(result.PicturesMade, 1);
     // Stored 80 x 40 with orientation 6: a portrait photo.
-    const std::string large = readFile(root / "www" / "sklep" / "telefon.jpg");
-    const std::string small = readFile(root / "www" / "sklep" / "telefon-20x20.jpg");
+    const std::string large = ReadFile(root / "www" / "sklep" / "telefon.jpg");
+    const std::string small = ReadFile(root / "www" / "sklep" / "telefon-20x20.jpg");
     EXPECT_EQ(jpegSize(large).Width, 40);
     EXPECT_EQ(jpegSize(large).Height, 80);
     EXPECT_EQ(jpegSize(small).Width, 10);
@@ -100,13 +91,13 @@ TEST_F(GenerateModernShopFiles, PhonePhotoComesOutUprightWithoutItsMetadata) {
         EXPECT_EQ(copy->find("Exif"), std::string::npos); // no camera data, no GPS position
         EXPECT_EQ(copy->find("Aparat"), std::string::npos);
     }
-    const std::string page = readFile(output());
+    const std::string page = ReadFile(output());
     EXPECT_TRUE(Contains(page, "src=\"sklep/telefon-20x20.jpg\""));
     EXPECT_TRUE(Contains(page, "data-duze=\"sklep/telefon.jpg\""));
 }
 
 TEST_F(GenerateModernShopFiles, UnreadablePicturesAreNamedAndTheShopIsWritten) {
-    writeFile(root / PathFromUtf8("zdjęcia") / "tekst.jpg", "to nie jest obrazek");
+    WriteFile(root / PathFromUtf8("zdjęcia") / "tekst.jpg", "to nie jest obrazek");
     fs::create_directories(root / PathFromUtf8("zdjęcia") / "folder.jpg");
     shop.page.Item(1).PicturePath = Utf8FromPath(root / PathFromUtf8("zdjęcia") / "tekst.jpg");
     shop.page.Item(2).PicturePath = Utf8FromPath(root / PathFromUtf8("zdjęcia") / "folder.jpg");
@@ -135,7 +126,7 @@ TEST_F(GenerateModernShopFiles, UnreadablePicturesAreNamedAndTheShopIsWritten) {
     EXPECT_EQ(message.rfind("Tych obrazków nie udało się użyć; sklep zapisano bez nich:\n• ", 0), 0u);
     EXPECT_TRUE(Contains(message, "• " + shop.page.Item(3).PicturePath + " – plik nie istnieje\n"));
     // The page shows the products without the pictures it could not make.
-    const std::string page = readFile(output());
+    const std::string page = ReadFile(output());
     EXPECT_EQ(Count(page, "<article"), static_cast<std::size_t>(shop.page.ItemCount()));
     EXPECT_EQ(Count(page, "class=\"powieksz\""), 1u);
     EXPECT_FALSE(Contains(page, "tekst.jpg"));
@@ -161,7 +152,7 @@ TEST_F(GenerateModernShopFiles, UnchangedPicturesAreNotMadeAgain) {
 }
 
 TEST_F(GenerateModernShopFiles, CancelKeepsThePreviousPage) {
-    writeFile(output(), "poprzednia strona");
+    WriteFile(output(), "poprzednia strona");
     int calls = 0;
     const ModernShopResult result = generate([&](int done, int total) {
         ++calls;
@@ -172,7 +163,7 @@ TEST_F(GenerateModernShopFiles, CancelKeepsThePreviousPage) {
     EXPECT_TRUE(result.Cancelled);
     EXPECT_FALSE(result.Succeeded);
     EXPECT_EQ(calls, 1);
-    EXPECT_EQ(readFile(output()), "poprzednia strona");
+    EXPECT_EQ(ReadFile(output()), "poprzednia strona");
     std::set<std::string> left; // no temporary file, no picture folder that was not there
     for (const fs::directory_entry& entry : fs::directory_iterator(root / "www"))
         left.insert(entry.path().filename().string());
@@ -184,7 +175,7 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
         files[fs::relative(entry.path(), folder).generic_string()] =
-            entry.is_regular_file() ? readFile(entry.path()) : std::string("<folder>");
+            entry.is_regular_file() ? ReadFile(entry.path()) : std::string("<folder>");
     return files;
 }
 
@@ -217,7 +208,7 @@ TEST_F(GenerateModernShopFiles, FullDiskKeepsThePreviousShopByteForByte) {
     const ModernShopResult again = generate();
     ASSERT_TRUE(again.Succeeded) << again.ErrorText;
     EXPECT_EQ(again.PicturesMade, 1);
-    EXPECT_NE(readFile(output()).find("Inny telefon"), std::string::npos);
+    EXPECT_NE(ReadFile(output()).find("Inny telefon"), std::string::npos);
 }
 
 TEST_F(GenerateModernShopFiles, UnwritableOutputIsReportedBeforeAnyWork) {
@@ -245,19 +236,19 @@ TEST_F(GenerateModernShopFiles, PhoneHeicAndTransparentPngBecomeJpeg) {
     ASSERT_TRUE(result.Succeeded) << result.ErrorText;
     EXPECT_TRUE(result.UnreadablePictures.empty()) << PictureProblemsText(result.UnreadablePictures);
     EXPECT_EQ(result.PicturesMade, 3);
-    const std::string heic = readFile(root / "www" / "sklep" / "aparat.jpg");
+    const std::string heic = ReadFile(root / "www" / "sklep" / "aparat.jpg");
     EXPECT_EQ(heic.rfind("\xFF\xD8\xFF", 0), 0u);
     EXPECT_EQ(jpegSize(heic).Width, 80);
     EXPECT_EQ(jpegSize(heic).Height, 40);
-    EXPECT_EQ(jpegSize(readFile(root / "www" / "sklep" / "aparat-20x20.jpg")).Width, 20);
-    const std::string banner = readFile(root / "www" / "sklep" / "przezroczysty.jpg");
+    EXPECT_EQ(jpegSize(ReadFile(root / "www" / "sklep" / "aparat-20x20.jpg")).Width, 20);
+    const std::string banner = ReadFile(root / "www" / "sklep" / "przezroczysty.jpg");
     EXPECT_EQ(jpegSize(banner).Width, 30);
     EXPECT_EQ(jpegSize(banner).Height, 20);
     // Its size is known to the page, so nothing moves when it arrives; also
     // when the copy is not made again.
     const std::string bannerImage =
         "<img src=\"sklep/przezroczysty.jpg\" alt=\"\" width=\"30\" height=\"20\">";
-    EXPECT_TRUE(Contains(readFile(output()), bannerImage));
+    EXPECT_TRUE(Contains(ReadFile(output()), bannerImage));
     EXPECT_EQ(generate().PicturesUnchanged, 3);
-    EXPECT_TRUE(Contains(readFile(output()), bannerImage));
+    EXPECT_TRUE(Contains(ReadFile(output()), bannerImage));
 }

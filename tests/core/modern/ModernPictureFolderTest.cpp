@@ -1,3 +1,4 @@
+#include "../files/FileContents.h"
 #include "ModernTestShop.h"
 #include "core/modern/GenerateModernShop.h"
 #include "core/modern/PictureStamps.h"
@@ -17,16 +18,6 @@ using namespace targello::testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // A shop whose picture folder "sklep" the user also keeps files in.
 class UsersPictureFolder : public ::testing::Test {
@@ -55,7 +46,7 @@ protected:
     fs::path folder() const { return root / "www" / "sklep"; }
     // Whether the page shows the copy `copy` of the picture folder.
     bool pageShows(const std::string& copy) const {
-        return Contains(readFile(page()), "\"sklep/" + copy + "\"");
+        return Contains(ReadFile(page()), "\"sklep/" + copy + "\"");
     }
 
     fs::path root;
@@ -66,7 +57,7 @@ protected:
 } // namespace
 
 TEST_F(UsersPictureFolder, FilesFoldersAndFifosOfTheSameNameStayAndTheCopiesTakeOtherNames) {
-    writeFile(folder() / "telefon.jpg", "mój własny telefon");
+    WriteFile(folder() / "telefon.jpg", "mój własny telefon");
     fs::create_directories(folder() / (WebPicturesBuiltIn() ? "kubek-20x20.jpg" : "kubek.jpg"));
 #ifndef _WIN32
     ASSERT_EQ(mkfifo((folder() / "miska.jpg").c_str(), 0600), 0);
@@ -76,10 +67,10 @@ TEST_F(UsersPictureFolder, FilesFoldersAndFifosOfTheSameNameStayAndTheCopiesTake
     EXPECT_TRUE(result.UnreadablePictures.empty()) << PictureProblemsText(result.UnreadablePictures);
     EXPECT_EQ(result.PicturesMade, 3);
 
-    EXPECT_EQ(readFile(folder() / "telefon.jpg"), "mój własny telefon");
+    EXPECT_EQ(ReadFile(folder() / "telefon.jpg"), "mój własny telefon");
     EXPECT_TRUE(fs::is_directory(folder() / (WebPicturesBuiltIn() ? "kubek-20x20.jpg" : "kubek.jpg")));
     for (const char* copy : {"telefon-2.jpg", "kubek-2.jpg"}) {
-        EXPECT_EQ(readFile(folder() / copy).rfind("\xFF\xD8\xFF", 0), 0u) << copy;
+        EXPECT_EQ(ReadFile(folder() / copy).rfind("\xFF\xD8\xFF", 0), 0u) << copy;
         EXPECT_TRUE(pageShows(copy)) << copy;
     }
     EXPECT_FALSE(pageShows("telefon.jpg"));
@@ -94,7 +85,7 @@ TEST_F(UsersPictureFolder, FilesFoldersAndFifosOfTheSameNameStayAndTheCopiesTake
     ASSERT_TRUE(again.Succeeded) << again.ErrorText;
     EXPECT_EQ(again.PicturesUnchanged, 3);
     EXPECT_TRUE(pageShows("telefon-2.jpg"));
-    EXPECT_EQ(readFile(folder() / "telefon.jpg"), "mój własny telefon");
+    EXPECT_EQ(ReadFile(folder() / "telefon.jpg"), "mój własny telefon");
 }
 
 TEST_F(UsersPictureFolder, CopyTheUserReplacedOrEditedIsNoLongerTheExportsToReplace) {
@@ -102,20 +93,20 @@ TEST_F(UsersPictureFolder, CopyTheUserReplacedOrEditedIsNoLongerTheExportsToRepl
     ASSERT_TRUE(pageShows("telefon.jpg"));
     // The user puts a file of their own in the place of one copy, and edits
     // another so that only its time tells (the same size).
-    writeFile(folder() / "telefon.jpg", "zdjęcie użytkownika");
+    WriteFile(folder() / "telefon.jpg", "zdjęcie użytkownika");
     const fs::path edited = folder() / "kubek.jpg";
-    const std::string before = readFile(edited);
+    const std::string before = ReadFile(edited);
     std::string changed = before;
     changed[changed.size() / 2] ^= 0x55;
-    writeFile(edited, changed);
+    WriteFile(edited, changed);
     fs::last_write_time(edited, fs::last_write_time(edited) + std::chrono::seconds(10));
 
     const ModernShopResult result = generate();
     ASSERT_TRUE(result.Succeeded) << result.ErrorText;
     EXPECT_EQ(result.PicturesMade, 2);
     EXPECT_EQ(result.PicturesUnchanged, 1);
-    EXPECT_EQ(readFile(folder() / "telefon.jpg"), "zdjęcie użytkownika");
-    EXPECT_EQ(readFile(edited), changed);
+    EXPECT_EQ(ReadFile(folder() / "telefon.jpg"), "zdjęcie użytkownika");
+    EXPECT_EQ(ReadFile(edited), changed);
     EXPECT_TRUE(pageShows("telefon-2.jpg"));
     EXPECT_TRUE(pageShows("kubek-2.jpg"));
     EXPECT_TRUE(pageShows("miska.jpg"));
@@ -123,40 +114,40 @@ TEST_F(UsersPictureFolder, CopyTheUserReplacedOrEditedIsNoLongerTheExportsToRepl
 
 TEST_F(UsersPictureFolder, StampsOfAnOlderVersionNeverLetACopyBeReplaced) {
     // Such stamps did not record the copies, so a file there may be anyone's.
-    writeFile(folder() / "telefon.jpg", "nie wiadomo czyje");
-    writeFile(folder() / PictureStamps::FileName, "telefon.jpg\ttelefon-20x20.jpg\t1\t2\t40\t80\n");
+    WriteFile(folder() / "telefon.jpg", "nie wiadomo czyje");
+    WriteFile(folder() / PictureStamps::FileName, "telefon.jpg\ttelefon-20x20.jpg\t1\t2\t40\t80\n");
     ASSERT_TRUE(generate().Succeeded);
-    EXPECT_EQ(readFile(folder() / "telefon.jpg"), "nie wiadomo czyje");
+    EXPECT_EQ(ReadFile(folder() / "telefon.jpg"), "nie wiadomo czyje");
     EXPECT_TRUE(pageShows("telefon-2.jpg"));
 }
 
 TEST_F(UsersPictureFolder, WorkLeftByACutOffExportIsClearedAndNeverPutInPlace) {
     ASSERT_TRUE(generate().Succeeded);
-    const std::string copy = readFile(folder() / "telefon.jpg");
+    const std::string copy = ReadFile(folder() / "telefon.jpg");
     // What a run cut off between making its copies and putting them in place leaves.
-    writeFile(folder() / ".telefon.jpg.targello-new", "stara, niedokończona kopia");
-    writeFile(folder() / ".kubek.jpg.targello-new.tmp", "pół kopii");
-    writeFile(root / "www" / ".sklep.html.targello-new", "pół strony");
-    writeFile(root / "www" / ".sklep.html.targello-204816", "strona, która nie zdążyła zająć miejsca");
-    writeFile(folder() / "..targello-obrazki.targello-731", "znaczniki, które nie zdążyły");
-    writeFile(folder() / ".notatki", "plik użytkownika");
+    WriteFile(folder() / ".telefon.jpg.targello-new", "stara, niedokończona kopia");
+    WriteFile(folder() / ".kubek.jpg.targello-new.tmp", "pół kopii");
+    WriteFile(root / "www" / ".sklep.html.targello-new", "pół strony");
+    WriteFile(root / "www" / ".sklep.html.targello-204816", "strona, która nie zdążyła zająć miejsca");
+    WriteFile(folder() / "..targello-obrazki.targello-731", "znaczniki, które nie zdążyły");
+    WriteFile(folder() / ".notatki", "plik użytkownika");
 
     const ModernShopResult result = generate();
     ASSERT_TRUE(result.Succeeded) << result.ErrorText;
     EXPECT_EQ(result.PicturesUnchanged, 3);
-    EXPECT_EQ(readFile(folder() / "telefon.jpg"), copy);
+    EXPECT_EQ(ReadFile(folder() / "telefon.jpg"), copy);
     EXPECT_FALSE(fs::exists(folder() / ".telefon.jpg.targello-new"));
     EXPECT_FALSE(fs::exists(folder() / ".kubek.jpg.targello-new.tmp"));
     EXPECT_FALSE(fs::exists(root / "www" / ".sklep.html.targello-new"));
     EXPECT_FALSE(fs::exists(root / "www" / ".sklep.html.targello-204816"));
     EXPECT_FALSE(fs::exists(folder() / "..targello-obrazki.targello-731"));
-    EXPECT_EQ(readFile(folder() / ".notatki"), "plik użytkownika");
+    EXPECT_EQ(ReadFile(folder() / ".notatki"), "plik użytkownika");
 }
 
 TEST_F(UsersPictureFolder, OldCopyLeftStandingByAnExportCutOffStaysTheExportsOwn) {
     ASSERT_TRUE(generate().Succeeded);
     const fs::path copy = folder() / "telefon.jpg";
-    const std::string first = readFile(copy);
+    const std::string first = ReadFile(copy);
     const auto firstTime = fs::last_write_time(copy);
     const fs::path source = root / "zdjecia" / "telefon.jpg";
     fs::copy_file(fs::path(TARGELLO_MODERN_PICTURES) / "przezroczysty.png", source,
@@ -164,13 +155,13 @@ TEST_F(UsersPictureFolder, OldCopyLeftStandingByAnExportCutOffStaysTheExportsOwn
     fs::last_write_time(source, fs::last_write_time(source) + std::chrono::seconds(5));
     ASSERT_EQ(generate().PicturesMade, 1);
     // Cut off after the stamps took their place, before the new copy did.
-    writeFile(copy, first);
+    WriteFile(copy, first);
     fs::last_write_time(copy, firstTime);
 
     const ModernShopResult result = generate();
     ASSERT_TRUE(result.Succeeded) << result.ErrorText;
     EXPECT_EQ(result.PicturesMade, 1) << "the copy standing is not the one made from the picture as it is";
-    EXPECT_NE(readFile(copy), first);
+    EXPECT_NE(ReadFile(copy), first);
     EXPECT_TRUE(pageShows("telefon.jpg"));
     EXPECT_FALSE(fs::exists(folder() / "telefon-2.jpg"));
 }
