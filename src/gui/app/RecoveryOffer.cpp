@@ -17,8 +17,9 @@ QString offerText(const RecoveryEntry& entry) {
     const QString file = entry.Note.UserFile.empty()
                              ? QStringLiteral("projekt nie był jeszcze zapisany")
                              : QStringLiteral("plik %1").arg(QString::fromStdString(entry.Note.UserFile));
-    const QString time = QLocale(QLocale::Polish).toString(
-        QDateTime::fromSecsSinceEpoch(entry.SavedAt).toLocalTime(), QStringLiteral("d.MM.yyyy, HH:mm:ss"));
+    const QString time = QLocale(QLocale::Polish)
+                             .toString(QDateTime::fromSecsSinceEpoch(entry.SavedAt).toLocalTime(),
+                                       QStringLiteral("d.MM.yyyy, HH:mm:ss"));
     return QStringLiteral("Program nie został poprawnie zamknięty. Zachowała się kopia projektu „%1” "
                           "(%2) z %3.\nOdzyskać ją?")
         .arg(QString::fromStdString(entry.Note.Caption), file, time);
@@ -27,17 +28,16 @@ QString offerText(const RecoveryEntry& entry) {
 } // namespace
 
 int OfferRecovery(AppContext& app, Autosave& autosave) {
-    RecoveryStore& store = autosave.store();
-    const RecoveryScan scan = store.TakeOrphans();
+    const RecoveryScan scan = autosave.queue().takeOrphans();
     for (const DamagedRecovery& damaged : scan.Damaged) {
         app.platform().showError(app.window(), QString::fromStdString(damaged.Message));
-        store.Discard(damaged.Key);
+        autosave.discard(damaged.Key);
     }
     int recovered = 0;
     const QStringList answers{QStringLiteral("Odzyskaj"), QStringLiteral("Odrzuć")};
     for (const RecoveryEntry& entry : scan.Entries) {
         if (app.platform().ask(app.window(), offerText(entry), answers) != 0) {
-            store.Discard(entry.Key);
+            autosave.discard(entry.Key);
             continue;
         }
         PageView* window = app.newPage();

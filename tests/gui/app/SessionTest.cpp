@@ -1,6 +1,7 @@
 #include "KeepWorkFixture.h"
 
 #include "core/session/RecoveryStore.h"
+#include "gui/app/Autosave.h"
 #include "gui/app/RecentMenu.h"
 #include "gui/workspace/PageCanvas.h"
 #include "gui/workspace/PictureFormats.h"
@@ -184,7 +185,9 @@ TEST_F(SessionTest, ACrashedRunsPagesAreOfferedAndOpenMarkedAsChanged) {
     ASSERT_NO_FATAL_FAILURE(save(QString()));
     EXPECT_EQ(platform_.dialogs.last().start, startPath(QStringLiteral("moj.esk")));
 
-    // The recovered page has its own copy; the declined one is gone.
+    // The recovered page has its own copy; the declined one is gone. Both
+    // happen in the background.
+    window_->autosave().queue().waitForIdle();
     EXPECT_EQ(recoveryFiles().filter(QStringLiteral(".esk")).size(), 1);
     platform_.nextAnswer.enqueue(QStringLiteral("Nie zapisuj"));
     EXPECT_TRUE(window_->close());
