@@ -17,9 +17,8 @@ QString offerText(const RecoveryEntry& entry) {
     const QString file = entry.Note.UserFile.empty()
                              ? QStringLiteral("projekt nie był jeszcze zapisany")
                              : QStringLiteral("plik %1").arg(QString::fromStdString(entry.Note.UserFile));
-    const QString time = QLocale(QLocale::Polish)
-                             .toString(QDateTime::fromSecsSinceEpoch(entry.SavedAt).toLocalTime(),
-                                       QStringLiteral("d.MM.yyyy, HH:mm:ss"));
+    const QString time = QLocale(QLocale::Polish).toString(
+        QDateTime::fromSecsSinceEpoch(entry.SavedAt).toLocalTime(), QStringLiteral("d.MM.yyyy, HH:mm:ss"));
     return QStringLiteral("Program nie został poprawnie zamknięty. Zachowała się kopia projektu „%1” "
                           "(%2) z %3.\nOdzyskać ją?")
         .arg(QString::fromStdString(entry.Note.Caption), file, time);

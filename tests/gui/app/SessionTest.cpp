@@ -219,7 +219,8 @@ TEST_F(SessionTest, ARecoveryFolderThatCannotBeWrittenIsReportedOnceAndEditingGo
 
     ASSERT_NO_FATAL_FAILURE(addPage(1));
     ASSERT_NO_FATAL_FAILURE(addPage(1));
-    QTRY_COMPARE_WITH_TIMEOUT(platform_.shown.size(), 1, 5000);
+    // QTRY_ macros report to QtTest, not to GoogleTest: wait, then assert.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return platform_.shown.size() == 1; }, 5000));
     EXPECT_TRUE(platform_.shown.first().text.contains(QStringLiteral("kopii zapasowej")));
     ASSERT_NO_FATAL_FAILURE(type(0, ItemField::Name, QStringLiteral("dalej")));
     QTest::qWait(2500);
