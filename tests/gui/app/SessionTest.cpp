@@ -127,7 +127,7 @@ TEST_F(SessionTest, ProjectsDroppedOnTheWindowOpen) {
     const QString second = project(QStringLiteral("b.esk"), QStringLiteral("Wosk"));
     EXPECT_FALSE(drop(window_.get(), QPoint(10, 10), {startPath(QStringLiteral("a.txt"))}));
     EXPECT_TRUE(drop(window_.get(), QPoint(10, 10), {first, second}));
-    QTRY_COMPARE(workspace().PageCount(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return workspace().PageCount() == 2; }, 5000));
     EXPECT_EQ(workspace().Page(1)->Item(0).Name, "Produkt 1Wosk");
 }
 
