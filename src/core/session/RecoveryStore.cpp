@@ -80,8 +80,18 @@ std::vector<fs::path> filesIn(const fs::path& folder) {
 RecoveryStore::RecoveryStore(std::string folder, std::int64_t process)
     : folder_(std::move(folder)), process_(process) {}
 
-std::string RecoveryStore::pageKey(const ShopPage& page) const {
+std::string RecoveryStore::Key(const ShopPage& page) const {
     return std::to_string(process_) + "-s" + std::to_string(page.Serial());
+}
+
+RecoverySnapshot RecoveryStore::Snapshot(const ShopPage& page) const {
+    RecoverySnapshot copy{Key(page), RecoveryNote{page.Caption(), page.ProjectPath()}, {}, {}};
+    ProjectOutcome<std::string> bytes = ProjectBytesFromPage(page);
+    if (bytes)
+        copy.Project = std::move(*bytes.Value);
+    else
+        copy.Problem = std::move(bytes.Error);
+    return copy;
 }
 
 RecoveryWrite RecoveryStore::failed(std::string message) {
@@ -90,31 +100,29 @@ RecoveryWrite RecoveryStore::failed(std::string message) {
     return {std::move(message), tell};
 }
 
-RecoveryWrite RecoveryStore::Write(const ShopPage& page) {
-    const std::string intro = "Nie można zapisać kopii do odzyskania strony „" + page.Caption() + "”";
-    const ProjectOutcome<std::string> bytes = ProjectBytesFromPage(page);
-    if (!bytes)
-        return failed(intro + ". " + bytes.Error);
+RecoveryWrite RecoveryStore::Write(const RecoverySnapshot& copy) {
+    const std::string intro = "Nie można zapisać kopii do odzyskania strony „" + copy.Note.Caption + "”";
+    if (!copy.Problem.empty())
+        return failed(intro + ". " + copy.Problem);
     const fs::path folder = PathFromUtf8(folder_);
     std::error_code error;
     fs::create_directories(folder, error);
     if (error)
         return failed(intro + ": nie da się utworzyć folderu „" + folder_ + "”.");
-    const std::string key = pageKey(page);
-    const RecoveryNote note{page.Caption(), page.ProjectPath()};
+    const std::string& key = copy.Key;
     // The note goes first: a crash between the two writes leaves a note
     // without a project (nothing to offer), never a project without a note.
     const auto known = notes_.find(key);
-    if (known == notes_.end() || known->second != note) {
+    if (known == notes_.end() || known->second != copy.Note) {
         notes_.erase(key);
         const std::string problem =
-            WriteFileAtomically(Utf8FromPath(folder / (key + NoteExtension)), FormatRecoveryNote(note));
+            WriteFileAtomically(Utf8FromPath(folder / (key + NoteExtension)), FormatRecoveryNote(copy.Note));
         if (!problem.empty())
             return failed(intro + ". " + problem);
-        notes_[key] = note;
+        notes_[key] = copy.Note;
     }
     const std::string problem =
-        WriteFileAtomically(Utf8FromPath(folder / (key + ProjectExtension)), *bytes.Value);
+        WriteFileAtomically(Utf8FromPath(folder / (key + ProjectExtension)), copy.Project);
     if (!problem.empty()) {
         notes_.erase(key); // the folder may have gone with the note in it
         return failed(intro + ". " + problem);
@@ -136,7 +144,7 @@ void RecoveryStore::Discard(const std::string& key) {
 }
 
 void RecoveryStore::Remove(const ShopPage& page) {
-    Discard(pageKey(page));
+    Discard(Key(page));
 }
 
 void RecoveryStore::RemoveOwn() {
@@ -157,8 +165,8 @@ void RecoveryStore::RemoveOwn() {
         fs::remove(file, error);
 }
 
-RecoveryWrite RecoveryStore::Adopt(const std::string& key, const ShopPage& page) {
-    RecoveryWrite written = Write(page);
+RecoveryWrite RecoveryStore::Adopt(const std::string& key, const RecoverySnapshot& copy) {
+    RecoveryWrite written = Write(copy);
     if (written.Error.empty())
         Discard(key);
     return written;

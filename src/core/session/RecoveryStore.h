@@ -39,19 +39,38 @@ struct RecoveryWrite {
     bool Tell = false;
 };
 
+// What one recovery copy holds, taken from a page on the thread that owns the
+// page, so that the disk work can happen on another thread.
+struct RecoverySnapshot {
+    std::string Key;     // names the copy in the store
+    RecoveryNote Note;   // caption and the user's file
+    std::string Project; // the project file's bytes
+    std::string Problem; // why the page cannot be written as a project; empty when it can
+};
+
 // The recovery copies in one folder, shared by every running copy of the
 // program. Each copy is a project file with a note beside it, named by the
 // process that wrote it and its page; a copy whose process still runs is
 // never read, renamed or removed by another process.
+//
+// A store remembers what it wrote and whether writing fails, unguarded: one
+// thread at a time may use it. Key and Snapshot read only the page and the
+// process id, so the page's own thread may call them while another writes.
 class RecoveryStore {
 public:
     explicit RecoveryStore(std::string folder, std::int64_t process = CurrentProcessId());
 
     const std::string& Folder() const { return folder_; }
 
-    // Writes the page's copy atomically (the note first when it changed,
-    // then the project), replacing the previous one.
-    RecoveryWrite Write(const ShopPage& page);
+    // The name of the page's copy.
+    std::string Key(const ShopPage& page) const;
+    // The page's copy as it is now, ready to be written.
+    RecoverySnapshot Snapshot(const ShopPage& page) const;
+
+    // Writes the copy atomically (the note first when it changed, then the
+    // project), replacing the previous one of the same page.
+    RecoveryWrite Write(const RecoverySnapshot& copy);
+    RecoveryWrite Write(const ShopPage& page) { return Write(Snapshot(page)); }
 
     // Removes the page's copy: the page was saved, or the user chose not to
     // keep its changes, or it closed.
@@ -69,7 +88,8 @@ public:
     void Discard(const std::string& key);
     // After a page was rebuilt from the taken copy `key`: writes the page's
     // own copy, and only once that is safe removes the taken one.
-    RecoveryWrite Adopt(const std::string& key, const ShopPage& page);
+    RecoveryWrite Adopt(const std::string& key, const RecoverySnapshot& copy);
+    RecoveryWrite Adopt(const std::string& key, const ShopPage& page) { return Adopt(key, Snapshot(page)); }
 
 private:
     std::string folder_;
@@ -78,7 +98,6 @@ private:
     int taken_ = 0;
     std::map<std::string, RecoveryNote> notes_; // as last written, by key
 
-    std::string pageKey(const ShopPage& page) const;
     RecoveryWrite failed(std::string message);
     bool take(const std::string& key, std::string& ownKey);
     RecoveryScan readTaken(const std::vector<std::string>& keys) const;

@@ -27,17 +27,16 @@ QString offerText(const RecoveryEntry& entry) {
 } // namespace
 
 int OfferRecovery(AppContext& app, Autosave& autosave) {
-    RecoveryStore& store = autosave.store();
-    const RecoveryScan scan = store.TakeOrphans();
+    const RecoveryScan scan = autosave.queue().takeOrphans();
     for (const DamagedRecovery& damaged : scan.Damaged) {
         app.platform().showError(app.window(), QString::fromStdString(damaged.Message));
-        store.Discard(damaged.Key);
+        autosave.discard(damaged.Key);
     }
     int recovered = 0;
     const QStringList answers{QStringLiteral("Odzyskaj"), QStringLiteral("Odrzuć")};
     for (const RecoveryEntry& entry : scan.Entries) {
         if (app.platform().ask(app.window(), offerText(entry), answers) != 0) {
-            store.Discard(entry.Key);
+            autosave.discard(entry.Key);
             continue;
         }
         PageView* window = app.newPage();

@@ -134,7 +134,8 @@ TEST_F(ClosingTest, ExitAsksForEachChangedPageAndAnulujKeepsTheProgramOpen) {
     ASSERT_NO_FATAL_FAILURE(addPage(0));
     ASSERT_NO_FATAL_FAILURE(addPage(2));
     // The changed pages have their recovery copies by now.
-    QTRY_COMPARE_WITH_TIMEOUT(recoveryFiles().filter(QStringLiteral(".esk")).size(), 2, 5000);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return recoveryFiles().filter(QStringLiteral(".esk")).size() == 2; }, 5000));
     platform_.nextAnswer.enqueue(QStringLiteral("Nie zapisuj"));
     platform_.nextAnswer.enqueue(QStringLiteral("Anuluj"));
     ASSERT_NO_FATAL_FAILURE(trigger("Zakocz1"));

@@ -52,7 +52,7 @@ TEST(RecoveryProcess, AKilledProgramsChangeComesBackMarkedAndACleanExitLeavesNot
     program.start(QStringLiteral(TARGELLO_RECOVERY_CHILD), {project, QStringLiteral(" lipowy")});
     ASSERT_TRUE(program.waitForStarted());
     // The copy follows 2 seconds after the typing stopped.
-    QTRY_COMPARE_WITH_TIMEOUT(copies(recovery).size(), 1, 15000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return copies(recovery).size() == 1; }, 15000));
     ASSERT_TRUE(program.readAllStandardOutput().contains("typed"));
     program.kill(); // SIGKILL: nothing of the program's own ending runs
     ASSERT_TRUE(program.waitForFinished());

@@ -1,6 +1,7 @@
 #include "KeepWorkFixture.h"
 
 #include "core/session/RecoveryStore.h"
+#include "gui/app/Autosave.h"
 #include "gui/app/RecentMenu.h"
 #include "gui/workspace/PageCanvas.h"
 #include "gui/workspace/PictureFormats.h"
@@ -126,7 +127,7 @@ TEST_F(SessionTest, ProjectsDroppedOnTheWindowOpen) {
     const QString second = project(QStringLiteral("b.esk"), QStringLiteral("Wosk"));
     EXPECT_FALSE(drop(window_.get(), QPoint(10, 10), {startPath(QStringLiteral("a.txt"))}));
     EXPECT_TRUE(drop(window_.get(), QPoint(10, 10), {first, second}));
-    QTRY_COMPARE(workspace().PageCount(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return workspace().PageCount() == 2; }, 5000));
     EXPECT_EQ(workspace().Page(1)->Item(0).Name, "Produkt 1Wosk");
 }
 
@@ -184,7 +185,9 @@ TEST_F(SessionTest, ACrashedRunsPagesAreOfferedAndOpenMarkedAsChanged) {
     ASSERT_NO_FATAL_FAILURE(save(QString()));
     EXPECT_EQ(platform_.dialogs.last().start, startPath(QStringLiteral("moj.esk")));
 
-    // The recovered page has its own copy; the declined one is gone.
+    // The recovered page has its own copy; the declined one is gone. Both
+    // happen in the background.
+    window_->autosave().queue().waitForIdle();
     EXPECT_EQ(recoveryFiles().filter(QStringLiteral(".esk")).size(), 1);
     platform_.nextAnswer.enqueue(QStringLiteral("Nie zapisuj"));
     EXPECT_TRUE(window_->close());
@@ -216,7 +219,8 @@ TEST_F(SessionTest, ARecoveryFolderThatCannotBeWrittenIsReportedOnceAndEditingGo
 
     ASSERT_NO_FATAL_FAILURE(addPage(1));
     ASSERT_NO_FATAL_FAILURE(addPage(1));
-    QTRY_COMPARE_WITH_TIMEOUT(platform_.shown.size(), 1, 5000);
+    // QTRY_ macros report to QtTest, not to GoogleTest: wait, then assert.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return platform_.shown.size() == 1; }, 5000));
     EXPECT_TRUE(platform_.shown.first().text.contains(QStringLiteral("kopii zapasowej")));
     ASSERT_NO_FATAL_FAILURE(type(0, ItemField::Name, QStringLiteral("dalej")));
     QTest::qWait(2500);
