@@ -6,7 +6,7 @@
 # Usage: bench/modern/make-photos.sh [DIR] [COUNT]
 set -euo pipefail
 source "$(dirname "$0")/../common/picture-set.sh"
-dir=${1:-/tmp/targello-bench/pictures}
+dir=${1:-/tmp/targello-bench/modern-photos}
 count=${2:-100}
 command -v vips >/dev/null || { echo "vips is missing: apt-get install libvips-tools" >&2; exit 1; }
 picture_set_begin "$dir" "$count"
