@@ -32,6 +32,17 @@ def button(app, name):
     return named(app, "push button", {name, "&" + name})
 
 
+def editable_name_box(app):
+    """The first product's name box once it is the live control: while the
+    page is being laid out its object may still be the painted one, which
+    reads but takes no typing."""
+    box = named(app, "text", {NAME_BOX})
+    if box is None:
+        return None
+    box.queryEditableText()  # raises until the box takes text
+    return box
+
+
 def labels(app):
     return " ".join(node.name or "" for node in walk(app) if node.getRoleName() == "label")
 
@@ -39,7 +50,7 @@ def labels(app):
 def crash_after_a_change(shop, cwd):
     program, app = start(PROGRAM, [shop], cwd)
     try:
-        box = wait_for(f'the box "{NAME_BOX}"', lambda: named(app, "text", {NAME_BOX}))
+        box = wait_for(f'editable box "{NAME_BOX}"', lambda: editable_name_box(app))
         before = text_of(box)
         if before == CHANGED_NAME:
             fail(f"the sample's first product is already called {CHANGED_NAME!r}")
@@ -58,12 +69,11 @@ def crash_after_a_change(shop, cwd):
 def recover(shop, cwd):
     program, app = start(PROGRAM, [], cwd)
     try:
-        answer = wait_for('the recovery offer with "Odzyskaj"', lambda: button(app, "Odzyskaj"))
-        offer = labels(app)
-        if "nie został poprawnie zamknięty" not in offer or shop not in offer:
-            fail(f"the recovery offer does not name the project {shop}: {offer!r}")
+        answer = wait_for('recovery offer with "Odzyskaj"', lambda: button(app, "Odzyskaj"))
+        wait_for(f"recovery offer naming the project {shop}",
+                 lambda: "nie został poprawnie zamknięty" in labels(app) and shop in labels(app), seconds=10)
         press_without_waiting(answer)
-        box = wait_for(f'the recovered page\'s box "{NAME_BOX}"', lambda: named(app, "text", {NAME_BOX}))
+        box = wait_for(f'box "{NAME_BOX}" on a recovered page', lambda: named(app, "text", {NAME_BOX}))
         name = text_of(box)
         if name != CHANGED_NAME:
             fail(f"the change was not recovered: the product is called {name!r}, not {CHANGED_NAME!r}")
@@ -71,11 +81,10 @@ def recover(shop, cwd):
 
         # A page that is marked changed asks before it closes; an unchanged one
         # would let the program end without a question.
-        press_without_waiting(wait_for('the command "Zakończ"', lambda: named(app, "menu item", {"Zakończ"})))
-        discard = wait_for('the question about unsaved changes ("Nie zapisuj")', lambda: button(app, "Nie zapisuj"))
-        question = labels(app)
-        if "ma niezapisane zmiany" not in question:
-            fail(f"the question on closing is not about unsaved changes: {question!r}")
+        press_without_waiting(wait_for('command "Zakończ"', lambda: named(app, "menu item", {"Zakończ"})))
+        discard = wait_for('answer "Nie zapisuj" to a question about unsaved changes', lambda: button(app, "Nie zapisuj"))
+        wait_for("question about the page's unsaved changes",
+                 lambda: "„Sklep 1” ma niezapisane zmiany" in labels(app), seconds=10)
         press_without_waiting(discard)
         try:
             status = program.wait(30)
