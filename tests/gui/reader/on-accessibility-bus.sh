@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
-# Starts the program on a virtual X display with the desktop's accessibility
-# bus, as a screen reader finds it, and has read-sample-shop.py open the
-# sample shop and read it through AT-SPI alone.
-# Usage: read-sample-shop.sh PROGRAM EXAMPLES_DIR
+# Runs a Python test script against the real program as a screen reader finds
+# it: on a virtual X display of its own, with a session bus of its own and the
+# desktop's accessibility bus launched on it. The script drives the program
+# through AT-SPI alone.
+#
+# Usage: on-accessibility-bus.sh PROGRAM SCRIPT [ARGS...]
+# The script is run as `python3 SCRIPT PROGRAM ARGS...` with HOME (and the XDG
+# folders below it) in a fresh empty folder, which it may use for its files.
+# Exit code 3 from the script means the program lost its display at its start
+# (it happens on a busy machine): the run is tried again with a fresh folder.
 set -euo pipefail
 program=$(realpath "${1:?program}")
-examples=$(realpath "${2:?examples folder}")
-here=$(cd "$(dirname "$0")" && pwd)
+script=$(realpath "${2:?test script}")
+shift 2
 for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps.sh --tests)" >&2; exit 1; }
 done
@@ -35,27 +41,29 @@ run() {
     done
     [[ -n ${xvfb:-} ]] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; return 1; }
     export DISPLAY=:$number
-    # The program writes beside its start directory (the texture swatch): it
-    # starts in a copy of the examples, whose picture paths are relative.
-    rm -rf "$work/examples"
-    cp -r "$examples" "$work/examples"
+    # Every attempt starts from nothing: no settings, no recovery copies.
+    local home=$work/home$1
+    shift
+    rm -rf "$home"
+    mkdir -p "$home/data" "$home/config" "$home/cache"
     # No OpenGL on the virtual display: the window paints in software.
     export QT_QPA_PLATFORM=xcb QT_XCB_GL_INTEGRATION=none QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
-    export NO_AT_BRIDGE=0 XDG_RUNTIME_DIR=$work HOME=$work
+    export NO_AT_BRIDGE=0 XDG_RUNTIME_DIR=$work HOME=$home
+    export XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$home/cache
+    export PYTHONDONTWRITEBYTECODE=1
     # A session bus of our own, with the accessibility bus launched on it.
     timeout 120 dbus-run-session -- bash -c '
         /usr/libexec/at-spi-bus-launcher --launch-immediately &
         launcher=$!
         trap "kill $launcher 2>/dev/null || true" EXIT
-        /usr/bin/python3 "$1" "$2" "$3"
-    ' bash "$here/read-sample-shop.py" "$program" "$work/examples"
+        /usr/bin/python3 "$@"
+    ' bash "$script" "$program" "$@"
 }
 
-# A display shared with other programs on a busy machine may go away under
-# the program at its start; that (exit code 3) is tried again.
+args=("$@")
 for attempt in 1 2 3; do
     status=0
-    run || status=$?
+    run "$attempt" "${args[@]}" || status=$?
     [[ -n ${xvfb:-} ]] && kill "$xvfb" 2>/dev/null || true
     [[ $status -eq 3 ]] || exit "$status"
     echo "the program lost its display; trying again ($attempt)" >&2
