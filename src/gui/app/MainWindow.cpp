@@ -123,8 +123,7 @@ PageWindow* MainWindow::newPage() {
     auto* pageWindow = new PageWindow(*this, pictures(), *page);
     auto* window = mdiArea_->addSubWindow(pageWindow);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    // "[*]" shows the changed mark: "Sklep 3*".
-    window->setWindowTitle(QString::fromStdString(page->Caption()) + QStringLiteral("[*]"));
+    window->setWindowTitle(pageTitle(*page));
     window->installEventFilter(this);
     window->setWindowIcon(windowIcon());
     releaseInsertShortcut(*window);
@@ -254,10 +253,19 @@ void MainWindow::pageEdited(int slot) {
 void MainWindow::showChangedMark(int slot) {
     const ShopPage* page = workspace_.Page(slot);
     QMdiSubWindow* window = subWindows_.value(slot);
-    // Every keystroke passes here: a sub-window told its unchanged mark
+    // Every keystroke passes here: a sub-window given its unchanged title
     // still lays out and repaints its title bar.
-    if (window != nullptr && page != nullptr && window->isWindowModified() != page->Changed())
-        window->setWindowModified(page->Changed());
+    if (window == nullptr || page == nullptr)
+        return;
+    if (const QString title = pageTitle(*page); window->windowTitle() != title)
+        window->setWindowTitle(title);
+}
+
+QString MainWindow::pageTitle(const ShopPage& page) {
+    // The mark is part of the title itself, not Qt's "[*]" placeholder:
+    // Qt's accessibility drops the placeholder, and a screen reader would
+    // never hear that the page has unsaved changes.
+    return QString::fromStdString(page.Caption()) + (page.Changed() ? QStringLiteral("*") : QString());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

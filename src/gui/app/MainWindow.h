@@ -69,6 +69,8 @@ protected:
 private:
     void pageEdited(int slot);
     void showChangedMark(int slot);
+    // "Sklep 3", or "Sklep 3*" while the page has unsaved changes.
+    static QString pageTitle(const ShopPage& page);
     bool mayCloseEveryPage();
     void connectCommands();
     void pageActivated(QMdiSubWindow* window);

@@ -56,6 +56,17 @@ def name_changed(app):
     return False
 
 
+def titled(app, title):
+    """Any object named `title`, whatever its role (a page's frame is one)."""
+    for node in walk(app):
+        try:
+            if node.name == title:
+                return node
+        except Exception:
+            continue
+    return None
+
+
 def labels(app):
     return " ".join(node.name or "" for node in walk(app) if node.getRoleName() == "label")
 
@@ -89,6 +100,8 @@ def recover(shop, cwd):
         if name != CHANGED_NAME:
             fail(f"the change was not recovered: the product is called {name!r}, not {CHANGED_NAME!r}")
         print(f"recovered {name!r}")
+        # The unsaved-changes mark is heard, not only seen, in the page's title.
+        wait_for('page window "Sklep 1*" (the unsaved-changes mark)', lambda: titled(app, "Sklep 1*"), seconds=10)
 
         # A page that is marked changed asks before it closes; an unchanged one
         # would let the program end without a question.

@@ -43,11 +43,7 @@ protected:
 
     QString startPath(const QString& name) const { return start_.filePath(name); }
     // The caption as the page's frame shows it, the changed mark included.
-    QString shownCaption(int slot) const {
-        const QMdiSubWindow* window = window_->subWindow(slot);
-        QString title = window->windowTitle();
-        return title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
-    }
+    QString shownCaption(int slot) const { return window_->subWindow(slot)->windowTitle(); }
     ShopWorkspace& workspace() { return window_->workspace(); }
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
