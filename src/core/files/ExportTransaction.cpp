@@ -85,6 +85,12 @@ void RemoveUnfinishedFiles(const fs::path& folder,
             RemoveOwnFile(leftover);
 }
 
+void RemoveUnfinishedFilesOf(const fs::path& file) {
+    const std::string name = Utf8Name(file);
+    RemoveUnfinishedFiles(file.has_parent_path() ? file.parent_path() : fs::path("."),
+                          [&name](const std::string& candidate) { return candidate == name; });
+}
+
 ExportTransaction::~ExportTransaction() {
     Abandon();
 }

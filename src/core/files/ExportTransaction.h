@@ -79,4 +79,8 @@ private:
 void RemoveUnfinishedFiles(const std::filesystem::path& folder,
                            const std::function<bool(const std::string& name)>& owned);
 
+// The same for the one file `file` (the shop's page): what a cut-off export
+// left beside it in its folder.
+void RemoveUnfinishedFilesOf(const std::filesystem::path& file);
+
 } // namespace targello

@@ -188,9 +188,7 @@ GenerateResult Generate(const ShopPage& page, const ShopSettings& edited, std::s
     if (const std::string problem = OutputProblem(output, baseName); !problem.empty())
         return Failure(PageFailure(outputPath, problem));
 
-    const std::string pageName = Utf8FromPath(output.filename());
-    RemoveUnfinishedFiles(output.parent_path().empty() ? fs::path(".") : output.parent_path(),
-                          [&pageName](const std::string& name) { return name == pageName; });
+    RemoveUnfinishedFilesOf(output);
     ShopExport run(outputPath, PathFromUtf8(rules.Join(folder.Folder, baseName)), cancel);
     const ShopPictures pictures = PlanShopPictures(
         page, baseName, folder.Folder, style,

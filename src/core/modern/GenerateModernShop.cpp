@@ -64,8 +64,7 @@ std::string outputProblem(const fs::path& output) {
     if (StatusOfFile(folder).Kind != FileKind::Folder)
         return "folder, w którym ma powstać strona, nie istnieje";
     // What a run that was cut off left beside the page goes first.
-    const std::string page = Utf8FromPath(output.filename());
-    RemoveUnfinishedFiles(folder, [&page](const std::string& name) { return name == page; });
+    RemoveUnfinishedFilesOf(output);
     const fs::path probe = PathFromUtf8(StagingName(Utf8FromPath(output)));
     std::error_code ignored;
     const std::error_code error = WriteNewFile(probe, {});
