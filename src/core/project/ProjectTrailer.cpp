@@ -1,5 +1,6 @@
 #include "core/project/ProjectTrailer.h"
 
+#include "core/project/TrailerFields.h"
 #include "core/settings/ShopSettings.h"
 
 #include <set>
@@ -76,6 +77,17 @@ std::uint32_t lengthAt(std::string_view bytes, std::size_t offset) {
     return value;
 }
 
+// Takes `line` into the text setting it names; false for a key of no such setting.
+bool applyTextField(std::string_view line, ShopSettings& settings) {
+    const std::string_view key = keyOf(line);
+    for (const TrailerField& field : TrailerTextFields())
+        if (field.Key == key) {
+            settings.*field.Member = UnescapeTrailerValue(line.substr(key.size() + 1));
+            return true;
+        }
+    return false;
+}
+
 } // namespace
 
 std::string SerializeTrailer(const std::vector<std::string>& lines) {
@@ -128,6 +140,9 @@ std::vector<std::string> TrailerLinesFromSettings(const ShopSettings& settings) 
     if (settings.ModernPage)
         lines.push_back(std::string(ProjectTrailer::PageKey) + "=" +
                         std::string(ProjectTrailer::ModernValue));
+    for (const TrailerField& field : TrailerTextFields())
+        if (const std::string& text = settings.*field.Member; !text.empty())
+            lines.push_back(std::string(field.Key) + "=" + EscapeTrailerValue(text));
     return lines;
 }
 
@@ -138,10 +153,12 @@ void ApplyTrailerLines(const std::vector<std::string>& lines, ShopSettings& sett
         std::string(ProjectTrailer::PageKey) + "=" + std::string(ProjectTrailer::ModernValue);
     const std::string classic =
         std::string(ProjectTrailer::PageKey) + "=" + std::string(ProjectTrailer::ClassicValue);
+    for (const TrailerField& field : TrailerTextFields())
+        (settings.*field.Member).clear();
     for (const std::string& line : lines) {
         if (line == modern)
             settings.ModernPage = true;
-        else if (line != classic)
+        else if (line != classic && !applyTextField(line, settings))
             settings.OtherProjectLines.push_back(line);
     }
 }

@@ -18,7 +18,7 @@ struct ShopSettings;
 namespace ProjectTrailer {
 inline constexpr std::string_view Magic = "TARGELLO";
 inline constexpr std::size_t HeadSize = 12;       // the magic and the length
-inline constexpr std::size_t MaxBodySize = 65536; // far more than any settings need
+inline constexpr std::size_t MaxBodySize = 1 << 20; // the legal texts of a shop fit many times over
 inline constexpr std::string_view PageKey = "strona";
 inline constexpr std::string_view ModernValue = "nowoczesna";
 inline constexpr std::string_view ClassicValue = "klasyczna";

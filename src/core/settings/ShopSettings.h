@@ -46,6 +46,13 @@ struct ShopSettings {
 
     // The page for phones and computers instead of the classic one.
     bool ModernPage = false;
+    // Texts the project file keeps in its trailer (one line each there; any
+    // text here): the shop's description for search engines and link
+    // previews, its address on the web, and where it is published
+    // ("ftps://user@host:port/folder", never a password).
+    std::string Description;
+    std::string PublicAddress;
+    std::string Publication;
     // "key=value" lines of the project file that this program does not know,
     // written back as they were read. They belong to the page, not the options.
     std::vector<std::string> OtherProjectLines;

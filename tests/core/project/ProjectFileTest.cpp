@@ -116,11 +116,11 @@ TEST_F(ProjectFile, ReadingNamesTheFileAndTheProblem) {
               "Nie można otworzyć projektu „" + folder_.string() + "”: to jest folder.");
 
     // The largest project: 100 items and the largest trailer.
-    put(path("duzy.esk"), std::string(144284 + 12 + 65536 + 1, '\0'));
+    put(path("duzy.esk"), std::string(144284 + 12 + 1048576 + 1, '\0'));
     EXPECT_EQ(ReadProjectFile(path("duzy.esk")).Error,
               "Nie można otworzyć projektu „" + path("duzy.esk") +
                   "”: plik jest uszkodzony albo nie jest projektem sklepu (plik jest dłuższy niż największy "
-                  "projekt sklepu, 209832 bajty).");
+                  "projekt sklepu, 1192872 bajty).");
 
     put(path("obraz.esk"), "GIF89a");
     EXPECT_NE(ReadProjectFile(path("obraz.esk")).Error.find("plik ma 6 bajtów"), std::string::npos);

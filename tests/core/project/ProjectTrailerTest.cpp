@@ -144,3 +144,35 @@ TEST(ProjectTrailer, OptionsCarryTheChoiceButNotTheUnknownLines) {
     // A new page starts classic whatever the options show.
     EXPECT_FALSE(NewPageSettings(edited.Values).ModernPage);
 }
+
+TEST(ProjectTrailer, TextSettingsTravelOnOneLineEachAndComeBackAsTyped) {
+    struct Case {
+        std::string ShopSettings::*Member;
+        std::string Text;
+        std::string Line;
+    };
+    const std::vector<Case> cases = {
+        {&ShopSettings::Description, "Miody z Łęgu.\nProsto od pszczelarza.",
+         "opis=Miody z Łęgu.\\nProsto od pszczelarza."},
+        {&ShopSettings::Description, "C:\\sklep\\n = nie nowa linia",
+         "opis=C:\\\\sklep\\\\n = nie nowa linia"},
+        {&ShopSettings::Description, "wiersz\r\ndrugi", "opis=wiersz\\ndrugi"},
+        {&ShopSettings::PublicAddress, "https://spizarnia.pl/sklep.html",
+         "adres.publiczny=https://spizarnia.pl/sklep.html"},
+        {&ShopSettings::Publication, "ftps://zosia@ftp.spizarnia.pl:21/public_html",
+         "publikacja=ftps://zosia@ftp.spizarnia.pl:21/public_html"},
+    };
+    for (const Case& c : cases) {
+        ShopPage page = FullPage(1);
+        page.Settings.*c.Member = c.Text;
+        const std::string bytes = bytesOf(page);
+        EXPECT_EQ(bytes.substr(ProjectLayout::FileSize(1)), trailer(c.Line + "\n")) << c.Line;
+        const ShopPage read = reopened(bytes);
+        const std::string expected = c.Text == "wiersz\r\ndrugi" ? "wiersz\ndrugi" : c.Text;
+        EXPECT_EQ(read.Settings.*c.Member, expected) << c.Line;
+        EXPECT_TRUE(read.Settings.OtherProjectLines.empty()) << c.Line;
+        EXPECT_EQ(bytesOf(read), bytes) << c.Line;
+    }
+    // An escape this program never writes is kept as it stands.
+    EXPECT_EQ(reopened(bytesOf(FreshPage()) + trailer("opis=a\\tb\\\n")).Settings.Description, "a\\tb\\");
+}

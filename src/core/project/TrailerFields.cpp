@@ -1,0 +1,56 @@
+#include "core/project/TrailerFields.h"
+
+#include "core/settings/ShopSettings.h"
+
+#include <array>
+
+namespace targello {
+
+std::span<const TrailerField> TrailerTextFields() {
+    static const std::array<TrailerField, 3> fields{{
+        {"opis", &ShopSettings::Description},
+        {"adres.publiczny", &ShopSettings::PublicAddress},
+        {"publikacja", &ShopSettings::Publication},
+    }};
+    return fields;
+}
+
+std::string EscapeTrailerValue(std::string_view text) {
+    std::string value;
+    value.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\\')
+            value += "\\\\";
+        else if (c == '\n')
+            value += "\\n";
+        else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue; // a Windows line end is one line break
+        else if (c == '\r')
+            value += "\\n";
+        else
+            value += c;
+    }
+    return value;
+}
+
+std::string UnescapeTrailerValue(std::string_view value) {
+    std::string text;
+    text.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] != '\\' || i + 1 == value.size()) {
+            text += value[i];
+            continue;
+        }
+        const char next = value[++i];
+        if (next == 'n')
+            text += '\n';
+        else if (next == '\\')
+            text += '\\';
+        else
+            text += std::string{'\\', next}; // not ours: kept as it stands
+    }
+    return text;
+}
+
+} // namespace targello
