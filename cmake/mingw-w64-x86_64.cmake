@@ -1,6 +1,11 @@
-# Cross-compiles the Qt-free part of Targello for 64-bit Windows with Debian's
-# mingw-w64 (posix threads, which std::thread and std::mutex need). Programs are
-# linked statically, so a .exe needs no DLL from the compiler.
+# Cross-compiles Targello for 64-bit Windows with Debian's mingw-w64 (posix
+# threads, which std::thread and std::mutex need), against the Qt for Windows
+# that scripts/windows-qt.sh builds into a cache outside the checkout.
+#
+# Every program links the compiler's runtime as Qt's DLLs do (libstdc++-6.dll
+# and the rest beside the program), so that a process has one C++ runtime:
+# the program, Qt and the picture module share one heap and one set of
+# exceptions.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -15,7 +20,23 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# The Qt for Windows: given, or the one the project's script keeps in its cache.
+if(NOT TARGELLO_WINDOWS_QT)
+    execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/windows-qt.sh --print
+        OUTPUT_VARIABLE TARGELLO_WINDOWS_QT OUTPUT_STRIP_TRAILING_WHITESPACE)
+endif()
+if(EXISTS ${TARGELLO_WINDOWS_QT}/.complete)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${TARGELLO_WINDOWS_QT})
+    # Qt's tools (moc, rcc, uic) are the Linux ones of Debian's Qt of the same version.
+    set(QT_HOST_PATH /usr)
+    set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+endif()
+
+# The folders holding the compiler's runtime DLLs, for wine and the packages.
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
+    OUTPUT_VARIABLE TARGELLO_MINGW_RUNTIME OUTPUT_STRIP_TRAILING_WHITESPACE)
+get_filename_component(TARGELLO_MINGW_RUNTIME_DIR ${TARGELLO_MINGW_RUNTIME} DIRECTORY)
+set(TARGELLO_MINGW_THREADS_DIR /usr/${TARGELLO_MINGW_TRIPLE}/lib)
 
 # Tests and other built programs run under Debian's wine; the project replaces
 # this with a wrapper that keeps its wine prefix inside the build tree.

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Checks that a Windows program needs no DLL beyond those every Windows has:
-# the compiler's own (libstdc++, libgcc, winpthread) must be linked in.
+# Checks that a Windows program needs no DLL beyond those every Windows has
+# and the compiler's runtime (libstdc++, libgcc, winpthread), which the zip
+# and the setup program put beside it.
 set -euo pipefail
 objdump=$1 program=$2
-system='^(KERNEL32|USER32|ADVAPI32|SHELL32|msvcrt)\.dll$'
+system='^(KERNEL32|USER32|ADVAPI32|SHELL32|msvcrt|libstdc\+\+-6|libgcc_s_seh-1|libwinpthread-1)\.dll$'
 dlls=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort -u)
 [[ -n $dlls ]] || { echo "FAIL: no imported DLL found in $program"; exit 1; }
 others=$(grep -viE "$system" <<<"$dlls" || true)
 if [[ -n $others ]]; then
-    echo "FAIL: $program needs DLLs that Windows does not have:" $others
+    echo "FAIL: $program needs DLLs that neither Windows nor its package has:" $others
     exit 1
 fi
 echo "$program needs only:" $dlls

@@ -10,6 +10,7 @@ set(below_settings common platform)
 set(below_project common platform)
 set(below_generator common platform)
 set(below_app common platform workspace settings project generator)
+set(below_webpictures "")
 
 set(failures "")
 file(GLOB folders RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)

@@ -9,5 +9,11 @@ namespace targello {
 inline constexpr const char* WebPictureEntryName = "targello_make_web_pictures_v1";
 } // namespace targello
 
-extern "C" __attribute__((visibility("default"))) void
+#ifdef _WIN32
+#define TARGELLO_PICTURE_MODULE_EXPORT __declspec(dllexport)
+#else
+#define TARGELLO_PICTURE_MODULE_EXPORT __attribute__((visibility("default")))
+#endif
+
+extern "C" TARGELLO_PICTURE_MODULE_EXPORT void
 targello_make_web_pictures_v1(const targello::WebPictureJob* job, targello::WebPictureOutcome* outcome);

@@ -14,12 +14,10 @@ namespace targello {
 // doubled the time to the main window, though most sessions make no picture.
 class WebPictureModule {
 public:
-    // The module's file name; the programs find it on their run path (the
-    // build tree's bin folder, or the installed lib/targello folder).
-    static constexpr const char* FileName = "targello-webpictures.so";
-
-    // Loads the module from `path` (a file name alone is looked for on the
-    // program's run path). Once loaded, it stays for the life of the process.
+    // Loads the module from `path` (a file name alone is looked for where the
+    // system looks for libraries). The programs find it on their run path (the
+    // build tree's bin folder, or the installed lib/targello folder), on
+    // Windows beside the program. Once loaded, it stays for the life of the process.
     explicit WebPictureModule(const std::string& path);
 
     // The module the programs use, loaded on the first call; thread-safe.

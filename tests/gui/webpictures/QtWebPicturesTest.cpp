@@ -1,0 +1,88 @@
+#include "core/webpictures/WebPictureModule.h"
+
+#include <QImage>
+#include <QString>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace targello {
+namespace {
+
+namespace fs = std::filesystem;
+
+QSize sizeOf(const fs::path& path) {
+    return QImage(QString::fromStdString(path.string())).size();
+}
+
+// The page names the sizes of the copies, so a page made on Windows equals
+// one made on Linux only where both modules give every copy the same size.
+TEST(QtWebPictures, CopiesHaveTheLibvipsModulesSizes) {
+    const WebPictureModule vips(TARGELLO_VIPS_MODULE);
+    const WebPictureModule qt(TARGELLO_QT_MODULE);
+    ASSERT_TRUE(vips.Loaded()) << vips.Problem();
+    ASSERT_TRUE(qt.Loaded()) << qt.Problem();
+    const fs::path root = fs::temp_directory_path() / "targello-qt-webpictures";
+    fs::remove_all(root);
+    fs::create_directories(root);
+
+    struct Case {
+        std::string Source;
+        int Side, SmallWidth, SmallHeight;
+    };
+    const std::string examples = TARGELLO_EXAMPLE_PICTURES "/";
+    const std::string modern = TARGELLO_MODERN_PICTURES "/";
+    const std::vector<Case> cases = {
+        {examples + "miod-lipowy.jpg", 1600, 266, 188}, // smaller than the copy: kept
+        {examples + "ser.jpg", 100, 60, 60},            // JPEG shrunk while decoding, then resized
+        {examples + "krowki.jpg", 33, 20, 7},           // the narrow side rounded
+        {examples + "pierniki.jpg", 127, 400, 300},     // a small copy never enlarged
+        {modern + "obrocony.jpg", 1600, 100, 100},      // EXIF orientation turns the sides
+        {modern + "obrocony.jpg", 45, 30, 30},
+        {modern + "przezroczysty.png", 1600, 40, 25}, // not a JPEG: fitted whole
+    };
+    for (const Case& c : cases) {
+        const std::string label = c.Source + " " + std::to_string(c.Side);
+        const WebPictureJob vipsJob{c.Source,
+                                    (root / "vips.jpg").string(),
+                                    (root / "vips-maly.jpg").string(),
+                                    c.Side,
+                                    c.SmallWidth,
+                                    c.SmallHeight};
+        const WebPictureJob qtJob{
+            c.Source,     (root / "qt.jpg").string(), (root / "qt-maly.jpg").string(), c.Side, c.SmallWidth,
+            c.SmallHeight};
+        const WebPictureOutcome byVips = vips.Maker()(vipsJob);
+        const WebPictureOutcome byQt = qt.Maker()(qtJob);
+        ASSERT_EQ(byVips.Reason, "") << label;
+        ASSERT_EQ(byQt.Reason, "") << label;
+        EXPECT_EQ(byQt.LargeWidth, byVips.LargeWidth) << label;
+        EXPECT_EQ(byQt.LargeHeight, byVips.LargeHeight) << label;
+        EXPECT_EQ(sizeOf(root / "qt.jpg"), sizeOf(root / "vips.jpg")) << label;
+        EXPECT_EQ(sizeOf(root / "qt-maly.jpg"), sizeOf(root / "vips-maly.jpg")) << label;
+        EXPECT_EQ(sizeOf(root / "qt.jpg"), QSize(byQt.LargeWidth, byQt.LargeHeight)) << label;
+    }
+    fs::remove_all(root);
+}
+
+TEST(QtWebPictures, RefusesWhatIsNoPictureAndWritesNothing) {
+    const WebPictureModule qt(TARGELLO_QT_MODULE);
+    ASSERT_TRUE(qt.Loaded()) << qt.Problem();
+    const fs::path root = fs::temp_directory_path() / "targello-qt-webpictures-refused";
+    fs::remove_all(root);
+    fs::create_directories(root);
+    std::ofstream(root / "zepsuty.jpg") << "to nie jest obrazek";
+    std::ofstream(root / "strona.svg") << "<svg xmlns='http://www.w3.org/2000/svg' width='9' height='9'/>";
+    for (const char* name : {"zepsuty.jpg", "strona.svg", "brak.jpg"}) {
+        const WebPictureOutcome outcome =
+            qt.Maker()({(root / name).string(), (root / "kopia.jpg").string(), {}, 1600, 0, 0});
+        EXPECT_EQ(outcome.Reason,
+                  "nie da się odczytać obrazka (plik jest uszkodzony albo ma nieznany format)")
+            << name;
+        EXPECT_FALSE(fs::exists(root / "kopia.jpg")) << name;
+    }
+    fs::remove_all(root);
+}
+
+} // namespace
+} // namespace targello
