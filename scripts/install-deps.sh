@@ -23,6 +23,10 @@ if [[ "${1:-}" == "--tests" ]]; then
     # the 64-bit mingw-w64 compiler with posix threads, GoogleTest's sources
     # to build with it, and the 64-bit wine alone (no display needed).
     packages+=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine64)
+    # The Windows setup program (NSIS), and the test that installs it and
+    # looks at the installed program on a virtual display (xdotool finds its
+    # window, ImageMagick keeps a screenshot).
+    packages+=(nsis xdotool imagemagick)
     # The screen-reader test runs the program on a virtual X display with
     # its own session and accessibility bus, and reads it through AT-SPI.
     packages+=(xvfb xauth dbus dbus-x11 at-spi2-core python3-pyatspi)

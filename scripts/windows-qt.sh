@@ -2,9 +2,9 @@
 # Builds Qt 6.4.2's qtbase for 64-bit Windows (mingw-w64, posix threads) from
 # Debian's own source package, as shared libraries, with only what Targello
 # needs, and prints the folder it is installed in. The result is kept in a
-# cache outside the checkout, named by the source version and a hash of this
-# script, so only the first run on a machine builds it (about half an hour on
-# two cores); every later run prints the folder at once.
+# cache outside the checkout, named by the source version and a hash of the
+# build's options, so only the first run on a machine builds it (about half
+# an hour on two idle cores); every later run prints the folder at once.
 #
 #   scripts/windows-qt.sh            build if needed, print the Qt folder
 #   scripts/windows-qt.sh --print    print the folder it would use, build nothing
@@ -12,8 +12,36 @@ set -euo pipefail
 
 version=6.4.2+dfsg-10
 cache=${TARGELLO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/targello}
-here=$(cd "$(dirname "$0")" && pwd)
-hash=$(sha256sum "$here/windows-qt.sh" | cut -c1-12)
+
+# The compilers, as a toolchain file for Qt's configure.
+toolchain='set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)'
+
+# Only what the program needs: Core, Gui, Widgets, Concurrent and Test, the
+# windows and offscreen platforms, JPEG, PNG, GIF and ICO, and UI Automation
+# (inside the windows platform). Qt's bundled libraries, since mingw-w64 has
+# none of them. The +dfsg source leaves out Wintab's header; without tablet
+# events the windows platform does not need it (pen input through WM_POINTER
+# stays). Dynamic OpenGL stays on unless OpenGL's input is "no".
+features_off=(network sql dbus xml printsupport vulkan vkgen icu zstd androiddeployqt tabletevent
+    system_zlib system_png system_jpeg system_pcre2 system_freetype system_harfbuzz system_doubleconversion
+    sessionmanager)
+options=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF -DINPUT_opengl=no
+    -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_concurrent=ON -DFEATURE_testlib=ON
+    -DFEATURE_png=ON -DFEATURE_jpeg=ON -DFEATURE_gif=ON -DFEATURE_ico=ON -DFEATURE_accessibility=ON)
+for f in "${features_off[@]}"; do options+=("-DFEATURE_$f=OFF"); done
+
+hash=$(printf '%s\n' "$version" "$toolchain" "${options[@]}" | sha256sum | cut -c1-12)
 prefix=$cache/qt-6.4.2-mingw-$hash
 
 if [[ ${1:-} == --print || -f $prefix/.complete ]]; then
@@ -22,12 +50,13 @@ if [[ ${1:-} == --print || -f $prefix/.complete ]]; then
 fi
 
 log() { echo "windows-qt: $*" >&2; }
-work=$cache/qt-work-$hash
-rm -rf "$work"
-mkdir -p "$work/apt/lists/partial" "$work/apt/parts"
+mkdir -p "$cache"
 exec 9>"$cache/qt-$hash.lock"
 flock 9
 [[ -f $prefix/.complete ]] && { echo "$prefix"; exit 0; }
+work=$cache/qt-work-$hash
+rm -rf "$work"
+mkdir -p "$work/apt/lists/partial" "$work/apt/parts"
 
 # A private apt configuration with deb-src entries made from the system's own
 # sources, so that the system's sources stay as they are.
@@ -38,50 +67,21 @@ if [[ -f /etc/apt/sources.list ]]; then
     sed -n 's/^deb \(.*\)/deb-src \1/p' /etc/apt/sources.list >"$work/apt/parts/source.list"
 fi
 apt_options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$work/apt/parts"
-    -o "Dir::State::Lists=$work/apt/lists" -o Debug::NoLocking=1)
+    -o "Dir::State::Lists=$work/apt/lists" -o Debug::NoLocking=1 -o APT::Sandbox::User=root)
 log "fetching the source of qt6-base $version"
 apt-get "${apt_options[@]}" -qq update
 (cd "$work" && apt-get "${apt_options[@]}" -qq source --download-only "qt6-base=$version")
 # dpkg-source applies Debian's own patch series as it unpacks.
-(cd "$work" && dpkg-source --no-check -x qt6-base_*.dsc source >/dev/null)
-src=$work/source
-
-# The +dfsg source leaves out Wintab's header; without tablet events the
-# windows plugin does not need it (pen input through WM_POINTER stays).
-cat >"$work/toolchain.cmake" <<'TOOLCHAIN'
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-TOOLCHAIN
-
-features_off=(network sql dbus xml printsupport vulkan vkgen icu zstd androiddeployqt tabletevent
-    system_zlib system_png system_jpeg system_pcre2 system_freetype system_harfbuzz system_doubleconversion
-    sessionmanager)
-options=()
-for f in "${features_off[@]}"; do options+=("-DFEATURE_$f=OFF"); done
+(cd "$work" && dpkg-source --no-check -x qt6-base_*.dsc source >/dev/null 2>&1)
+printf '%s\n' "$toolchain" >"$work/toolchain.cmake"
 
 log "configuring"
-cmake -G Ninja -S "$src" -B "$work/build" \
-    -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DBUILD_SHARED_LIBS=ON \
-    -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-    -DINPUT_opengl=no \
-    -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_concurrent=ON -DFEATURE_testlib=ON \
-    -DFEATURE_png=ON -DFEATURE_jpeg=ON -DFEATURE_gif=ON -DFEATURE_ico=ON -DFEATURE_accessibility=ON \
-    "${options[@]}" >"$work/configure.log" 2>&1 || { tail -40 "$work/configure.log" >&2; exit 1; }
-log "building (about half an hour on two cores)"
-cmake --build "$work/build" >"$work/build.log" 2>&1 || { grep -m20 -B2 -A8 'error' "$work/build.log" >&2; exit 1; }
+cmake -G Ninja -S "$work/source" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >"$work/configure.log" 2>&1 ||
+    { tail -40 "$work/configure.log" >&2; exit 1; }
+log "building (about half an hour on two idle cores)"
+cmake --build "$work/build" >"$work/build.log" 2>&1 ||
+    { grep -m20 -B2 -A8 'error' "$work/build.log" >&2; exit 1; }
 rm -rf "$prefix"
 cmake --install "$work/build" >/dev/null
 touch "$prefix/.complete"

@@ -3,6 +3,7 @@
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/app/MainWindow.h"
 #include "gui/platform/ScriptedPlatform.h"
+#include "TestStorage.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -25,6 +26,7 @@ protected:
         // folder, never among the user's.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, start_.filePath(QStringLiteral("config")));
         qputenv("XDG_DATA_HOME", start_.filePath(QStringLiteral("data")).toLocal8Bit());
+        TestStorage::startAfresh();
         window_ = std::make_unique<MainWindow>(platform_);
     }
     ~MainWindowFixture() override {
