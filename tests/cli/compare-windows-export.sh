@@ -57,9 +57,37 @@ files=$(find "$shop" -type f | wc -l)
 [[ $files -ge 6 ]] || fail "the Windows export wrote $files files, not a page with five pictures"
 if ! diff -r "$user/Strony/Windows" "$user/Strony/Linux"; then fail "the exports differ"; fi
 
+# The modern page: the same page byte for byte; its pictures are made by
+# another library (Qt's on Windows, libvips on Linux), so their bytes may
+# differ, but not their names or sizes.
+mkdir -p "$user/Strony/Windows/Nowy" "$user/Strony/Linux/Nowy"
+set +e
+(cd "$work" && "$wine_run" "$windows_export" --styl nowoczesny 'T:\windows.esk' \
+    'T:\Users\Łucja\Strony\Windows\Nowy\sklep.html' >modern-windows.out 2>modern-windows.err)
+modern_windows_exit=$?
+(cd "$work" && "$linux_export" --styl nowoczesny linux.esk "$user/Strony/Linux/Nowy/sklep.html" \
+    >modern-linux.out 2>modern-linux.err)
+modern_linux_exit=$?
+set -e
+[[ $modern_windows_exit == "$modern_linux_exit" ]] ||
+    fail "the modern exports ended differently (Windows $modern_windows_exit, Linux $modern_linux_exit)"
+grep -q "Obrazków nie zmniejszono" "$work/modern-windows.err" && fail "the Windows export did not make web pictures"
+cmp "$user/Strony/Windows/Nowy/sklep.html" "$user/Strony/Linux/Nowy/sklep.html" || fail "the modern pages differ"
+names() { (cd "$1" && find . -type f ! -name '.targello-*' | sort); }
+diff <(names "$user/Strony/Windows/Nowy") <(names "$user/Strony/Linux/Nowy") || fail "the modern pictures are named differently"
+pictures=0
+while read -r name; do
+    [[ $name == *.jpg ]] || continue
+    size() { vipsheader -f width "$1"; vipsheader -f height "$1"; }
+    [[ $(size "$user/Strony/Windows/Nowy/$name") == "$(size "$user/Strony/Linux/Nowy/$name")" ]] ||
+        fail "$name has another size on Windows"
+    pictures=$((pictures + 1))
+done < <(names "$user/Strony/Linux/Nowy")
+((pictures >= 8)) || fail "the modern export made $pictures pictures, not a small and a large copy of each"
+
 if ((failed)); then
     echo "--- Windows stderr"; cat "$work/windows.err"
     echo "--- Linux stderr"; cat "$work/linux.err"
     exit 1
 fi
-echo "The Windows and the Linux export wrote the same $files files."
+echo "The Windows and the Linux export wrote the same $files files, and the same modern page with $pictures pictures of the same sizes."
