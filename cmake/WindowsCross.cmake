@@ -2,9 +2,10 @@
 # wrapper whose prefix lives in the build tree, and the paths of this machine
 # as a Windows program sees them (wine's drive Z: is the Linux root).
 set(TARGELLO_WINEPREFIX ${CMAKE_BINARY_DIR}/wine)
-# Where wine finds the DLLs of the programs built here (as Windows paths).
+# Where wine finds the DLLs of the programs built here (as Windows paths):
+# the picture module, Qt's and the compiler's.
 set(TARGELLO_WINEPATH "")
-foreach(dir ${TARGELLO_WINDOWS_QT}/bin ${TARGELLO_MINGW_RUNTIME_DIR} ${TARGELLO_MINGW_THREADS_DIR})
+foreach(dir ${CMAKE_BINARY_DIR}/bin ${TARGELLO_WINDOWS_QT}/bin ${TARGELLO_MINGW_RUNTIME_DIR} ${TARGELLO_MINGW_THREADS_DIR})
     string(REPLACE "/" "\\" windows_dir "Z:${dir}")
     string(APPEND TARGELLO_WINEPATH "${windows_dir};")
 endforeach()

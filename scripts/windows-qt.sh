@@ -56,23 +56,10 @@ flock 9
 [[ -f $prefix/.complete ]] && { echo "$prefix"; exit 0; }
 work=$cache/qt-work-$hash
 rm -rf "$work"
-mkdir -p "$work/apt/lists/partial" "$work/apt/parts"
+source "$(dirname "$0")/lib/debian-source.sh"
 
-# A private apt configuration with deb-src entries made from the system's own
-# sources, so that the system's sources stay as they are.
-if compgen -G '/etc/apt/sources.list.d/*.sources' >/dev/null; then
-    sed 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/*.sources >"$work/apt/parts/source.sources"
-fi
-if [[ -f /etc/apt/sources.list ]]; then
-    sed -n 's/^deb \(.*\)/deb-src \1/p' /etc/apt/sources.list >"$work/apt/parts/source.list"
-fi
-apt_options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$work/apt/parts"
-    -o "Dir::State::Lists=$work/apt/lists" -o Debug::NoLocking=1 -o APT::Sandbox::User=root)
 log "fetching the source of qt6-base $version"
-apt-get "${apt_options[@]}" -qq update
-(cd "$work" && apt-get "${apt_options[@]}" -qq source --download-only "qt6-base=$version")
-# dpkg-source applies Debian's own patch series as it unpacks.
-(cd "$work" && dpkg-source --no-check -x qt6-base_*.dsc source >/dev/null 2>&1)
+debian_source "$work" "qt6-base=$version" source
 printf '%s\n' "$toolchain" >"$work/toolchain.cmake"
 
 log "configuring"

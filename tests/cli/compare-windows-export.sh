@@ -88,6 +88,8 @@ done < <(names "$user/Strony/Linux/Nowy")
 if ((failed)); then
     echo "--- Windows stderr"; cat "$work/windows.err"
     echo "--- Linux stderr"; cat "$work/linux.err"
+    echo "--- Windows modern stderr"; cat "$work/modern-windows.err"
+    if [[ -n ${TARGELLO_KEEP_WORK:-} ]]; then trap - EXIT; echo "Kept: $work"; fi
     exit 1
 fi
 echo "The Windows and the Linux export wrote the same $files files, and the same modern page with $pictures pictures of the same sizes."

@@ -228,6 +228,9 @@ TEST_F(GenerateModernShopFiles, UnwritableOutputIsReportedBeforeAnyWork) {
 TEST_F(GenerateModernShopFiles, PhoneHeicAndTransparentPngBecomeJpeg) {
     if (!WebPicturesBuiltIn())
         GTEST_SKIP() << "built without the picture library";
+#ifdef _WIN32
+    GTEST_SKIP() << "the Windows picture module (Qt's readers) reads no HEIC";
+#endif
     fs::copy_file(Pictures / "telefon.heic", root / PathFromUtf8("zdjęcia") / "aparat.heic");
     shop.page.Item(1).PicturePath = Utf8FromPath(root / PathFromUtf8("zdjęcia") / "aparat.heic");
     shop.page.Settings.HeaderKind = true;

@@ -1,5 +1,7 @@
 #include "core/webpictures/WebPictureModule.h"
 
+#include "core/webpictures/WebPictureLibrary.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -71,7 +73,7 @@ TEST_F(WebPictureModuleFiles, SharedModuleLoadsAndMakesBothCopies) {
 }
 
 TEST(WebPictureModule, MissingModuleMakesNothingAndSaysWhy) {
-    const std::string path = "/nie/ma/takiego/folderu/targello-webpictures.so";
+    const std::string path = std::string("/nie/ma/takiego/folderu/") + WebPictureLibrary::FileName();
     const WebPictureModule missing(path);
     EXPECT_FALSE(missing.Loaded());
     EXPECT_FALSE(missing.Maker());
@@ -82,15 +84,20 @@ TEST(WebPictureModule, MissingModuleMakesNothingAndSaysWhy) {
     const std::string told = WebPicturesMissingText(missing.Problem());
     EXPECT_EQ(told.rfind("Obrazków nie zmniejszono: " + missing.Problem() + ".", 0), 0u) << told;
     EXPECT_NE(told.find("bez zmian, w pełnym rozmiarze"), std::string::npos);
-    EXPECT_NE(told.find("libvips"), std::string::npos);
+    EXPECT_NE(told.find(WebPictureLibrary::Remedy()), std::string::npos);
 }
 
 TEST(WebPictureModule, LibraryWithoutTheEntryIsRefused) {
     // A shared library that loads but is no picture module of this program.
-    const WebPictureModule foreign("libm.so.6");
+#ifdef _WIN32
+    const std::string library = "kernel32.dll";
+#else
+    const std::string library = "libm.so.6";
+#endif
+    const WebPictureModule foreign(library);
     EXPECT_FALSE(foreign.Loaded());
     EXPECT_FALSE(foreign.Maker());
-    EXPECT_EQ(foreign.Problem(), "moduł obrazków „libm.so.6” pochodzi z innej wersji programu");
+    EXPECT_EQ(foreign.Problem(), "moduł obrazków „" + library + "” pochodzi z innej wersji programu");
 }
 
 } // namespace

@@ -44,7 +44,7 @@ protected:
         const QStringList found = copies();
         if (found.size() != 1)
             return {};
-        const QString path = startPath(QStringLiteral("data/Targello/odzysk/") + found.first());
+        const QString path = recoveryFolder() + QLatin1Char('/') + found.first();
         const ProjectOutcome<ProjectRecord> record = ReadProjectFile(path.toStdString());
         return record && !record.Value->Items.empty() ? record.Value->Items[0].Name : std::string();
     }

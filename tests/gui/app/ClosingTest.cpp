@@ -1,5 +1,4 @@
 #include "KeepWorkFixture.h"
-
 #include "gui/workspace/PageCanvas.h"
 #include "gui/workspace/RemovalDialog.h"
 
@@ -20,9 +19,7 @@ protected:
         EXPECT_EQ(shownCaption(0), QStringLiteral("Sklep 1")) << after;
         EXPECT_FALSE(current().Changed()) << after;
     }
-    void expectMarked(const char* after) {
-        EXPECT_EQ(shownCaption(0), QStringLiteral("Sklep 1*")) << after;
-    }
+    void expectMarked(const char* after) { EXPECT_EQ(shownCaption(0), QStringLiteral("Sklep 1*")) << after; }
 };
 
 TEST_F(ClosingTest, EveryKindOfChangeMarksThePageUntilItIsSaved) {
@@ -141,8 +138,9 @@ TEST_F(ClosingTest, ExitAsksForEachChangedPageAndAnulujKeepsTheProgramOpen) {
     ASSERT_NO_FATAL_FAILURE(trigger("Zakocz1"));
     EXPECT_TRUE(window_->isVisible());
     EXPECT_EQ(workspace().PageCount(), 3);
-    EXPECT_EQ(platform_.questions,
-              (QStringList{question, QStringLiteral("Projekt „Sklep 3” ma niezapisane zmiany. Zapisać je?")}));
+    EXPECT_EQ(
+        platform_.questions,
+        (QStringList{question, QStringLiteral("Projekt „Sklep 3” ma niezapisane zmiany. Zapisać je?")}));
     // Everything stays as it was, the changes of the page given up included.
     EXPECT_EQ(shownCaption(0), QStringLiteral("Sklep 1*"));
     EXPECT_EQ(shownCaption(2), QStringLiteral("Sklep 3*"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainWindowFixture.h"
+#include "gui/app/Autosave.h"
 #include "gui/workspace/ItemField.h"
 #include "gui/workspace/PageWindow.h"
 
@@ -50,9 +51,10 @@ protected:
         return closed;
     }
 
-    QStringList recoveryFiles() const {
-        return QDir(startPath(QStringLiteral("data/Targello/odzysk"))).entryList(QDir::Files);
-    }
+    // Where the program keeps recovery copies: the test's own data folder on
+    // Linux, the test program's own place under %APPDATA% on Windows.
+    static QString recoveryFolder() { return Autosave::defaultFolder(); }
+    QStringList recoveryFiles() const { return QDir(recoveryFolder()).entryList(QDir::Files); }
 };
 
 } // namespace targello

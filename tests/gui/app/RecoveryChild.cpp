@@ -14,6 +14,10 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Targello"));
+#ifdef _WIN32
+    // The test program's own place for recovery copies (see TestStorage).
+    QApplication::setOrganizationName(qEnvironmentVariable("TARGELLO_TEST_ORGANIZATION"));
+#endif
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 3)
         return 2;

@@ -1,5 +1,6 @@
 #include "core/project/ProjectSave.h"
 #include "core/workspace/ShopWorkspace.h"
+#include "gui/app/Autosave.h"
 #include "gui/app/MainWindow.h"
 #include "gui/platform/ScriptedPlatform.h"
 
@@ -41,7 +42,13 @@ TEST(RecoveryProcess, AKilledProgramsChangeComesBackMarkedAndACleanExitLeavesNot
         ASSERT_EQ(SaveProject(*page, project.toStdString()), "");
     }
     const QString data = work.filePath(QStringLiteral("data"));
+#ifdef _WIN32
+    // Windows has one place for them, %APPDATA%, which the child program
+    // shares through the organization name of this test program.
+    const QString recovery = Autosave::defaultFolder();
+#else
     const QString recovery = data + QStringLiteral("/Targello/odzysk");
+#endif
 
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -69,7 +76,8 @@ TEST(RecoveryProcess, AKilledProgramsChangeComesBackMarkedAndACleanExitLeavesNot
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->Item(0).Name, "Miód lipowy");
     EXPECT_TRUE(page->Changed());
-    EXPECT_EQ(window.subWindow(page->PageIndex())->windowTitle(), QString::fromStdString(page->Caption() + "*"));
+    EXPECT_EQ(window.subWindow(page->PageIndex())->windowTitle(),
+              QString::fromStdString(page->Caption() + "*"));
 
     platform.nextAnswer.enqueue(QStringLiteral("Nie zapisuj"));
     EXPECT_TRUE(window.close());

@@ -1,5 +1,4 @@
 #include "KeepWorkFixture.h"
-
 #include "core/session/RecoveryStore.h"
 #include "gui/app/Autosave.h"
 #include "gui/app/RecentMenu.h"
@@ -7,6 +6,7 @@
 #include "gui/workspace/PictureFormats.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
@@ -66,7 +66,7 @@ protected:
     // item of that name; the first page belongs to "moj.esk".
     void leaveCopies(const QStringList& names) {
         ShopWorkspace other;
-        RecoveryStore crashed(startPath(QStringLiteral("data/Targello/odzysk")).toStdString(), GoneProcess);
+        RecoveryStore crashed(recoveryFolder().toStdString(), GoneProcess);
         for (const QString& name : names) {
             ShopPage* page = other.NewPage(ShopSettings{});
             page->InsertItem();
@@ -81,7 +81,8 @@ protected:
 TEST_F(SessionTest, RecentProjectsAreMostRecentFirstAtMostEightAndAGoneOneIsDropped) {
     QStringList saved;
     for (int k = 1; k <= 9; ++k)
-        ASSERT_NO_FATAL_FAILURE(saved.prepend(project(QStringLiteral("p%1.esk").arg(k), QStringLiteral("x"))));
+        ASSERT_NO_FATAL_FAILURE(
+            saved.prepend(project(QStringLiteral("p%1.esk").arg(k), QStringLiteral("x"))));
     EXPECT_EQ(recentShown(), saved.mid(0, 8));
 
     // Opening an older one moves it first.
@@ -196,7 +197,7 @@ TEST_F(SessionTest, ACrashedRunsPagesAreOfferedAndOpenMarkedAsChanged) {
 
 TEST_F(SessionTest, ADamagedCopyIsSkippedWithAMessage) {
     ASSERT_NO_FATAL_FAILURE(leaveCopies({QStringLiteral("Miód")}));
-    const QString folder = startPath(QStringLiteral("data/Targello/odzysk"));
+    const QString folder = recoveryFolder();
     const QStringList copies = QDir(folder).entryList({QStringLiteral("*.esk")}, QDir::Files);
     ASSERT_EQ(copies.size(), 1);
     QFile copy(folder + QLatin1Char('/') + copies.first());
@@ -212,8 +213,8 @@ TEST_F(SessionTest, ADamagedCopyIsSkippedWithAMessage) {
 }
 
 TEST_F(SessionTest, ARecoveryFolderThatCannotBeWrittenIsReportedOnceAndEditingGoesOn) {
-    QDir().mkpath(startPath(QStringLiteral("data/Targello")));
-    QFile blocker(startPath(QStringLiteral("data/Targello/odzysk")));
+    QDir().mkpath(QFileInfo(recoveryFolder()).path());
+    QFile blocker(recoveryFolder());
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 

@@ -1,6 +1,7 @@
 #include "gui/app/SingleInstance.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,7 +39,8 @@ TEST(SingleInstance, SecondProgramHandsItsProjectsToTheFirst) {
     QSignalSpy laterArrived(&later, &SingleInstance::projectsArrived);
     later.listen();
     ASSERT_EQ(laterArrived.size(), 1);
-    EXPECT_EQ(laterArrived[0][0].toStringList(), QStringList{QDir::cleanPath(QStringLiteral("/c.esk"))});
+    EXPECT_EQ(laterArrived[0][0].toStringList(),
+              QStringList{QFileInfo(QStringLiteral("/c.esk")).absoluteFilePath()});
 }
 
 TEST(SingleInstance, LockIsFreedWhenTheProgramEnds) {

@@ -54,6 +54,7 @@ protected:
 };
 
 TEST_F(ExportSafetyTest, PicturesThatCannotBeCopiedAreNamedInOneMessageAndThePageIsWritten) {
+    TARGELLO_SKIP_WITHOUT_DEVICES();
     ASSERT_NO_FATAL_FAILURE(pageWithItems(3));
     const QString gone = files_.filePath(QStringLiteral("usuniety.jpg"));
     page().SetItemPicture(0, gone.toStdString(), ItemPicture::File);

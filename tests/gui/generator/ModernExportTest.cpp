@@ -96,7 +96,7 @@ TEST_F(ModernExportTest, ExportWritesTheModernPageAndNamesPicturesItWentWithout)
     EXPECT_FALSE(QDir(out.filePath(QStringLiteral("sklep"))).isEmpty());
     ASSERT_EQ(platform_.shown.size(), 1);
     EXPECT_EQ(platform_.shown[0].kind, ScriptedPlatform::Kind::Warning);
-    EXPECT_TRUE(platform_.shown[0].text.contains(gone));
+    EXPECT_TRUE(platform_.shown[0].text.contains(gone)) << platform_.shown[0].text.toStdString();
     EXPECT_FALSE(platform_.shown[0].text.contains(good));
 
     // Cleared again, the same export writes the classic page.

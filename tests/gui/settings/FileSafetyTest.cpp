@@ -1,6 +1,7 @@
 #include "ClaimedSizeJpeg.h"
 #include "FifoGuard.h"
 #include "OptionsFixture.h"
+#include "QtPrinting.h"
 #include "gui/common/DataLocation.h"
 
 #include <QLabel>
@@ -48,6 +49,7 @@ TEST_F(SettingsFileSafetyTest, AFifoChosenAsTextureIsRefusedAndTheTextureStays) 
 }
 
 TEST_F(SettingsFileSafetyTest, ADeviceChosenAsBannerIsRefused) {
+    TARGELLO_SKIP_WITHOUT_DEVICES();
     newPage();
     find<QLineEdit>("LabeledEdit2")->setText(QStringLiteral("/baner.png"));
     app_.platform_.nextFileName.enqueue(QStringLiteral("/dev/zero"));

@@ -1,9 +1,11 @@
 #include "OptionsFixture.h"
+#include "QtPrinting.h"
 #include "gui/common/DataLocation.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -41,7 +43,9 @@ TEST_F(TextureFixture, TextureStyleLoadsItsTextureAndKeepsTheRowColours) {
     dialog_->show();
     Choose(find<QComboBox>("ComboBox2"), 0);
     const QString web = texture("pajęczyna.jpg");
-    EXPECT_TRUE(web.startsWith(app_.startDirectory()));
+    EXPECT_TRUE(web.startsWith(QDir::toNativeSeparators(app_.startDirectory() + QLatin1Char('/'))) &&
+                QFileInfo::exists(web))
+        << web.toStdString();
     EXPECT_EQ(swatchTip(), web);
     EXPECT_TRUE(find<QCheckBox>("CheckBox1")->isChecked());
     EXPECT_EQ(find<QComboBox>("ComboBox1")->currentIndex(), 0);

@@ -3,10 +3,12 @@
 #include <QString>
 #include <gtest/gtest.h>
 
-// FIFOs are POSIX's: Windows has no file that blocks its reader, so the
-// tests of what the program does with one are skipped there.
+// FIFOs and devices such as /dev/zero are POSIX's: Windows has no file that
+// blocks its reader or never ends, so the tests of what the program does with
+// one are skipped there.
 #ifdef _WIN32
 #define TARGELLO_SKIP_WITHOUT_FIFOS() GTEST_SKIP() << "Windows has no FIFOs"
+#define TARGELLO_SKIP_WITHOUT_DEVICES() GTEST_SKIP() << "Windows has no /dev/zero"
 
 namespace targello {
 class FifoGuard {
@@ -18,6 +20,7 @@ public:
 } // namespace targello
 #else
 #define TARGELLO_SKIP_WITHOUT_FIFOS() static_cast<void>(0)
+#define TARGELLO_SKIP_WITHOUT_DEVICES() static_cast<void>(0)
 
 #include <atomic>
 #include <chrono>

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "QtPrinting.h"
+#include "TestStorage.h"
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/app/MainWindow.h"
 #include "gui/platform/ScriptedPlatform.h"
-#include "TestStorage.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -24,7 +25,8 @@ protected:
         QDir::setCurrent(start_.path());
         // Preferences and recovery copies of each test stay in its own
         // folder, never among the user's.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, start_.filePath(QStringLiteral("config")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           start_.filePath(QStringLiteral("config")));
         qputenv("XDG_DATA_HOME", start_.filePath(QStringLiteral("data")).toLocal8Bit());
         TestStorage::startAfresh();
         window_ = std::make_unique<MainWindow>(platform_);

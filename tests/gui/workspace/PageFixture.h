@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtPrinting.h"
 #include "TestAppContext.h"
 #include "core/workspace/ShopPage.h"
 #include "gui/workspace/PageCanvas.h"

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Builds libcurl for 64-bit Windows (mingw-w64) from Debian's own sources of
+# curl and libssh2, as static libraries, with Windows' own TLS (Schannel,
+# which checks certificates against the Windows store) and SSH crypto
+# (WinCNG), and prints the folder it is installed in. Kept in a cache outside
+# the checkout like the Windows Qt, so only the first run on a machine builds
+# it (about five minutes of CPU).
+#
+#   scripts/windows-curl.sh            build if needed, print the folder
+#   scripts/windows-curl.sh --print    print the folder it would use, build nothing
+set -euo pipefail
+
+curl_version=7.88.1-10+deb12u15
+ssh_version=1.10.0-3+deb12u1
+cache=${TARGELLO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/targello}
+common=(-G Ninja -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=x86_64
+    -DCMAKE_C_COMPILER=x86_64-w64-mingw32-gcc-posix -DCMAKE_RC_COMPILER=x86_64-w64-mingw32-windres
+    -DCMAKE_FIND_ROOT_PATH=/usr/x86_64-w64-mingw32 -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
+    -DCMAKE_FIND_ROOT_PATH_MODE_LIBRARY=ONLY -DCMAKE_FIND_ROOT_PATH_MODE_INCLUDE=ONLY
+    -DCMAKE_FIND_ROOT_PATH_MODE_PROGRAM=NEVER)
+ssh_options=(-DCRYPTO_BACKEND=WinCNG -DENABLE_ZLIB_COMPRESSION=OFF -DBUILD_EXAMPLES=OFF -DBUILD_TESTING=OFF)
+curl_options=(-DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF -DCURL_USE_LIBSSH2=ON -DCURL_ZLIB=OFF
+    -DCURL_DISABLE_LDAP=ON -DCURL_USE_LIBPSL=OFF -DUSE_LIBIDN2=OFF -DUSE_NGHTTP2=OFF -DCURL_BROTLI=OFF
+    -DCURL_ZSTD=OFF -DBUILD_CURL_EXE=ON -DBUILD_TESTING=OFF -DENABLE_MANUAL=OFF)
+hash=$(printf '%s\n' "$curl_version" "$ssh_version" "${common[@]}" "${ssh_options[@]}" "${curl_options[@]}" |
+    sha256sum | cut -c1-12)
+prefix=$cache/curl-7.88.1-mingw-$hash
+
+if [[ ${1:-} == --print || -f $prefix/.complete ]]; then
+    echo "$prefix"
+    exit 0
+fi
+
+log() { echo "windows-curl: $*" >&2; }
+mkdir -p "$cache"
+exec 9>"$cache/curl-$hash.lock"
+flock 9
+[[ -f $prefix/.complete ]] && { echo "$prefix"; exit 0; }
+work=$cache/curl-work-$hash
+rm -rf "$work" "$prefix"
+source "$(dirname "$0")/lib/debian-source.sh"
+
+log "fetching the sources of libssh2 $ssh_version and curl $curl_version"
+debian_source "$work" "libssh2=$ssh_version" libssh2
+debian_source "$work" "curl=$curl_version" curl
+log "building libssh2 (WinCNG) and curl (Schannel, libssh2)"
+cmake -S "$work/libssh2" -B "$work/build-libssh2" "${common[@]}" "${ssh_options[@]}" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" >"$work/libssh2.log" 2>&1 &&
+    cmake --build "$work/build-libssh2" >>"$work/libssh2.log" 2>&1 &&
+    cmake --install "$work/build-libssh2" >>"$work/libssh2.log" 2>&1 ||
+    { tail -30 "$work/libssh2.log" >&2; exit 1; }
+cmake -S "$work/curl" -B "$work/build-curl" "${common[@]}" "${curl_options[@]}" \
+    -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_FIND_ROOT_PATH="/usr/x86_64-w64-mingw32;$prefix" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" >"$work/curl.log" 2>&1 &&
+    cmake --build "$work/build-curl" >>"$work/curl.log" 2>&1 &&
+    cmake --install "$work/build-curl" >>"$work/curl.log" 2>&1 ||
+    { tail -30 "$work/curl.log" >&2; exit 1; }
+touch "$prefix/.complete"
+rm -rf "$work"
+log "curl for Windows is ready"
+echo "$prefix"
