@@ -74,3 +74,52 @@ TEST(RelativeLink, ForwardSlashesAreReadAsWindowsSeparators) {
     EXPECT_EQ(WindowsLink("C:/shop/temp.htm", R"(C:\other\x.htm)"), "../other/x.htm");
     EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", "C:/shop/pages/a.htm"), "pages/a.htm");
 }
+
+TEST(RelativeLink, TargetsThatRunCodeAreWrittenInert) {
+    struct Case {
+        const char* Target;
+        const char* Scheme;
+    };
+    const Case cases[] = {
+        {"javascript:alert(1)", "javascript"},
+        {"JaVaScRiPt:alert(1)", "javascript"},
+        {" \x01\x1Fjavascript:alert(1)", "javascript"},
+        {"java\tscr\nip\rt:alert(1)", "javascript"},
+        {"vbscript:msgbox(1)", "vbscript"},
+        {"data:text/html,<script>alert(1)</script>", "data"},
+        {"DATA:text/html;base64,PHNjcmlwdD4=", "data"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(targello::CodeRunningScheme(c.Target), c.Scheme) << c.Target;
+        EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", c.Target), "#") << c.Target;
+        EXPECT_EQ(PosixLink("/shop/temp.htm", c.Target), "#") << c.Target;
+    }
+    // Names that only look alike run nothing and keep their own rule.
+    for (const char* harmless :
+         {"javascript.html", "https://sklep.pl/javascript:x", "datax:1", "jav-ascript:1"})
+        EXPECT_EQ(targello::CodeRunningScheme(harmless), "") << harmless;
+    EXPECT_EQ(PosixLink("/shop/temp.htm", "dane/data:1.htm"), "dane/data:1.htm");
+}
+
+TEST(RelativeLink, RelativeTargetsAreWrittenAsTheyStand) {
+    struct Case {
+        const char* Target;
+        const char* Windows;
+        const char* Posix;
+    };
+    const Case cases[] = {
+        {"regulamin.html", "regulamin.html", "regulamin.html"},
+        {"strony/o-nas.html", "strony/o-nas.html", "strony/o-nas.html"},
+        {R"(strony\o nas.html)", "strony/o%20nas.html", R"(strony\o%20nas.html)"},
+        {"../cennik ł.htm", "../cennik%20%C5%82.htm", "../cennik%20%C5%82.htm"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(WindowsLink(R"(C:\a\b\temp.htm)", c.Target), c.Windows) << c.Target;
+        EXPECT_EQ(PosixLink("/a/b/temp.htm", c.Target), c.Posix) << c.Target;
+    }
+    // Full paths keep their rule: a leading separator or a drive climbs from the page.
+    EXPECT_EQ(PosixLink("/a/b/temp.htm", "/regulamin.html"), "../../regulamin.html");
+    EXPECT_EQ(WindowsLink(R"(C:\a\b\temp.htm)", R"(\regulamin.html)"), "file:////regulamin.html");
+    EXPECT_EQ(WindowsLink(R"(C:\a\b\temp.htm)", R"(D:\regulamin.html)"), "file:///D:/regulamin.html");
+    EXPECT_EQ(WindowsLink(R"(C:\a\b\temp.htm)", R"(C:\regulamin.html)"), "../../regulamin.html");
+}
