@@ -123,7 +123,8 @@ fs::path outputFile(const std::string& given) {
     const FileKind kind = StatusOfFile(output).Kind;
     if (!output.has_extension() &&
         (kind == FileKind::Missing ||
-         (kind == FileKind::Folder && StatusOfFile(output / ExportManifest::FileName).Kind == FileKind::Regular)))
+         (kind == FileKind::Folder &&
+          StatusOfFile(output / ExportManifest::FileName).Kind == FileKind::Regular)))
         output += ".html";
     return output;
 }
@@ -164,6 +165,8 @@ int exportModern(const ShopPage& page, const ShopSettings& edited, const std::st
     // The shop is whole, with every picture copied: a warning, not an error.
     if (!result.PicturesNotice.empty())
         err << Prefix << "uwaga: " << result.PicturesNotice << "\n";
+    for (const std::string& line : result.LinkWarnings)
+        err << Prefix << "uwaga: " << line << "\n";
     // The page is written without them; listed and told by the exit code as the classic export does.
     for (const PictureProblem& problem : result.UnreadablePictures)
         err << Prefix << MissingPictureText({problem.Path, problem.Reason}) << "\n";
@@ -211,6 +214,8 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
         err << Prefix << result.ErrorText << "\n";
         return ExportFailed;
     }
+    for (const std::string& line : result.LinkWarnings)
+        err << Prefix << "uwaga: " << line << "\n";
     for (const MissingPicture& missing : result.MissingPictures)
         err << Prefix << MissingPictureText(missing) << "\n";
     return result.MissingPictures.empty() ? ExportSucceeded : ExportIncomplete;

@@ -236,3 +236,24 @@ TEST_F(ExportCli, ModernPageNamesPicturesItCouldNotUse) {
                          (work_ / "folder.jpg").string() + "” nie został skopiowany: to jest folder.\n");
     EXPECT_TRUE(fs::exists(work_ / "wynik" / "sklep.html"));
 }
+
+TEST_F(ExportCli, LinksThatRunCodeAreToldOnceAndChangeNoExitCode) {
+    ShopWorkspace workspace;
+    ShopPage& page = *workspace.NewPage(EditedSettings::initial().Values);
+    page.InsertItem();
+    page.Settings.PageLayout = 2;
+    page.Settings.MenuLinks[0] = {"Promocja", "\tjavascript:alert(1)"};
+    page.Settings.MenuLinks[1] = {"Regulamin", "regulamin.html"};
+    ASSERT_EQ(SaveProject(page, (work_ / "obcy.esk").string()), "");
+    for (const char* style : {"klasyczny", "nowoczesny"}) {
+        const Finished r = run(work_, {"--styl", style, "obcy.esk", "wynik/sklep.html"});
+        EXPECT_EQ(r.Exit, 0) << style;
+        EXPECT_EQ(r.Err,
+                  "targello-export: uwaga: Link menu „Promocja” prowadzi do adresu „javascript:”, który "
+                  "uruchamia kod; zapisano go jako nieaktywny.\n")
+            << style;
+        const std::string html = contents(work_ / "wynik" / "sklep.html");
+        EXPECT_EQ(html.find("alert(1)"), std::string::npos) << style;
+        EXPECT_NE(html.find("href=\"regulamin.html\""), std::string::npos) << style;
+    }
+}

@@ -9,6 +9,7 @@
 #include "core/generator/ShopPageText.h"
 #include "core/generator/ShopPictures.h"
 #include "core/project/Utf8Path.h"
+#include "core/settings/MenuLinkWarnings.h"
 #include "core/workspace/ShopItem.h"
 
 #include <set>
@@ -198,6 +199,8 @@ GenerateResult Generate(const ShopPage& page, const ShopSettings& edited, std::s
     if (run.StagePage(ConvertToPageCharset(ShopPageText(page, edited, pictures, folder)), result) &&
         run.StagePictures(pictures, progress, result))
         run.Commit(result);
+    if (result.Succeeded && ShowsMenu(edited))
+        result.LinkWarnings = MenuLinkWarnings(edited);
     return result;
 }
 

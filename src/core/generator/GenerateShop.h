@@ -35,6 +35,9 @@ struct GenerateResult {
     int PicturesUnchanged = 0; // skipped: the copy already had the source's size and time
     int PicturesFailed = 0;    // the number of MissingPictures
     std::vector<MissingPicture> MissingPictures;
+    // One line per menu link the page shows without its address because it
+    // would run code (see MenuLinkWarnings); the page is whole all the same.
+    std::vector<std::string> LinkWarnings;
 };
 
 // "Obrazek „C:\zdjęcia\a.jpg” nie został skopiowany: plik nie istnieje." The

@@ -99,9 +99,11 @@ std::string AddressStepText(std::string_view name) {
     std::string out;
     out.reserve(name.size());
     for (const char c : name) {
-        if (c == '%' || c == '#' || c == '?') {
+        const auto byte = static_cast<unsigned char>(c);
+        // Browsers drop tab, CR and LF from an address and read "\" as "/".
+        if (c == '%' || c == '#' || c == '?' || c == '\\' || byte < 0x20 || byte == 0x7F) {
             out += '%';
-            AppendHexByte(out, static_cast<unsigned char>(c));
+            AppendHexByte(out, byte);
         } else {
             out += c;
         }

@@ -22,9 +22,10 @@ std::string AttributeText(std::string_view text);
 // character reference as "\uXXXX", because SCRIPT text decodes none.
 std::string ScriptStringText(std::string_view text);
 
-// A file or folder name as one step of a relative address: "%", "#" and "?"
-// escaped so they name the file instead of starting an escape, a fragment or
-// a query. Blanks stay blanks, as browsers read them.
+// A file or folder name as one step of a relative address: "%", "#", "?",
+// "\" and control characters escaped so they name the file instead of
+// starting an escape, a fragment or a query, or being dropped. Blanks stay
+// blanks, as browsers read them.
 std::string AddressStepText(std::string_view name);
 
 } // namespace targello

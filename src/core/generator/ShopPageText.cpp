@@ -6,6 +6,7 @@
 #include "core/generator/OrderFormSection.h"
 #include "core/generator/ProductSection.h"
 #include "core/settings/ShopSettings.h"
+#include "core/settings/UrlEscape.h"
 
 namespace targello {
 
@@ -13,9 +14,14 @@ int EffectivePageLayout(int pageLayout) {
     return pageLayout >= 0 && pageLayout <= 3 ? pageLayout : 2;
 }
 
+bool ShowsMenu(const ShopSettings& edited) {
+    const int layout = EffectivePageLayout(edited.PageLayout);
+    return layout == 2 || layout == 3;
+}
+
 std::string PageHead(const ShopSettings& edited) {
-    return R"(<HTML><HEAD><form enctype="text/plain" action="mailto:)" + AttributeText(edited.OrderEmail) +
-           R"(" method="Post">)" +
+    return R"(<HTML><HEAD><form enctype="text/plain" action="mailto:)" +
+           AttributeText(MailtoAddressPart(edited.OrderEmail)) + R"(" method="Post">)" +
            R"(<META HTTP-EQUIV="content-type"CONTENT="text/html; charset=ISO-8859-2">)";
 }
 

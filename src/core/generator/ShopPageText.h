@@ -14,6 +14,9 @@ struct ShopPictures;
 // which the options dialog never offers, as the default layout 2.
 int EffectivePageLayout(int pageLayout);
 
+// Whether the page of these settings has a menu (layouts 2 and 3).
+bool ShowsMenu(const ShopSettings& edited);
+
 // The opening of the page: the head, the order form's opening tag addressed
 // to the order address of `edited`, and the code page declaration.
 std::string PageHead(const ShopSettings& edited);

@@ -3,11 +3,13 @@
 #include "core/files/ExportTransaction.h"
 #include "core/files/FileErrorText.h"
 #include "core/files/FileKind.h"
+#include "core/generator/ShopPageText.h"
 #include "core/modern/ModernPageText.h"
 #include "core/modern/ModernPictureFolder.h"
 #include "core/modern/ModernPictures.h"
 #include "core/modern/PictureBatch.h"
 #include "core/project/Utf8Path.h"
+#include "core/settings/MenuLinkWarnings.h"
 #include "core/workspace/ShopPage.h"
 
 #ifdef TARGELLO_WITH_WEB_PICTURES
@@ -156,6 +158,8 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
     if (error)
         result.ErrorText = pageFailure(outputPath, FileErrorReason(error));
     result.Succeeded = !batch.Cancelled && !error;
+    if (result.Succeeded && ShowsMenu(edited))
+        result.LinkWarnings = MenuLinkWarnings(edited);
     return result;
 }
 

@@ -30,6 +30,9 @@ struct ModernShopResult {
     // In Polish, where pictures that are meant to be made smaller were copied
     // unchanged because the picture module could not be loaded; "" otherwise.
     std::string PicturesNotice;
+    // One line per menu link the page shows without its address because it
+    // would run code (see MenuLinkWarnings).
+    std::vector<std::string> LinkWarnings;
 };
 
 // Called on the calling thread after each picture with the number done and

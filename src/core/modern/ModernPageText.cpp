@@ -6,6 +6,7 @@
 #include "core/modern/ModernSections.h"
 #include "core/modern/ModernStyle.h"
 #include "core/modern/ModernText.h"
+#include "core/settings/UrlEscape.h"
 #include "core/workspace/PriceText.h"
 #include "core/workspace/ShopPage.h"
 
@@ -23,7 +24,9 @@ std::string ModernShopData(const ShopPage& page, const ShopSettings& edited,
                            const std::string& pageFileName) {
     std::string data =
         "{\"klucz\":" + JsonString("targello-koszyk\n" + pageFileName + "\n" + page.Settings.ShopTitle);
-    data += ",\"adres\":" + JsonString(edited.OrderEmail) + ",\"produkty\":[";
+    data += ",\"adres\":" + JsonString(edited.OrderEmail);
+    // Whatever the address holds, it is one recipient and adds nothing to the mail.
+    data += ",\"mailto\":" + JsonString("mailto:" + MailtoAddressPart(edited.OrderEmail)) + ",\"produkty\":[";
     for (int k = 0; k < page.ItemCount(); ++k) {
         const ShopItem& item = page.Item(k);
         const std::int64_t price = PriceInTenThousandths(item.Price).value_or(0);

@@ -1,7 +1,7 @@
 #include "core/modern/ModernPictures.h"
 
-#include "core/generator/HtmlText.h"
 #include "core/settings/EditedSettings.h"
+#include "core/settings/UrlEscape.h"
 #include "core/workspace/ShopPage.h"
 
 #include <algorithm>
@@ -70,8 +70,8 @@ private:
 
     std::string addressOf(const std::string& name) const {
         if (baseName_.empty())
-            return AddressStepText(name);
-        return AddressStepText(baseName_) + "/" + AddressStepText(name);
+            return UrlPathStep(name);
+        return UrlPathStep(baseName_) + "/" + UrlPathStep(name);
     }
 
     PathRules rules_;

@@ -70,7 +70,7 @@ function pokazWynik(t,tekst){wynik.textContent='';var p=document.createElement('
 if(tekst){var l=document.createElement('label'),a=document.createElement('textarea');l.htmlFor=a.id='tekst-zamowienia';l.textContent='Treść zamówienia';a.readOnly=true;a.value=tekst;wynik.append(l,a);a.select();}
 wynik.focus();}
 $('wyslij').addEventListener('click',function(){if(!sprawdz())return;
-location.href='mailto:'+D.adres+'?body='+encodeURIComponent(tekstZamowienia());
+location.href=D.mailto+'?body='+encodeURIComponent(tekstZamowienia());
 pokazWynik('Otwieramy program pocztowy z gotowym zamówieniem. Jeśli się nie otworzy, użyj przycisku „Kopiuj zamówienie” albo „Pobierz zamówienie”.');});
 function kopiujRecznie(t){var a=document.createElement('textarea');a.value=t;a.setAttribute('readonly','');a.style.position='fixed';a.style.opacity='0';
 document.body.appendChild(a);a.select();var ok=false;try{ok=document.execCommand('copy');}catch(e){}a.remove();return ok;}

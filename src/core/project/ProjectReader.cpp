@@ -7,6 +7,7 @@
 #include "core/project/ProjectTrailer.h"
 #include "core/project/SharedFileAccess.h"
 #include "core/project/Utf8Path.h"
+#include "core/settings/PathRules.h"
 
 #include <system_error>
 
@@ -100,6 +101,39 @@ std::string sizeProblem(std::string_view bytes) {
     return {};
 }
 
+constexpr std::size_t LargestProject =
+    ProjectLayout::MaxFileSize + ProjectTrailer::HeadSize + ProjectTrailer::MaxBodySize;
+
+// Why a file longer than any project is none, told from its head: a
+// count out of range, a trailer that says it is too long, or the length.
+std::string tooLongProblem(std::string_view head) {
+    if (head.size() >= ProjectLayout::MinFileSize) {
+        const std::int32_t count = integerAt(head, 0);
+        if (count < 0 || count > ProjectLayout::MaxItems)
+            return sizeProblem(head);
+        const std::size_t fixed = ProjectLayout::FileSize(count);
+        if (head.size() >= fixed + ProjectTrailer::HeadSize &&
+            head.substr(fixed).starts_with(ProjectTrailer::Magic))
+            if (const auto trailer = ParseTrailer(head.substr(fixed, ProjectTrailer::HeadSize)); !trailer)
+                return trailer.Error;
+    }
+    return "plik jest dłuższy niż największy projekt sklepu, " + bytesText(LargestProject);
+}
+
+// "plik.esk/" names a folder: where a file has that name, the user is told
+// so, instead of hearing that nothing is there.
+std::string trailingSeparatorProblem(const std::filesystem::path& file) {
+    const PathRules rules(NativePathStyle());
+    std::string name = Utf8FromPath(file);
+    if (name.empty() || !rules.IsSeparator(name.back()))
+        return {};
+    while (name.size() > 1 && rules.IsSeparator(name.back()))
+        name.pop_back();
+    if (StatusOfFile(PathFromUtf8(name)).Kind != FileKind::Regular)
+        return {};
+    return "nazwa kończy się ukośnikiem, a „" + name + "” jest plikiem, nie folderem; podaj ją bez ukośnika";
+}
+
 } // namespace
 
 ProjectOutcome<ProjectRecord> ParseProject(std::string_view bytes, const std::string& fileName) {
@@ -131,22 +165,25 @@ ProjectOutcome<ProjectRecord> ParseProject(std::string_view bytes, const std::st
 
 ProjectOutcome<ProjectRecord> ReadProjectFile(const std::string& path) {
     const std::filesystem::path file = PathFromUtf8(path);
+    if (const std::string problem = trailingSeparatorProblem(file); !problem.empty())
+        return ReadOutcome::Failure(refusal(path, problem));
     // A missing file, a folder, or a FIFO or a device, which would block the
     // reader or never end.
     if (const std::string problem = ReadableFileProblem(file); !problem.empty())
         return ReadOutcome::Failure(refusal(path, problem));
-    constexpr std::size_t Largest =
-        ProjectLayout::MaxFileSize + ProjectTrailer::HeadSize + ProjectTrailer::MaxBodySize;
-    // One byte past the largest project tells a longer file from it.
+    // The head first: a file too long to be a project is refused by what its
+    // head says, without reading the rest.
     std::error_code error;
-    const std::optional<std::string> read = ReadFileStart(file, Largest + 1, &error);
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    const bool tooLong = !error && size > LargestProject;
+    // One byte past the largest project tells a longer file from it.
+    const std::optional<std::string> read = ReadFileStart(
+        file, tooLong ? ProjectLayout::MaxFileSize + ProjectTrailer::HeadSize : LargestProject + 1, &error);
     if (!read)
         return ReadOutcome::Failure(refusal(path, FileErrorReason(error)));
-    const std::string& bytes = *read;
-    if (bytes.size() > Largest)
-        return ReadOutcome::Failure(
-            damaged(path, "plik jest dłuższy niż największy projekt sklepu, " + bytesText(Largest)));
-    return ParseProject(bytes, path);
+    if (tooLong || read->size() > LargestProject)
+        return ReadOutcome::Failure(damaged(path, tooLongProblem(*read)));
+    return ParseProject(*read, path);
 }
 
 } // namespace targello

@@ -1,5 +1,6 @@
 #include "core/project/ProjectTrailer.h"
 
+#include "core/project/PolishCount.h"
 #include "core/project/TrailerFields.h"
 #include "core/settings/ShopSettings.h"
 
@@ -108,7 +109,11 @@ ProjectOutcome<std::vector<std::string>> ParseTrailer(std::string_view bytes) {
         return LinesOutcome::Failure("po opisie linków są dane, które nie są dodatkowymi ustawieniami");
     const std::uint32_t length = lengthAt(bytes, 8);
     const std::string_view body = bytes.substr(ProjectTrailer::HeadSize);
-    if (length > ProjectTrailer::MaxBodySize || body.size() != length)
+    if (length > ProjectTrailer::MaxBodySize)
+        return LinesOutcome::Failure("dodatkowe ustawienia są za długie: mają " +
+                                     PolishCount(static_cast<long long>(length), "bajt", "bajty", "bajtów") +
+                                     ", a mogą mieć najwyżej 1 MiB (1048576 bajtów)");
+    if (body.size() != length)
         return LinesOutcome::Failure("długość dodatkowych ustawień (" + std::to_string(length) +
                                      ") nie zgadza się z końcem pliku");
     if (!isUtf8(body))

@@ -37,7 +37,36 @@ bool LiesInFolder(std::string_view inner, std::string_view outer, const PathRule
     return rules.IsSeparator(inner[outer.size()]);
 }
 
+// A blank or a control character, which browsers drop from where a scheme is
+// read (tab, CR and LF anywhere; the rest before it).
+bool IsIgnoredInScheme(char c) {
+    return static_cast<unsigned char>(c) <= ' ' || c == '\x7F';
+}
+
 } // namespace
+
+std::string CodeRunningScheme(std::string_view target) {
+    std::string scheme;
+    for (const char c : target) {
+        if (c == ':')
+            break;
+        if (!IsIgnoredInScheme(c))
+            scheme += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (scheme.size() == target.size())
+        return {}; // no colon: no scheme at all
+    for (const char* code : {"javascript", "vbscript", "data"})
+        if (scheme == code)
+            return scheme;
+    return {};
+}
+
+bool IsRelativeTarget(std::string_view target, PathStyle style) {
+    if (target.empty() || target[0] == '/' || target[0] == '\\' || IsAddress(target))
+        return false;
+    return PathRules(style).DrivePart(target).empty() &&
+           !(target.size() >= 2 && IsLetter(target[0]) && target[1] == ':');
+}
 
 bool IsAddress(std::string_view target) {
     const std::size_t colon = target.find(':');
@@ -48,8 +77,16 @@ bool IsAddress(std::string_view target) {
 }
 
 std::string RelativeLink(std::string_view base, std::string_view target, PathStyle style) {
+    if (!CodeRunningScheme(target).empty())
+        return std::string(InertLink);
     if (IsAddress(target))
         return std::string(target);
+    if (IsRelativeTarget(target, style)) {
+        std::string link = UrlEscape(target);
+        if (style == PathStyle::Windows)
+            std::replace(link.begin(), link.end(), '\\', '/');
+        return link;
+    }
     if (base.empty())
         return {};
     const PathRules rules(style);

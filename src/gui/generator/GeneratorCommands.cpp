@@ -7,8 +7,8 @@
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/common/AppContext.h"
-#include "gui/common/FolderMemory.h"
 #include "gui/common/DataLocation.h"
+#include "gui/common/FolderMemory.h"
 #include "gui/generator/GenerationProgress.h"
 #include "gui/platform/Platform.h"
 
@@ -35,6 +35,16 @@ QString missingPicturesText(const std::vector<MissingPicture>& missing) {
     return lines.join(QLatin1Char('\n'));
 }
 
+// Links written inert follow what became of the pictures, in the same message.
+QString withLinkWarnings(const QString& pictures, const std::vector<std::string>& links) {
+    QStringList parts;
+    if (!pictures.isEmpty())
+        parts.append(pictures);
+    for (const std::string& line : links)
+        parts.append(QString::fromStdString(line));
+    return parts.join(QStringLiteral("\n\n"));
+}
+
 // The page and its pictures are copied for the run, which works in the
 // background: the window goes on answering, and "Anuluj" stops the run
 // leaving the previous shop as it was (which is no failure to report).
@@ -53,7 +63,7 @@ bool writeClassic(AppContext& app, const ShopPage& page, const std::string& base
         app.platform().showError(app.window(), QString::fromStdString(result.ErrorText));
         return false;
     }
-    reportPictures(app, missingPicturesText(result.MissingPictures));
+    reportPictures(app, withLinkWarnings(missingPicturesText(result.MissingPictures), result.LinkWarnings));
     return true;
 }
 
@@ -86,7 +96,7 @@ bool writeModern(AppContext& app, const ShopPage& page, const std::string& baseN
         result.PicturesNotice.empty()
             ? PictureProblemsText(result.UnreadablePictures)
             : result.PicturesNotice + "\n\n" + PictureProblemsText(result.UnreadablePictures);
-    reportPictures(app, QString::fromStdString(notes).trimmed());
+    reportPictures(app, withLinkWarnings(QString::fromStdString(notes).trimmed(), result.LinkWarnings));
     return true;
 }
 
@@ -111,10 +121,9 @@ void PreviewShop(AppContext& app) {
 }
 
 void ExportShop(AppContext& app) {
-    const QString path =
-        app.platform().saveFileName(app.window(), QStringLiteral("Zapisz do pliku HTML"),
-                                    QStringLiteral("pliki html (*.html)"), QStringLiteral("html"),
-                                    LastFolder(QStringLiteral("html")));
+    const QString path = app.platform().saveFileName(
+        app.window(), QStringLiteral("Zapisz do pliku HTML"), QStringLiteral("pliki html (*.html)"),
+        QStringLiteral("html"), LastFolder(QStringLiteral("html")));
     if (path.isEmpty())
         return;
     RememberFolder(QStringLiteral("html"), path);

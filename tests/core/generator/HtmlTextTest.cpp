@@ -28,4 +28,5 @@ TEST(ScriptStringText, CharactersThatWouldBecomeReferencesAreUnicodeEscapes) {
 TEST(AttributeText, QuotesAndAmpersandsBecomeReferences) {
     EXPECT_EQ(AttributeText(R"(Kup "teraz" & 'zaraz')"), "Kup &quot;teraz&quot; &amp; 'zaraz'");
     EXPECT_EQ(AddressStepText("50% #1?.jpg"), "50%25 %231%3F.jpg");
+    EXPECT_EQ(AddressStepText("a\tb\r\n\\c\x7F.jpg"), "a%09b%0D%0A%5Cc%7F.jpg"); // browsers drop or turn them
 }

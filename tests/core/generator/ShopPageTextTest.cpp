@@ -40,8 +40,11 @@ TEST_F(ShopPageTextLayouts, HeadOpensTheMailFormAndDeclaresTheCodePage) {
     EXPECT_EQ(head(),
               R"(<HTML><HEAD><form enctype="text/plain" action="mailto:zamowienia@sklep.pl" method="Post">)"
               R"(<META HTTP-EQUIV="content-type"CONTENT="text/html; charset=ISO-8859-2">)");
+    // The address is one part of the mailto: nothing in it ends the attribute or adds to the mail.
     shop.edited.Values.OrderEmail = R"(a@b.pl" onmouseover="x&y)";
-    EXPECT_NE(head().find(R"(action="mailto:a@b.pl&quot; onmouseover=&quot;x&amp;y" method)"),
+    EXPECT_NE(head().find(R"(action="mailto:a@b.pl%22%20onmouseover%3D%22x%26y" method)"), std::string::npos);
+    shop.edited.Values.OrderEmail = "a@b.pl?bcc=x@y.pl\r\nCc: z@y.pl#";
+    EXPECT_NE(head().find(R"(action="mailto:a@b.pl%3Fbcc%3Dx@y.pl%0D%0ACc%3A%20z@y.pl%23" method)"),
               std::string::npos);
 }
 

@@ -114,12 +114,13 @@ TEST(ModernPage, HostileNamesStayTextInEveryContext) {
     EXPECT_TRUE(
         Contains(text, "\"n\":\"O'Neil \\\"Łódź\\\" \\u003cb\\u003e\\u0026amp;\\u003c/script\\u003e"));
     EXPECT_TRUE(Contains(text, "\"adres\":\"a\\\"b@example.pl\\u003c/script\\u003e\""));
+    EXPECT_TRUE(Contains(text, "\"mailto\":\"mailto:a%22b@example.pl%3C%2Fscript%3E\""));
     // The only SCRIPT elements are the page's own two, and the only markup is ours.
     EXPECT_EQ(Count(text, "<script"), 2u);
     EXPECT_EQ(Count(text, "</script>"), 2u);
     EXPECT_EQ(Count(text, "<b>"), 0u);
     // Picture addresses: quotes and angle brackets cannot leave the attribute.
-    EXPECT_TRUE(Contains(text, "src=\"sklep/a&quot;b&#39;&lt;c&gt;-266x188.jpg\""));
+    EXPECT_TRUE(Contains(text, "src=\"sklep/a%22b%27%3Cc%3E-266x188.jpg\""));
 }
 
 TEST(ModernPage, PricesGoToTheScriptAsTenThousandths) {
@@ -181,7 +182,7 @@ TEST(ModernPage, BannerAndTextureOnlyWhenChosen) {
     shop.page.Settings.TexturePath = "/tekstury/len (1).jpg";
     std::string text = shop.Text();
     EXPECT_TRUE(Contains(text, "<h1><img src=\"sklep/baner.jpg\" alt=\"Miody\"></h1>"));
-    EXPECT_TRUE(Contains(text, "--tekstura:url(\"sklep/len %281%29.jpg\");"));
+    EXPECT_TRUE(Contains(text, "--tekstura:url(\"sklep/len%20%281%29.jpg\");"));
     EXPECT_TRUE(Contains(text, "<body class=\"uklad-2 tekstura\">"));
     shop.page.Settings.UseTexture = false;
     shop.page.Settings.HeaderKind = false;

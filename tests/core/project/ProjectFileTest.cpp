@@ -122,6 +122,32 @@ TEST_F(ProjectFile, ReadingNamesTheFileAndTheProblem) {
                   "”: plik jest uszkodzony albo nie jest projektem sklepu (plik jest dłuższy niż największy "
                   "projekt sklepu, 1192872 bajty).");
 
+    // A project whose trailer says it is longer than any trailer may be.
+    std::string tooLong = ProjectBytesFromPage(FreshPage()).Value.value() + "TARGELLO";
+    tooLong += std::string("\x01\x00\x20\x00", 4); // 2 MiB + 1
+    put(path("dlugi.esk"), tooLong + std::string((2u << 20) + 1, 'a'));
+    EXPECT_EQ(
+        ReadProjectFile(path("dlugi.esk")).Error,
+        "Nie można otworzyć projektu „" + path("dlugi.esk") +
+            "”: plik jest uszkodzony albo nie jest projektem sklepu (dodatkowe ustawienia są za długie: "
+            "mają 2097153 bajty, a mogą mieć najwyżej 1 MiB (1048576 bajtów)).");
+    EXPECT_NE(ParseProject(tooLong, "a.esk").Error.find("za długie: mają 2097153 bajty"), std::string::npos);
+
+    // Two gigabytes of nothing are judged by their head, not read.
+    {
+        std::ofstream(PathFromUtf8(path("pusty.esk")), std::ios::binary);
+        fs::resize_file(PathFromUtf8(path("pusty.esk")), std::uintmax_t{2} << 30);
+    }
+    EXPECT_NE(
+        ReadProjectFile(path("pusty.esk")).Error.find("plik jest dłuższy niż największy projekt sklepu"),
+        std::string::npos);
+
+    // A file's name with a separator after it names no folder, but the file is there.
+    put(path("plik.esk"), ProjectBytesFromPage(FreshPage()).Value.value());
+    EXPECT_EQ(ReadProjectFile(path("plik.esk") + "/").Error,
+              "Nie można otworzyć projektu „" + path("plik.esk") + "/”: nazwa kończy się ukośnikiem, a „" +
+                  path("plik.esk") + "” jest plikiem, nie folderem; podaj ją bez ukośnika.");
+
     put(path("obraz.esk"), "GIF89a");
     EXPECT_NE(ReadProjectFile(path("obraz.esk")).Error.find("plik ma 6 bajtów"), std::string::npos);
 }

@@ -1,6 +1,8 @@
 #include "core/settings/RelativeLink.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
+#include <utility>
 
 using targello::IsAddress;
 using targello::PathStyle;
@@ -73,4 +75,36 @@ TEST(RelativeLink, EmptyBaseGivesNoAddress) {
 TEST(RelativeLink, ForwardSlashesAreReadAsWindowsSeparators) {
     EXPECT_EQ(WindowsLink("C:/shop/temp.htm", R"(C:\other\x.htm)"), "../other/x.htm");
     EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", "C:/shop/pages/a.htm"), "pages/a.htm");
+}
+
+TEST(RelativeLink, TargetsThatRunCodeAreWrittenInert) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"JaVaScRiPt:alert(1)", "javascript"},
+        {" \x01\x1Fjava\tscr\nip\rt:alert(1)", "javascript"},
+        {"vbscript:msgbox(1)", "vbscript"},
+        {"DATA:text/html,<script>alert(1)</script>", "data"},
+        {"javascript.html", ""},
+        {"dane/data:1.htm", ""},
+        {"https://sklep.pl/javascript:x", ""},
+    };
+    for (const auto& [target, scheme] : cases) {
+        EXPECT_EQ(targello::CodeRunningScheme(target), scheme) << target;
+        if (*scheme != '\0') {
+            EXPECT_EQ(WindowsLink(R"(C:\shop\temp.htm)", target), "#") << target;
+            EXPECT_EQ(PosixLink("/shop/temp.htm", target), "#") << target;
+        }
+    }
+}
+
+TEST(RelativeLink, RelativeTargetsAreWrittenAsTheyStandFullPathsClimb) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"regulamin.html", "regulamin.html", "regulamin.html"},
+        {R"(strony\o nas.html)", "strony/o%20nas.html", R"(strony\o%20nas.html)"},
+        {"../cennik ł.htm", "../cennik%20%C5%82.htm", "../cennik%20%C5%82.htm"},
+        {"/regulamin.html", "file:////regulamin.html", "../../regulamin.html"},
+    };
+    for (const auto& [target, windows, posix] : cases) {
+        EXPECT_EQ(WindowsLink(R"(C:\a\b\temp.htm)", target), windows) << target;
+        EXPECT_EQ(PosixLink("/a/b/temp.htm", target), posix) << target;
+    }
 }

@@ -74,6 +74,27 @@ TEST_F(ExportSafetyTest, PicturesThatCannotBeCopiedAreNamedInOneMessageAndThePag
                   .arg(gone));
 }
 
+TEST_F(ExportSafetyTest, LinksThatRunCodeAreToldAfterThePicturesInTheSameMessage) {
+    ASSERT_NO_FATAL_FAILURE(pageWithItems(1));
+    const QString gone = files_.filePath(QStringLiteral("usuniety.jpg"));
+    page().SetItemPicture(0, gone.toStdString(), ItemPicture::File);
+    EditedSettings& edited = window_->editedSettings();
+    edited.Values.PageLayout = 3;
+    edited.Values.MenuLinks[0] = {"Promocja", "JAVASCRIPT:alert(1)"};
+    edited.Values.MenuLinks[1] = {"Regulamin", "regulamin.html"};
+    const QString link = QStringLiteral("Link menu „Promocja” prowadzi do adresu „javascript:”, który "
+                                        "uruchamia kod; zapisano go jako nieaktywny.");
+    for (const bool modern : {false, true}) {
+        page().Settings.ModernPage = modern;
+        platform_.shown.clear();
+        ASSERT_NO_FATAL_FAILURE(exportTo(out_.filePath(QStringLiteral("sklep.html"))));
+        ASSERT_EQ(platform_.shown.size(), 1) << modern;
+        EXPECT_EQ(platform_.shown[0].kind, Kind::Warning);
+        EXPECT_TRUE(platform_.shown[0].text.contains(gone)) << modern;
+        EXPECT_TRUE(platform_.shown[0].text.endsWith(QStringLiteral("\n\n") + link)) << modern;
+    }
+}
+
 TEST_F(ExportSafetyTest, AFifoInThePagesPlaceIsRefusedNamingItWithoutBeingOpened) {
     ASSERT_NO_FATAL_FAILURE(pageWithItems(1));
     const QString shop = out_.filePath(QStringLiteral("sklep.html"));
