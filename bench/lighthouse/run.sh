@@ -14,5 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 "$here/../modern/make-photos.sh" "$pictures" 100
 cmake --build "$build" --target bench_modern >/dev/null
 "$build/bench/modern/bench_modern" "$pictures" "$output" "http://127.0.0.1:$port/" >/dev/null
-(cd "$here" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+installed=$(node -p 'try { require(process.argv[1]).version } catch { "" }' "$here/node_modules/lighthouse/package.json")
+pinned=$(node -p 'require(process.argv[1]).packages["node_modules/lighthouse"].version' "$here/package-lock.json")
+[[ $installed == "$pinned" ]] || (cd "$here" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
 CHROME_PATH=${CHROME_PATH:-/usr/bin/chromium} node "$here/lighthouse.mjs" "$output" sklep.html "$port"

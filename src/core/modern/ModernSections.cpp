@@ -23,8 +23,16 @@ bool blank(std::string_view text) {
     return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
+// The first row's pictures are in the first screen: they load at once, the
+// first of them before anything else, as the largest thing the buyer sees.
+std::string loading(int index, int columns) {
+    if (index == 0)
+        return " fetchpriority=\"high\"";
+    return index < columns ? "" : " loading=\"lazy\"";
+}
+
 std::string pictureButton(const ShopItem& item, int index, const WebPictureAddress& address,
-                          const ShopSettings& edited, const std::string& sizes) {
+                          const ShopSettings& edited, const std::string& sizes, int columns) {
     const std::string name = blank(item.Name) ? "produkt " + std::to_string(index + 1) : item.Name;
     std::string text = "<button type=\"button\" class=\"powieksz\"" + attribute("data-duze", address.Large) +
                        attribute("data-opis", name) + attribute("aria-label", "Powiększ zdjęcie: " + name) +
@@ -34,8 +42,8 @@ std::string pictureButton(const ShopItem& item, int index, const WebPictureAddre
     text += "<img" + attribute("src", address.Small);
     if (const std::string srcset = PictureSrcset(address, 2 * width, 2 * height); !srcset.empty())
         text += attribute("srcset", srcset) + attribute("sizes", sizes);
-    text += " alt=\"\" width=\"" + std::to_string(width) + "\" height=\"" + std::to_string(height) +
-            "\" loading=\"lazy\" decoding=\"async\"></button>";
+    text += " alt=\"\" width=\"" + std::to_string(width) + "\" height=\"" + std::to_string(height) + "\"" +
+            loading(index, columns) + " decoding=\"async\"></button>";
     return text;
 }
 
@@ -105,7 +113,7 @@ std::string ModernProducts(const ShopPage& page, const ShopSettings& edited, con
         text += "<h3 id=\"" + id + "\">" + EscapeHtml(item.Name) + "</h3>";
         const WebPictureAddress& address = pictures.Items.at(static_cast<std::size_t>(k));
         if (!address.Small.empty())
-            text += pictureButton(item, k, address, edited, sizes);
+            text += pictureButton(item, k, address, edited, sizes, columns);
         text += priceText(item.Price);
         text += "<p><button type=\"button\" class=\"dodaj\" data-nr=\"" + std::to_string(k) +
                 "\" aria-describedby=\"" + id + "\">" + EscapeHtml(caption) + "</button></p>";

@@ -159,7 +159,7 @@ TEST(ModernPage, ColumnsColoursAndPictureSizeComeFromTheSettings) {
     shop.edited.Values.HeaderColor = RgbColor::fromHex("#102030");
     shop.edited.Values.PictureWidth = 150;
     shop.edited.Values.PictureHeight = 100;
-    shop.page.Item(1).PicturePath = "/zdjęcia/kubek.jpg";
+    shop.page.Item(3).PicturePath = "/zdjęcia/kubek.jpg";
     const std::string text = shop.Text();
     EXPECT_TRUE(Contains(text, "--kolumny:3;"));
     // Dark header: white text, so the title can be read.
@@ -172,6 +172,16 @@ TEST(ModernPage, ColumnsColoursAndPictureSizeComeFromTheSettings) {
     EXPECT_TRUE(Contains(text, "data-duze=\"sklep/kubek.jpg\""));
     // Items without a chosen picture show none.
     EXPECT_EQ(Count(text, "<img"), 1u);
+    // The first row is in the first screen: its pictures load at once, the first one first.
+    shop.page.Item(0).PicturePath = "/zdjęcia/a.jpg";
+    shop.page.Item(2).PicturePath = "/zdjęcia/c.jpg";
+    const std::string first = shop.Text();
+    EXPECT_TRUE(Contains(
+        first,
+        "src=\"sklep/a-300x200.jpg\" alt=\"\" width=\"150\" height=\"100\" fetchpriority=\"high\" decoding"));
+    EXPECT_TRUE(
+        Contains(first, "src=\"sklep/c-300x200.jpg\" alt=\"\" width=\"150\" height=\"100\" decoding"));
+    EXPECT_EQ(Count(first, "loading=\"lazy\""), 1u);
 }
 
 TEST(ModernPage, BannerAndTextureOnlyWhenChosen) {
