@@ -1,7 +1,8 @@
 // Times the modern export of a 100-item page whose pictures are 100 distinct
 // large JPEGs: the first export (both copies of every picture) and a second
 // one with the pictures unchanged, and reports what the output weighs.
-// Usage: bench_modern PICTURES_DIR OUTPUT_DIR
+// Usage: bench_modern PICTURES_DIR OUTPUT_DIR [WEB_ADDRESS]
+// (with a web address, the shop is written as published there)
 #include "common/BenchPages.h"
 #include "common/BenchTiming.h"
 #include "core/modern/GenerateModernShop.h"
@@ -35,13 +36,15 @@ std::uintmax_t bytesOf(const fs::path& folder, const std::string& ending, bool w
 
 int main(int argc, char** argv) {
     std::vector<fs::path> files;
-    if (const int failed = ReadPictureSet("bench_modern", argc, argv, files))
+    const char* webAddress = argc == 4 ? argv[3] : "";
+    if (const int failed = ReadPictureSet("bench_modern", argc == 4 ? 3 : argc, argv, files))
         return failed;
     const fs::path output = argv[2];
     fs::remove_all(output);
     fs::create_directories(output);
     ShopPage page = MugPage(files);
     page.Settings.ModernPage = true;
+    page.Settings.PublicAddress = webAddress;
     EditedSettings edited = EditedSettings::initial();
     LoadPageIntoOptions(page.Settings, edited);
     const std::string html = (output / "sklep.html").string();

@@ -1,7 +1,8 @@
 // Writes the modern shops the browser test opens: two shops in one folder
-// whose menus lead to each other (each must keep its own basket), and the
+// whose menus lead to each other (each must keep its own basket), the
 // same products in the two other page layouts for the accessibility and
-// markup checks. Names carry quotes, markup and "</script>"; prices reach
+// markup checks, and a shop of 14 products with a web address and a
+// large photo, which a buyer searches. Names carry quotes, markup and "</script>"; prices reach
 // the largest amount the program accepts.
 #include "core/modern/GenerateModernShop.h"
 #include "core/settings/EditedSettings.h"
@@ -62,11 +63,33 @@ bool write(const ShopPage& page, const fs::path& folder, const std::string& name
     return true;
 }
 
+// Fourteen products, two of which a buyer finds by "zolw", all with the photo.
+ShopPage makeLongPage(const fs::path& photo) {
+    ShopPage page(0, NewPageSettings(EditedSettings::initial().Values));
+    page.Settings.ProductColumns = 3;
+    page.Settings.ModernPage = true;
+    page.Settings.HeaderKind = false;
+    page.Settings.ShopTitle = "Pracownia „Żółw”";
+    page.Settings.Description = "Zabawki i naczynia z drewna i gliny, robione ręcznie w Łodzi.";
+    page.Settings.PublicAddress = "https://sklep.example.pl/";
+    for (int k = 0; k < 14; ++k) {
+        page.InsertItem();
+        ShopItem& item = page.Item(k);
+        item.Name = k == 0   ? "Żółw drewniany"
+                    : k == 1 ? "Miska gliniana"
+                             : "Kubek nr " + std::to_string(k + 1);
+        item.Description = k == 1 ? "Dla żółwia i kota." : "Ręczna robota.";
+        item.Price = k == 0 ? "1299,99" : "12,5";
+        item.PicturePath = photo.string();
+    }
+    return page;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: modern_shop_fixtures <empty folder> <picture>\n";
+    if (argc != 4) {
+        std::cerr << "usage: modern_shop_fixtures <empty folder> <picture> <photo>\n";
         return 2;
     }
     const fs::path folder = fs::absolute(argv[1]) / "shop";
@@ -76,6 +99,7 @@ int main(int argc, char** argv) {
         write(makePage("Pierwszy sklep", picture), folder, "sklep", 2, "Drugi sklep", "drugi.html") &&
         write(makePage("Drugi sklep", picture), folder, "drugi", 3, "Pierwszy sklep", "sklep.html") &&
         write(makePage("Sklep bez menu", picture), folder, "uklad0", 0, "", "") &&
-        write(makePage("Sklep bez menu", picture), folder, "uklad1", 1, "", "");
+        write(makePage("Sklep bez menu", picture), folder, "uklad1", 1, "", "") &&
+        write(makeLongPage(argv[3]), folder, "wiele", 2, "Pierwszy sklep", "sklep.html");
     return written ? 0 : 1;
 }

@@ -4,10 +4,12 @@
 #include "core/files/FileErrorText.h"
 #include "core/files/FileKind.h"
 #include "core/generator/ShopPageText.h"
+#include "core/modern/ModernIcons.h"
 #include "core/modern/ModernPageText.h"
 #include "core/modern/ModernPictureFolder.h"
 #include "core/modern/ModernPictures.h"
 #include "core/modern/PictureBatch.h"
+#include "core/modern/SitemapFiles.h"
 #include "core/project/Utf8Path.h"
 #include "core/settings/MenuLinkWarnings.h"
 #include "core/workspace/ShopPage.h"
@@ -88,6 +90,48 @@ void settle(WebPictureAddress& address, const PictureBatchResult& batch) {
     address.Height = batch.Outcomes[k].LargeHeight;
 }
 
+// The files beside the page that are not pictures, each one only where the
+// export may write it: the icon, and with a web address the sitemap and
+// robots.txt. They take their places with the page.
+class SiteFiles {
+public:
+    SiteFiles(const ShopPage& page, const ShopSettings& edited, const PathRules& rules,
+              const std::string& pageFolder, const std::string& pictureFolder,
+              const std::string& pageFileName)
+        : web_(ShopWebAddressOf(page.Settings.PublicAddress, pageFileName)) {
+        const fs::path icon = PathFromUtf8(rules.Join(pictureFolder, IconFileName));
+        if (StatusOfFile(PathFromUtf8(pictureFolder)).Kind == FileKind::Folder &&
+            MayWriteOwnFile(icon, IconMark)) {
+            add(icon, IconSvg(page.Settings.ShopTitle, edited.HeaderColor));
+            hasIcon_ = true;
+        }
+        if (!web_)
+            return;
+        const fs::path sitemap = PathFromUtf8(rules.Join(pageFolder, SitemapFileName));
+        if (MayWriteOwnFile(sitemap, SitemapMark))
+            add(sitemap, SitemapXml(*web_));
+        const fs::path robots = PathFromUtf8(rules.Join(pageFolder, RobotsFileName));
+        if (MayWriteOwnFile(robots, RobotsMark))
+            add(robots, RobotsTxt(*web_));
+    }
+
+    bool HasIcon() const { return hasIcon_; }
+
+    std::error_code Stage(ExportTransaction& transaction) const {
+        for (const auto& [path, bytes] : files_)
+            if (std::error_code error = transaction.StageBytes(path, bytes))
+                return error;
+        return {};
+    }
+
+private:
+    void add(fs::path path, std::string bytes) { files_.emplace_back(std::move(path), std::move(bytes)); }
+
+    std::optional<ShopWebAddress> web_;
+    std::vector<std::pair<fs::path, std::string>> files_;
+    bool hasIcon_ = false;
+};
+
 } // namespace
 
 bool WebPicturesBuiltIn() {
@@ -130,6 +174,9 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
     if (!pictures.Jobs.empty())
         result.PicturesNotice = copiedUnchangedNotice();
     const std::string pageFileName = rules.FileName(outputPath);
+    const SiteFiles site(page, edited, rules, folder.Folder, pictureFolder, pageFileName);
+    if (!site.HasIcon())
+        pictures.Icon.clear();
     std::error_code error;
     if (!batch.Cancelled) {
         for (std::size_t k = 0; k < pictures.Jobs.size(); ++k)
@@ -143,6 +190,8 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
         error = transaction.StageBytes(PathFromUtf8(outputPath),
                                        ModernPageText(page, edited, pictures, folder, pageFileName));
     }
+    if (!batch.Cancelled && !error)
+        error = site.Stage(transaction);
     if (!batch.Cancelled && !error)
         error = own.Stage(pictures.Jobs, batch, transaction);
     if (!batch.Cancelled && !error)

@@ -45,7 +45,10 @@ using ModernShopProgress = std::function<bool(int done, int total)>;
 // one copy for the banner and the texture. Settings are taken as the classic
 // GenerateShop takes them. A picture that cannot be read is named in the
 // result and left out; the page is written under a temporary name and put in
-// place by a rename, so a failure never leaves half a page.
+// place by a rename, so a failure never leaves half a page. The shop's icon
+// goes into the picture folder and, where the page's web address is known,
+// sitemap.xml and robots.txt beside the page, each only over a file an
+// earlier export wrote.
 ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& edited,
                                     std::string_view baseName, std::string_view outputPath,
                                     PathStyle style = NativePathStyle(),

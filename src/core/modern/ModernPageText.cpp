@@ -1,9 +1,12 @@
 #include "core/modern/ModernPageText.h"
 
 #include "core/generator/ShopPageText.h"
+#include "core/modern/ModernHeadMeta.h"
 #include "core/modern/ModernPictures.h"
 #include "core/modern/ModernScript.h"
+#include "core/modern/ModernSearch.h"
 #include "core/modern/ModernSections.h"
+#include "core/modern/ModernStructuredData.h"
 #include "core/modern/ModernStyle.h"
 #include "core/modern/ModernText.h"
 #include "core/settings/UrlEscape.h"
@@ -44,8 +47,11 @@ std::string ModernPageText(const ShopPage& page, const ShopSettings& edited, con
     text.reserve(32768 + 1024 * static_cast<std::size_t>(page.ItemCount()));
     text += "<!DOCTYPE html>\n<html lang=\"pl\">\n<head>\n<meta charset=\"utf-8\">\n"
             "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
+    const std::optional<ShopWebAddress> web = ShopWebAddressOf(page.Settings.PublicAddress, pageFileName);
     text += "<title>" + EscapeHtml(pageTitle(page.Settings)) + "</title>\n";
-    text += "<style>\n" + ModernStyle(page.Settings, edited, pictures.Texture.Large) + "</style>\n</head>\n";
+    text += ModernHeadMeta(page, edited, pictures, web);
+    text += "<style>\n" + ModernStyle(page.Settings, edited, pictures.Texture.Large) + ModernSearchStyle() +
+            "</style>\n</head>\n";
     text += "<body class=\"uklad-" + std::to_string(layout) + (texture ? " tekstura" : "") + "\">\n";
     text += "<a class=\"pomin\" href=\"#produkty\">Przejdź do produktów</a>\n";
     if (layout != 0)
@@ -60,7 +66,9 @@ std::string ModernPageText(const ShopPage& page, const ShopSettings& edited, con
     text += ModernOverlays();
     text += "<script type=\"application/json\" id=\"dane-sklepu\">" +
             ModernShopData(page, edited, pageFileName) + "</script>\n";
+    text += "<script type=\"application/ld+json\">" + ModernProductData(page, pictures, web) + "</script>\n";
     text += "<script>\n" + std::string(ModernMoneyScript()) + ModernPageScript() +
+            (page.ItemCount() >= SearchFromProducts ? ModernSearchScript() : "") +
             "</script>\n</body>\n</html>\n";
     return text;
 }

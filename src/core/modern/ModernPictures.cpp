@@ -1,5 +1,7 @@
 #include "core/modern/ModernPictures.h"
 
+#include "core/generator/HtmlText.h"
+#include "core/modern/ModernIcons.h"
 #include "core/settings/EditedSettings.h"
 #include "core/settings/UrlEscape.h"
 #include "core/workspace/ShopPage.h"
@@ -24,7 +26,11 @@ public:
     WebPictureNamer(std::string_view baseName, std::string_view outputFolder, PathStyle style,
                     WebPictureKind kind, const PictureNameTaken& outside, ModernPictures& plan)
         : rules_(style), baseName_(baseName), folder_(rules_.Join(outputFolder, baseName)), kind_(kind),
-          outside_(outside), plan_(plan) {}
+          outside_(outside), plan_(plan) {
+        used_.insert(IconFileName); // the shop's icon, which no picture may replace
+    }
+
+    std::string IconAddress() const { return addressOf(IconFileName); }
 
     // The addresses of `source`, planning its job on first use. A width of 0
     // asks for the large copy alone.
@@ -113,6 +119,7 @@ ModernPictures PlanModernPictures(const ShopPage& page, const ShopSettings& edit
         plan.Texture = namer.Address(page.Settings.TexturePath, 0, 0);
     if (page.Settings.HeaderKind)
         plan.Banner = namer.Address(page.Settings.BannerPath, 0, 0);
+    plan.Icon = namer.IconAddress();
     return plan;
 }
 

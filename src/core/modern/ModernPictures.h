@@ -29,6 +29,7 @@ struct ModernPictures {
     std::vector<WebPictureAddress> Items; // one per item, in item order
     WebPictureAddress Texture;
     WebPictureAddress Banner;
+    std::string Icon; // the shop's icon in the picture folder, "" where it is not written
     std::vector<WebPictureJob> Jobs;
 };
 

@@ -28,7 +28,9 @@ function suma(){return kosz.reduce(function(s,l){return s+razem(P[l.i].c,l.q);},
 function sztuk(){return kosz.reduce(function(s,l){return s+l.q;},0);}
 function pokazSume(){$('koszyk-suma').textContent=kwota(suma());
 $('koszyk-ile').textContent=sztuk()+' szt., '+kwota(suma());$('koszyk-pusty').hidden=kosz.length>0;$('oproznij').hidden=kosz.length===0;
-kosz.forEach(function(l,n){var w=$('koszyk-lista').children[n];if(w)w.querySelector('.wartosc').textContent=kwota(razem(P[l.i].c,l.q));});}
+kosz.forEach(function(l,n){var w=$('koszyk-lista').children[n];if(w)w.querySelector('.wartosc').textContent=kwota(razem(P[l.i].c,l.q));});miejsce();}
+function miejsce(){document.body.style.paddingBottom=(document.querySelector('.skrot').offsetHeight+32)+'px';}
+window.addEventListener('resize',miejsce);
 function pokazKosz(){var lista=$('koszyk-lista');lista.textContent='';
 kosz.forEach(function(l,n){var p=P[l.i],li=document.createElement('li'),nazwa=document.createElement('span'),lab=document.createElement('label'),
 pole=document.createElement('input'),wart=document.createElement('span'),usun=document.createElement('button');
@@ -58,13 +60,14 @@ if(x.name==='MAIL'&&v&&!/^[^\s@]+@[^\s@]+\.[^\s@]+$/.test(v))return 'Adres e-mai
 if(x.name==='MAIL'&&!v&&!form.elements.TELEFON.value.trim())return 'Podaj adres e-mail albo telefon, abyśmy mogli potwierdzić zamówienie.';
 if(x.name==='NIP'&&v&&v.replace(/^PL/i,'').replace(/[\s-]/g,'').replace(/\D/g,'').length!==10)return 'NIP ma 10 cyfr.';
 return '';}
-function sprawdz(){var dobre=true,pierwsze=null;
+function sprawdz(){var dobre=true,pierwsze=null;form.querySelectorAll('.blad').forEach(function(b){b.style.minHeight='';});
 pola().forEach(function(x){var t=komunikat(x);if(!blad(x,t)&&!pierwsze)pierwsze=x;if(t)dobre=false;});
 $('b-koszyk').textContent=kosz.length?'':'Koszyk jest pusty – dodaj produkty, zanim wyślesz zamówienie.';
 if(!kosz.length){dobre=false;if(!pierwsze)pierwsze=$('koszyk-tytul');}
 if(pierwsze)pierwsze.focus();return dobre;}
 form.addEventListener('submit',function(e){e.preventDefault();});
-pola().forEach(function(x){x.addEventListener('blur',function(){if(x.getAttribute('aria-invalid'))blad(x,komunikat(x));});});
+pola().forEach(function(x){x.addEventListener('blur',function(){if(!x.getAttribute('aria-invalid'))return;
+var b=$('b-'+x.name),h=b.offsetHeight;blad(x,komunikat(x));if(b.offsetHeight<h)b.style.minHeight=h+'px';});});
 function adresTekst(){var p=document.createElement('p');if(D.adres){p.append('Wyślij je na adres ');var s=document.createElement('strong');s.textContent=D.adres;p.append(s,'.');}return p;}
 function pokazWynik(t,tekst){wynik.textContent='';var p=document.createElement('p');p.textContent=t;wynik.append(p,adresTekst());
 if(tekst){var l=document.createElement('label'),a=document.createElement('textarea');l.htmlFor=a.id='tekst-zamowienia';l.textContent='Treść zamówienia';a.readOnly=true;a.value=tekst;wynik.append(l,a);a.select();}

@@ -1,8 +1,13 @@
 #include "core/modern/ModernSections.h"
 
-#include "core/modern/ModernPictures.h"
+#include "core/generator/ShopPageText.h"
+#include "core/modern/ModernPictureMarkup.h"
+#include "core/modern/ModernPriceText.h"
+#include "core/modern/ModernSearch.h"
+#include "core/modern/ModernStructuredData.h"
 #include "core/modern/ModernText.h"
 #include "core/settings/RelativeLink.h"
+#include "core/workspace/PriceText.h"
 #include "core/workspace/ShopPage.h"
 
 #include <algorithm>
@@ -18,21 +23,36 @@ bool blank(std::string_view text) {
     return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
+// The first row's pictures are in the first screen: they load at once, the
+// first of them before anything else, as the largest thing the buyer sees.
+std::string loading(int index, int columns) {
+    if (index == 0)
+        return " fetchpriority=\"high\"";
+    return index < columns ? "" : " loading=\"lazy\"";
+}
+
 std::string pictureButton(const ShopItem& item, int index, const WebPictureAddress& address,
-                          const ShopSettings& edited) {
+                          const ShopSettings& edited, const std::string& sizes, int columns) {
     const std::string name = blank(item.Name) ? "produkt " + std::to_string(index + 1) : item.Name;
     std::string text = "<button type=\"button\" class=\"powieksz\"" + attribute("data-duze", address.Large) +
                        attribute("data-opis", name) + attribute("aria-label", "Powiększ zdjęcie: " + name) +
                        ">";
-    text += "<img" + attribute("src", address.Small) + " alt=\"\" width=\"" +
-            std::to_string(ShownPictureWidth(edited)) + "\" height=\"" +
-            std::to_string(ShownPictureHeight(edited)) + "\" loading=\"lazy\" decoding=\"async\"></button>";
+    const int width = ShownPictureWidth(edited);
+    const int height = ShownPictureHeight(edited);
+    text += "<img" + attribute("src", address.Small);
+    if (const std::string srcset = PictureSrcset(address, 2 * width, 2 * height); !srcset.empty())
+        text += attribute("srcset", srcset) + attribute("sizes", sizes);
+    text += " alt=\"\" width=\"" + std::to_string(width) + "\" height=\"" + std::to_string(height) + "\"" +
+            loading(index, columns) + " decoding=\"async\"></button>";
     return text;
 }
 
+// An amount as the basket shows it; any other text as typed.
 std::string priceText(const std::string& price) {
     if (blank(price))
         return {};
+    if (const std::optional<std::int64_t> amount = PriceInTenThousandths(price))
+        return "<p class=\"cena\">" + ShownPrice(*amount) + "</p>";
     return "<p class=\"cena\">" + EscapeHtml(price) + "\u00A0zł</p>";
 }
 
@@ -79,19 +99,21 @@ std::string ModernProducts(const ShopPage& page, const ShopSettings& edited, con
     const std::string caption = blank(s.BasketCaption) ? "Do koszyka" : s.BasketCaption;
     std::string text =
         "<section id=\"produkty\" aria-labelledby=\"produkty-tytul\"><h2 id=\"produkty-tytul\" "
-        "class=\"ukryty\">Produkty</h2>\n<div class=\"siatka k" +
-        std::to_string(columns) + "\">\n";
+        "class=\"ukryty\">Produkty</h2>\n" +
+        ModernSearchBox(page.ItemCount()) + "<div class=\"siatka k" + std::to_string(columns) + "\">\n";
+    const int layout = EffectivePageLayout(edited.PageLayout);
+    const std::string sizes = PictureSizes(columns, layout == 2 || layout == 3);
     for (int k = 0; k < page.ItemCount(); ++k) {
         const ShopItem& item = page.Item(k);
         const std::string id = "p" + std::to_string(k);
         // The first row takes the second row colour, as on the classic page.
         const bool firstColour = (k / columns) % 2 == 1;
-        text += "<article class=\"produkt" + std::string(firstColour ? " r1" : "") + "\" aria-labelledby=\"" +
-                id + "\">";
+        text += "<article id=\"" + ProductAnchor(k) + "\" class=\"produkt" +
+                std::string(firstColour ? " r1" : "") + "\" aria-labelledby=\"" + id + "\">";
         text += "<h3 id=\"" + id + "\">" + EscapeHtml(item.Name) + "</h3>";
         const WebPictureAddress& address = pictures.Items.at(static_cast<std::size_t>(k));
         if (!address.Small.empty())
-            text += pictureButton(item, k, address, edited);
+            text += pictureButton(item, k, address, edited, sizes, columns);
         text += priceText(item.Price);
         text += "<p><button type=\"button\" class=\"dodaj\" data-nr=\"" + std::to_string(k) +
                 "\" aria-describedby=\"" + id + "\">" + EscapeHtml(caption) + "</button></p>";

@@ -37,8 +37,8 @@ body.tekstura .produkt,body.tekstura .panel{background:rgba(255,255,255,.93);col
 .produkt h3{margin:0;font-size:1.15rem;overflow-wrap:anywhere}
 .produkt .cena{margin:0;font-weight:bold;font-size:1.1rem}
 .produkt .opis{margin:0;white-space:pre-line;overflow-wrap:anywhere}
-.powieksz{padding:0;border:0;background:none;cursor:zoom-in;align-self:center;max-width:100%}
-.powieksz img{display:block;max-width:100%;height:auto;object-fit:contain;width:var(--foto-w);aspect-ratio:var(--foto-w-l)/var(--foto-h-l)}
+.powieksz{padding:0;border:0;background:none;cursor:zoom-in;width:100%}
+.powieksz img{display:block;width:100%;height:auto;object-fit:contain;aspect-ratio:var(--foto-w-l)/var(--foto-h-l)}
 button,input{font:inherit}
 button{min-height:2.75rem;padding:.5rem 1rem;border-radius:.4rem;border:1px solid #123d6e;background:#1d4f8c;color:#fff;cursor:pointer}
 button.drugi{background:#fff;color:#1d4f8c}
@@ -61,7 +61,7 @@ legend{font-weight:bold;padding:0 .25rem}
 .blad{color:#b00020;font-weight:bold;display:block;min-height:0}
 .wynik{margin-top:1rem;overflow-wrap:anywhere}
 .wynik textarea{width:100%;min-height:10rem}
-.skrot{position:fixed;right:1rem;bottom:1rem;background:#1d4f8c;color:#fff;padding:.75rem 1rem;border-radius:2rem;text-decoration:none;font-weight:bold;box-shadow:0 2px 6px rgba(0,0,0,.4);z-index:5}
+.skrot{position:fixed;right:1rem;bottom:1rem;max-width:calc(100vw - 2rem);background:#1d4f8c;color:#fff;padding:.75rem 1rem;border-radius:2rem;text-decoration:none;font-weight:bold;box-shadow:0 2px 6px rgba(0,0,0,.4);z-index:5}
 #komunikat{position:fixed;left:50%;transform:translateX(-50%);bottom:4.5rem;background:#1a1a1a;color:#fff;padding:.75rem 1rem;border-radius:.5rem;max-width:90vw;z-index:6}
 #komunikat:empty{display:none}
 dialog{padding:0;border:0;background:transparent;max-width:100vw;max-height:100vh}
@@ -73,7 +73,6 @@ footer.stopka a{color:inherit}
 @media (max-width:64em){.siatka.k3,.siatka.k4{grid-template-columns:repeat(2,minmax(0,1fr))}}
 @media (max-width:48em){.uklad-2 .uklad,.uklad-3 .uklad{grid-template-columns:minmax(0,1fr)}.uklad-3 nav{order:0}
 .uklad{padding:.5rem}.siatka.k2,.siatka.k3,.siatka.k4{grid-template-columns:minmax(0,1fr)}
-.powieksz img{width:min(100%,calc(2*var(--foto-w)))}
 nav.menu ul{display:flex;flex-wrap:wrap;gap:0 1rem}}
 )";
 

@@ -5,6 +5,7 @@
 #include "gui/settings/PageBands.h"
 #include "gui/settings/SettingsControls.h"
 #include "gui/settings/SettingsLayouts.h"
+#include "gui/settings/ShopWebFields.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,6 +37,7 @@ OptionsDialog::OptionsDialog(AppContext& app, QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Opcje"));
     setModal(false);
     controls_ = new SettingsControls(app, app.editedSettings(), SettingsControls::Kind::Options, this);
+    web_ = new ShopWebFields(app.editedSettings().Values);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("PageControl1"));
@@ -69,6 +71,7 @@ void OptionsDialog::loadPageIntoOptions() {
         return;
     LoadPageIntoOptions(page->Settings, app_.editedSettings());
     controls_->showValues();
+    web_->showValues();
     controlsBehind_ = false;
 }
 
@@ -88,6 +91,7 @@ void OptionsDialog::catchUpControls() {
     if (!controlsBehind_)
         return;
     controls_->showValues();
+    web_->showValues();
     controlsBehind_ = false;
 }
 
@@ -125,6 +129,7 @@ QWidget* OptionsDialog::styleTab() {
     column->addLayout(SettingsLayouts::TemplatePickers(controls_->widgets()));
     column->addSpacing(12);
     column->addLayout(SettingsLayouts::ModernPage(controls_->widgets()));
+    column->addWidget(web_);
     return Tab(column);
 }
 

@@ -4,6 +4,7 @@
 #include "ModernTestShop.h"
 #include "core/files/FileSync.h"
 #include "core/files/FileWriteLimit.h"
+#include "core/modern/ModernIcons.h"
 #include "core/project/Utf8Path.h"
 
 #include <filesystem>
@@ -254,4 +255,27 @@ TEST_F(GenerateModernShopFiles, PhoneHeicAndTransparentPngBecomeJpeg) {
     EXPECT_TRUE(Contains(ReadFile(output()), bannerImage));
     EXPECT_EQ(generate().PicturesUnchanged, 3);
     EXPECT_TRUE(Contains(ReadFile(output()), bannerImage));
+}
+
+TEST_F(GenerateModernShopFiles, SiteFilesAreWrittenBesideThePageButNeverOverTheTradersOwn) {
+    ASSERT_TRUE(generate().Succeeded);
+    EXPECT_EQ(ReadFile(root / "www" / "sklep" / "favicon.svg").rfind(IconMark, 0), 0u);
+    EXPECT_FALSE(fs::exists(root / "www" / "sitemap.xml")) << "no web address, no sitemap";
+
+    shop.page.Settings.PublicAddress = "https://example.pl/";
+    WriteFile(root / "www" / "robots.txt", "User-agent: *\nDisallow: /prywatne/\n");
+    ASSERT_TRUE(generate().Succeeded);
+    EXPECT_TRUE(Contains(ReadFile(root / "www" / "sitemap.xml"), "<loc>https://example.pl/sklep.html</loc>"));
+    EXPECT_EQ(ReadFile(root / "www" / "robots.txt"), "User-agent: *\nDisallow: /prywatne/\n");
+
+    fs::remove(root / "www" / "robots.txt");
+    WriteFile(root / "www" / "sklep" / "favicon.svg", "<svg>the trader's own</svg>");
+    shop.page.Settings.PublicAddress = "https://example.com/";
+    ASSERT_TRUE(generate().Succeeded);
+    EXPECT_TRUE(
+        Contains(ReadFile(root / "www" / "sitemap.xml"), "<loc>https://example.com/sklep.html</loc>"));
+    EXPECT_TRUE(
+        Contains(ReadFile(root / "www" / "robots.txt"), "Sitemap: https://example.com/sitemap.xml\n"));
+    EXPECT_EQ(ReadFile(root / "www" / "sklep" / "favicon.svg"), "<svg>the trader's own</svg>");
+    EXPECT_FALSE(Contains(ReadFile(output()), "favicon.svg")) << "a page without an icon of its own";
 }
