@@ -1,0 +1,111 @@
+#include "cli/PublishCommand.h"
+
+#include "cli/ExportCommand.h"
+#include "core/project/Utf8Path.h"
+#include "core/publish/Fingerprint.h"
+#include "core/publish/PublishAddress.h"
+#include "core/publish/PublishErrorText.h"
+#include "core/publish/Publisher.h"
+#include "core/publish/TrustStore.h"
+#include "core/settings/ShopSettings.h"
+
+#ifdef TARGELLO_HAS_PUBLISH
+#include "net/CurlRemoteFolder.h"
+#endif
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+namespace targello {
+namespace {
+
+constexpr const char* Prefix = "targello-export: ";
+
+#ifdef TARGELLO_HAS_PUBLISH
+std::string password(std::istream& in) {
+    if (const char* given = std::getenv("TARGELLO_HASLO"))
+        return given;
+    std::string line;
+    std::getline(in, line);
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return line;
+}
+
+int publish(const PublishAddress& address, const std::filesystem::path& page, const std::string& fingerprint,
+            const std::string& secret, std::ostream& out, std::ostream& err) {
+    TrustStore trust(TrustStore::DefaultFile());
+    const std::optional<Sha256::Digest> given = ParseFingerprint(fingerprint);
+    CurlRemoteFolder remote(address, secret, given ? given : trust.Known(address.Endpoint()));
+    try {
+        remote.Connect();
+    } catch (const RemoteError& error) {
+        err << Prefix << PublishErrorText(error, address.Host) << "\n";
+        if (!error.Fingerprint.empty())
+            err << Prefix << "aby go przyjąć, uruchom polecenie jeszcze raz z opcją --odcisk "
+                << error.Fingerprint << "\n";
+        return ExportPublishFailed;
+    }
+    if (remote.Seen() && trust.Known(address.Endpoint()) != remote.Seen() &&
+        !trust.Remember(address.Endpoint(), *remote.Seen()))
+        err << Prefix << "uwaga: nie udało się zapamiętać odcisku serwera w pliku „"
+            << Utf8FromPath(TrustStore::DefaultFile()) << "”.\n";
+
+    std::string problem;
+    const std::string pageName = Utf8FromPath(page.filename());
+    const std::optional<PublishLedger> local = PublishLedger::OfExport(page.parent_path(), pageName, problem);
+    if (!local) {
+        err << Prefix << problem << "\n";
+        return ExportPublishFailed;
+    }
+    Publisher publisher(remote, [](int attempt) {
+        std::this_thread::sleep_for(std::chrono::seconds(PublishPauseSeconds(attempt)));
+    });
+    const PublishOutcome outcome = publisher.Publish(page.parent_path(), *local, pageName, {});
+    if (!outcome.Succeeded) {
+        err << Prefix << PublishErrorText(*outcome.Error, address.Host) << "\n";
+        if (!outcome.OldShopStands)
+            err << Prefix << "część nowego sklepu jest już na serwerze; uruchom publikację ponownie.\n";
+        return outcome.OldShopStands ? ExportPublishFailed : ExportFailed;
+    }
+    out << "Opublikowano: wysłane pliki: " << outcome.FilesSent << ", bajty: " << outcome.BytesSent << ".\n";
+    return ExportSucceeded;
+}
+#endif
+
+} // namespace
+
+bool IsFingerprintText(const std::string& text) {
+    return ParseFingerprint(text).has_value();
+}
+
+int PublishExport(const ShopSettings& settings, const std::filesystem::path& page,
+                  const std::string& fingerprint, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (settings.Publication.empty()) {
+        err << Prefix
+            << "projekt nie ma adresu publikacji; ustaw go w programie poleceniem „Opublikuj sklep”.\n";
+        return ExportPublishFailed;
+    }
+    std::string problem;
+    const std::optional<PublishAddress> address = PublishAddress::Parse(settings.Publication, problem);
+    if (!address) {
+        err << Prefix << problem << "\n";
+        return ExportPublishFailed;
+    }
+#ifdef TARGELLO_HAS_PUBLISH
+    if (address->Protocol == PublishProtocol::Ftp)
+        err << Prefix
+            << "uwaga: zwykłe FTP nie szyfruje połączenia: hasło i pliki można po drodze odczytać.\n";
+    const int code = publish(*address, page, fingerprint, password(in), out, err);
+    if (code == ExportSucceeded && !settings.PublicAddress.empty())
+        out << "Sklep jest online: " << settings.PublicAddress << "\n";
+    return code;
+#else
+    (void)page, (void)fingerprint, (void)in, (void)out;
+    err << Prefix << "ta wersja programu nie umie publikować sklepów.\n";
+    return ExportPublishFailed;
+#endif
+}
+
+} // namespace targello
