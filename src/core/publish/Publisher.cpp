@@ -70,6 +70,7 @@ void Publisher::Send(const std::filesystem::path& folder, const PublishStep& ste
     state_.Current = step.Name;
     const std::uintmax_t before = state_.BytesDone;
     std::uintmax_t offset = step.ResumeFrom;
+    std::optional<std::uintmax_t> lastKept;
     for (int attempt = 1;; ++attempt) {
         const std::uintmax_t start = state_.BytesDone;
         try {
@@ -82,13 +83,18 @@ void Publisher::Send(const std::filesystem::path& folder, const PublishStep& ste
             if (error.Problem == RemoteProblem::Cancelled || cancelled_)
                 throw RemoteError(RemoteProblem::Cancelled, step.Name);
             if (!IsPassing(error.Problem) || attempt >= attempts_)
-                throw;
+                throw RemoteError(error.Problem, step.Name, error.Detail);
         }
         pause_(attempt + 1);
         // Go on from what the server kept of the file.
         const auto present = Present({folderOf(step.Temporary)});
         const auto kept = present.find(step.Temporary);
         offset = kept != present.end() && kept->second <= step.Size ? kept->second : 0;
+        // A server that answers but cuts the file off at the same byte again
+        // is out of room: it says so (452) only after dropping the transfer.
+        if (lastKept == offset && offset > 0)
+            throw RemoteError(RemoteProblem::NoSpace, step.Name);
+        lastKept = offset;
         state_.BytesDone = before + (offset > step.ResumeFrom ? offset - step.ResumeFrom : 0);
     }
     state_.BytesDone = before + (step.Size - step.ResumeFrom);
