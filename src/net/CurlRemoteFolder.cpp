@@ -4,6 +4,7 @@
 #include "net/CertificateKey.h"
 #include "net/CurlProblem.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <curl/curl.h>
 #include <fstream>
@@ -148,10 +149,12 @@ void CurlRemoteFolder::Prepare(const std::string& url, const std::string&) {
     curl_easy_setopt(curl, CURLOPT_USERNAME, address_.User.c_str());
     curl_easy_setopt(curl, CURLOPT_PASSWORD, password_.c_str());
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, 20L);
+    // What passes between program and server, where someone looks into a failure.
+    if (std::getenv("TARGELLO_CURL_VERBOSE"))
+        curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
     // A connection that carries nothing for half a minute has died.
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, 30L);
-    curl_easy_setopt(curl, CURLOPT_FTP_RESPONSE_TIMEOUT, 30L);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, receive);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, handle_.get());
