@@ -1,5 +1,6 @@
 #include "core/publish/Sha256.h"
 
+#include <algorithm>
 #include <bit>
 #include <fstream>
 #include <vector>
@@ -48,13 +49,24 @@ void Sha256::Block(const std::uint8_t* block) {
 
 void Sha256::Update(std::string_view bytes) {
     length_ += bytes.size();
-    for (const char c : bytes) {
-        buffer_[buffered_++] = static_cast<std::uint8_t>(c);
-        if (buffered_ == buffer_.size()) {
-            Block(buffer_.data());
-            buffered_ = 0;
-        }
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    std::size_t left = bytes.size();
+    if (buffered_ > 0) {
+        const std::size_t part = std::min(left, buffer_.size() - buffered_);
+        std::copy(data, data + part, buffer_.begin() + static_cast<std::ptrdiff_t>(buffered_));
+        buffered_ += part;
+        data += part;
+        left -= part;
+        if (buffered_ < buffer_.size())
+            return;
+        Block(buffer_.data());
+        buffered_ = 0;
     }
+    // Whole blocks straight from the input: a file is hashed at the speed of the rounds.
+    for (; left >= buffer_.size(); data += buffer_.size(), left -= buffer_.size())
+        Block(data);
+    std::copy(data, data + left, buffer_.begin());
+    buffered_ = left;
 }
 
 Sha256::Digest Sha256::Finish() {
