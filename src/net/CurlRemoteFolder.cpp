@@ -185,15 +185,16 @@ void CurlRemoteFolder::Prepare(const std::string& url, const std::string&) {
 
 int CurlRemoteFolder::Perform(const std::string&) {
     // libcurl 7.88 now and then misses the moment an FTP data connection is
-    // ready and waits a whole second for it; waking it every 10 ms keeps a
-    // publish of hundreds of files from waiting minutes.
+    // ready and waits a whole second for it, and an SFTP request's answer for
+    // a while; waking it every millisecond keeps a publish of hundreds of
+    // files from waiting minutes.
     CURLcode code = CURLE_OK;
     curl_multi_add_handle(handle_->Multi, handle_->Curl);
     for (int running = 1; running;) {
         if (curl_multi_perform(handle_->Multi, &running) != CURLM_OK)
             break;
         if (running)
-            curl_multi_poll(handle_->Multi, nullptr, 0, 10, nullptr);
+            curl_multi_poll(handle_->Multi, nullptr, 0, 1, nullptr);
     }
     int queued = 0;
     while (const CURLMsg* message = curl_multi_info_read(handle_->Multi, &queued))
@@ -253,14 +254,28 @@ void CurlRemoteFolder::ProbeCertificate() {
 }
 
 void CurlRemoteFolder::Connect() {
+    const bool tls = address_.Protocol == PublishProtocol::FtpsExplicit ||
+                     address_.Protocol == PublishProtocol::FtpsImplicit;
+    // A server accepted by its certificate's fingerprint is probed first, saving a
+    // connection; a different certificate may still be one the system now vouches for.
+    std::optional<RemoteError> changed;
+    if (tls && accepted_) {
+        try {
+            ProbeCertificate();
+        } catch (const RemoteError& error) {
+            if (error.Problem != RemoteProblem::CertificateChanged)
+                throw;
+            changed = error;
+        }
+    }
     for (int round = 0; round < 2; ++round) {
         Prepare(Url("", true), "");
         curl_easy_setopt(handle_->Curl, CURLOPT_NOBODY, 1L);
         const int code = Perform("");
         if (code == CURLE_OK)
             return;
-        const bool tls = address_.Protocol == PublishProtocol::FtpsExplicit ||
-                         address_.Protocol == PublishProtocol::FtpsImplicit;
+        if (code == CURLE_PEER_FAILED_VERIFICATION && changed)
+            throw *changed;
         if (round == 0 && tls && pinnedKey_.empty() && code == CURLE_PEER_FAILED_VERIFICATION) {
             ProbeCertificate();
             continue;
