@@ -29,8 +29,9 @@ if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth dbus dbus-x11 at-spi2-core python3-pyatspi)
     # The publish tests start their own FTP (vsftpd) and SFTP (OpenSSH) servers
     # on 127.0.0.1 with certificates and keys openssl and ssh-keygen make;
-    # lftp is what the publish benchmark measures against.
-    packages+=(vsftpd openssh-server openssl lftp)
+    # lftp is what the publish benchmark measures against; python3 serves the
+    # published page back over HTTP.
+    packages+=(vsftpd openssh-server openssl lftp python3)
 fi
 
 missing=()

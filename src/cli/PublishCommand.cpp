@@ -11,10 +11,13 @@
 
 #ifdef TARGELLO_HAS_PUBLISH
 #include "net/CurlRemoteFolder.h"
+#include "net/PageCheck.h"
 #endif
 
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
 namespace targello {
@@ -31,6 +34,27 @@ std::string password(std::istream& in) {
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return line;
+}
+
+// Tells the shop is online only once its address serves the page just sent.
+void checkPage(const std::string& publicAddress, const std::filesystem::path& page, std::ostream& out,
+               std::ostream& err) {
+    std::string url = publicAddress;
+    if (!url.ends_with(".html") && !url.ends_with(".htm"))
+        url += (url.ends_with("/") ? "" : "/") + Utf8FromPath(page.filename());
+    std::string problem;
+    const std::optional<std::string> served = FetchPage(url, problem);
+    std::ifstream in(page, std::ios::binary);
+    const std::string sent{std::istreambuf_iterator<char>(in), {}};
+    if (!served)
+        err << Prefix << "uwaga: sklep wysłano, ale strony pod adresem „" << url
+            << "” nie udało się sprawdzić (" << problem << ").\n";
+    else if (*served != sent)
+        err << Prefix << "uwaga: pod adresem „" << url
+            << "” jest inna strona niż wysłana; może to być kopia z "
+            << "pamięci podręcznej serwera albo adres wskazuje inny folder.\n";
+    else
+        out << "Sklep jest online: " << url << "\n";
 }
 
 int publish(const PublishAddress& address, const std::filesystem::path& page, const std::string& fingerprint,
@@ -99,7 +123,7 @@ int PublishExport(const ShopSettings& settings, const std::filesystem::path& pag
             << "uwaga: zwykłe FTP nie szyfruje połączenia: hasło i pliki można po drodze odczytać.\n";
     const int code = publish(*address, page, fingerprint, password(in), out, err);
     if (code == ExportSucceeded && !settings.PublicAddress.empty())
-        out << "Sklep jest online: " << settings.PublicAddress << "\n";
+        checkPage(settings.PublicAddress, page, out, err);
     return code;
 #else
     (void)page, (void)fingerprint, (void)in, (void)out;

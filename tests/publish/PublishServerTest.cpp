@@ -9,6 +9,7 @@
 #include <map>
 #include <random>
 #include <thread>
+#include <unistd.h>
 
 namespace targello::testing {
 namespace {
@@ -78,6 +79,7 @@ protected:
         }
         page.Settings.ModernPage = false;
         page.Settings.Publication = address;
+        page.Settings.PublicAddress = publicAddress_;
         ASSERT_EQ(SaveProject(page, (work_ / "sklep.esk").string()), "");
     }
 
@@ -107,6 +109,7 @@ protected:
     }
 
     fs::path work_;
+    std::string publicAddress_;
 };
 
 std::vector<std::string> accepting(const TestServer& server) {
@@ -115,6 +118,16 @@ std::vector<std::string> accepting(const TestServer& server) {
 }
 
 TEST_F(PublishServerTest, EveryProtocolSendsTheShopThenOnlyWhatChangedAndKeepsTheUsersFile) {
+    // The shop's public address, served from the server's folder: the publish reads the page back.
+    const int port = 20000 + ::getpid() % 20000;
+    const fs::path pidFile = fs::temp_directory_path() / ("targello-publish-http-" + std::to_string(port));
+    ASSERT_EQ(
+        std::system(("python3 -m http.server " + std::to_string(port) + " --bind 127.0.0.1 --directory '" +
+                     (work_ / "serwer").string() + "' >/dev/null 2>&1 & echo $! > '" + pidFile.string() + "'")
+                        .c_str()),
+        0);
+    publicAddress_ = "http://127.0.0.1:" + std::to_string(port) + "/www/";
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
     for (const ServerKind kind :
          {ServerKind::FtpsExplicit, ServerKind::FtpsImplicit, ServerKind::Ftp, ServerKind::Sftp}) {
         SCOPED_TRACE(static_cast<int>(kind));
@@ -141,11 +154,14 @@ TEST_F(PublishServerTest, EveryProtocolSendsTheShopThenOnlyWhatChangedAndKeepsTh
         const Finished changed = Publish();
         ASSERT_EQ(changed.Exit, 0) << changed.Err;
         EXPECT_NE(changed.Out.find("wysłane pliki: 1,"), std::string::npos) << changed.Out;
+        EXPECT_NE(changed.Out.find("Sklep jest online: " + publicAddress_ + "sklep.html"), std::string::npos)
+            << changed.Out << changed.Err;
         EXPECT_EQ(OnServer(), filesIn(work_ / "wynik")) << "the picture no longer in the shop is gone";
         EXPECT_EQ(contents(work_ / "serwer" / "www" / "moje.txt"), "plik użytkownika");
         server.Stop();
         TearDown();
     }
+    std::system(("kill $(cat '" + pidFile.string() + "'); rm -f '" + pidFile.string() + "'").c_str());
 }
 
 TEST_F(PublishServerTest, UnknownOrChangedCertificateOrKeyStopsThePublish) {
