@@ -88,10 +88,18 @@ TestServer::TestServer(ServerKind kind, fs::path work, fs::path served)
 }
 
 bool TestServer::MakeUser() {
+    // Test programs run side by side: another may be making the user or writing
+    // the password file at the same moment, so a failed attempt is tried again.
     const std::string user = TestUser;
-    if (std::system(("id " + user + " >/dev/null 2>&1 || useradd -M -d / -s /bin/bash " + user).c_str()) != 0)
-        return false;
-    return std::system(("echo '" + user + ":" + TestPassword + "' | chpasswd").c_str()) == 0;
+    const std::string make = "id " + user + " >/dev/null 2>&1 || useradd -M -d / -s /bin/bash " + user +
+                             " >/dev/null 2>&1; echo '" + user + ":" + TestPassword +
+                             "' | chpasswd 2>/dev/null";
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (std::system(make.c_str()) == 0)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
 }
 
 void TestServer::NewIdentity() {
