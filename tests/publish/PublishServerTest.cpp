@@ -235,25 +235,32 @@ TEST_F(PublishServerTest, ServerKilledMidPublishKeepsTheOldShopAndTheNextPublish
 }
 
 TEST_F(PublishServerTest, FullServerStopsWithItsReasonAndTheOldShop) {
-    ASSERT_EQ(std::system(("mount -t tmpfs -o size=2m tmpfs " + (work_ / "serwer").string()).c_str()), 0);
-    fs::create_directories(work_ / "serwer" / "www");
-    std::system(("chown -R " + std::string(TestUser) + " " + (work_ / "serwer").string()).c_str());
-    TestServer server(ServerKind::Ftp, work_ / "konfiguracja", work_ / "serwer");
-    ASSERT_TRUE(server.Start());
-    Picture("a.jpg", 1000);
-    Project(server.Address("www"), "12,50", {"a.jpg"});
-    ASSERT_EQ(Publish().Exit, 0);
-    const std::map<std::string, std::string> before = OnServer();
+    for (const ServerKind kind : {ServerKind::Ftp, ServerKind::Sftp}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        SetUp();
+        ASSERT_EQ(std::system(("mount -t tmpfs -o size=2m tmpfs " + (work_ / "serwer").string()).c_str()), 0);
+        fs::create_directories(work_ / "serwer" / "www");
+        std::system(("chown -R " + std::string(TestUser) + " " + (work_ / "serwer").string()).c_str());
+        TestServer server(kind, work_ / "konfiguracja", work_ / "serwer");
+        ASSERT_TRUE(server.Start());
+        Picture("a.jpg", 1000);
+        Project(server.Address("www"), "12,50", {"a.jpg"});
+        ASSERT_EQ(Publish(accepting(server)).Exit, 0);
+        const std::map<std::string, std::string> before = OnServer();
 
-    Picture("duzy.jpg", 3'000'000);
-    Project(server.Address("www"), "12,50", {"a.jpg", "duzy.jpg"});
-    const Finished full = Publish();
-    EXPECT_EQ(full.Exit, 4);
-    EXPECT_NE(full.Err.find("zabrakło miejsca"), std::string::npos) << full.Err;
-    EXPECT_NE(full.Err.find("duzy.jpg"), std::string::npos) << full.Err;
-    std::map<std::string, std::string> shop = OnServer();
-    std::erase_if(shop, [](const auto& file) { return file.first.find(".targello-") != std::string::npos; });
-    EXPECT_EQ(shop, before);
+        Picture("duzy.jpg", 3'000'000);
+        Project(server.Address("www"), "12,50", {"a.jpg", "duzy.jpg"});
+        const Finished full = Publish();
+        EXPECT_EQ(full.Exit, 4);
+        EXPECT_NE(full.Err.find("zabrakło miejsca"), std::string::npos) << full.Err;
+        EXPECT_NE(full.Err.find("duzy.jpg"), std::string::npos) << full.Err;
+        std::map<std::string, std::string> shop = OnServer();
+        std::erase_if(shop,
+                      [](const auto& file) { return file.first.find(".targello-") != std::string::npos; });
+        EXPECT_EQ(shop, before);
+        server.Stop();
+        TearDown();
+    }
 }
 
 } // namespace
