@@ -17,8 +17,14 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <thread>
+
+#ifndef _WIN32
+#include <termios.h>
+#include <unistd.h>
+#endif
 
 namespace targello {
 namespace {
@@ -26,11 +32,45 @@ namespace {
 constexpr const char* Prefix = "targello-export: ";
 
 #ifdef TARGELLO_HAS_PUBLISH
-std::string password(std::istream& in) {
+// Keeps a password typed at a terminal off the screen while it is read.
+class HiddenTyping {
+public:
+    HiddenTyping(const PublishAddress& address, std::istream& in, std::ostream& err) {
+#ifndef _WIN32
+        if (&in != &std::cin || !isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &saved_) != 0)
+            return;
+        termios hidden = saved_;
+        hidden.c_lflag &= static_cast<tcflag_t>(~ECHO);
+        active_ = tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden) == 0;
+        err << "Hasło dla " << address.User << "@" << address.Host << ": " << std::flush;
+#else
+        (void)address, (void)in, (void)err;
+#endif
+    }
+    ~HiddenTyping() {
+#ifndef _WIN32
+        if (active_) {
+            tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved_);
+            std::cerr << "\n";
+        }
+#endif
+    }
+
+private:
+#ifndef _WIN32
+    termios saved_{};
+    bool active_ = false;
+#endif
+};
+
+std::string password(const PublishAddress& address, std::istream& in, std::ostream& err) {
     if (const char* given = std::getenv("TARGELLO_HASLO"))
         return given;
     std::string line;
-    std::getline(in, line);
+    {
+        const HiddenTyping hidden(address, in, err);
+        std::getline(in, line);
+    }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return line;
@@ -121,7 +161,7 @@ int PublishExport(const ShopSettings& settings, const std::filesystem::path& pag
     if (address->Protocol == PublishProtocol::Ftp)
         err << Prefix
             << "uwaga: zwykłe FTP nie szyfruje połączenia: hasło i pliki można po drodze odczytać.\n";
-    const int code = publish(*address, page, fingerprint, password(in), out, err);
+    const int code = publish(*address, page, fingerprint, password(*address, in, err), out, err);
     if (code == ExportSucceeded && !settings.PublicAddress.empty())
         checkPage(settings.PublicAddress, page, out, err);
     return code;
