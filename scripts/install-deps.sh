@@ -7,8 +7,9 @@ set -euo pipefail
 # qt6-translations-l10n makes Qt's own dialogs and buttons speak Polish.
 packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xdg-utils
     qt6-translations-l10n)
-# libvips makes the modern page's pictures (pkg-config finds it).
-packages+=(libvips-dev pkg-config)
+# libvips makes the modern page's pictures (pkg-config finds it); libcurl
+# (with libssh2 for SFTP) carries a publish.
+packages+=(libvips-dev pkg-config libcurl4-openssl-dev)
 if [[ "${1:-}" == "--tests" ]]; then
     # libclang-rt-dev holds libFuzzer and the sanitizers, which clang alone
     # lacks; npm needs ca-certificates to reach its registry.
@@ -30,6 +31,11 @@ if [[ "${1:-}" == "--tests" ]]; then
     # The screen-reader test runs the program on a virtual X display with
     # its own session and accessibility bus, and reads it through AT-SPI.
     packages+=(xvfb xauth dbus dbus-x11 at-spi2-core python3-pyatspi)
+    # The publish tests start their own FTP (vsftpd) and SFTP (OpenSSH) servers
+    # on 127.0.0.1 with certificates and keys openssl and ssh-keygen make;
+    # lftp is what the publish benchmark measures against; python3 serves the
+    # published page back over HTTP.
+    packages+=(vsftpd openssh-server openssl lftp python3)
 fi
 
 missing=()

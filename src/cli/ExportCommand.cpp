@@ -1,5 +1,6 @@
 #include "cli/ExportCommand.h"
 
+#include "cli/PublishCommand.h"
 #include "core/files/ExportManifest.h"
 #include "core/files/FileKind.h"
 #include "core/generator/GenerateShop.h"
@@ -18,8 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* Usage = "Użycie: targello-export PROJEKT.esk WYNIK.html\n"
-                              "       targello-export --styl klasyczny|nowoczesny PROJEKT.esk WYNIK.html\n";
+constexpr const char* Usage =
+    "Użycie: targello-export PROJEKT.esk WYNIK.html\n"
+    "       targello-export --styl klasyczny|nowoczesny PROJEKT.esk WYNIK.html\n"
+    "       targello-export --opublikuj [--odcisk SHA256:...] PROJEKT.esk WYNIK.html\n";
 
 constexpr const char* Help =
     "\n"
@@ -34,7 +37,8 @@ constexpr const char* Help =
     "\n"
     "Kod wyjścia: 0 – sklep zapisany; 1 – projektu nie da się otworzyć albo sklepu\n"
     "zapisać; 2 – błędne wywołanie; 3 – sklep zapisany, ale części obrazków nie dało\n"
-    "się skopiować (każdy z nich wraz z przyczyną w osobnym wierszu).\n"
+    "się skopiować (każdy z nich wraz z przyczyną w osobnym wierszu); 4 – publikacja\n"
+    "(--opublikuj) nie powiodła się, a na serwerze został poprzedni sklep.\n"
     "\n"
     "Strona nowoczesna (telefony i komputery) powstaje, gdy wybrano ją w projekcie;\n"
     "jej obrazki to pomniejszone kopie, a obrazki, których nie da się odczytać,\n"
@@ -44,6 +48,18 @@ constexpr const char* Help =
     "\n"
     "  --styl klasyczny|nowoczesny   strona klasyczna albo nowoczesna, bez względu\n"
     "                                na wybór zapisany w projekcie\n"
+    "  --opublikuj                   po zapisaniu wysyła sklep na serwer pod adres\n"
+    "                                publikacji z projektu (ftps://, ftpsi://, sftp://,\n"
+    "                                ftp://); wysyła tylko zmienione pliki, stronę na\n"
+    "                                końcu. Hasło: zmienna TARGELLO_HASLO, a gdy jej nie\n"
+    "                                ma, pierwszy wiersz wejścia; nigdy argument.\n"
+    "                                Kod 4: publikacja się nie powiodła, a na serwerze\n"
+    "                                jest sklep, który był tam wcześniej.\n"
+    "  --odcisk ODCISK               przyjmuje certyfikat albo klucz serwera o tym\n"
+    "                                odcisku SHA-256 (szesnastkowo, z dwukropkami lub\n"
+    "                                bez, albo SHA256:… jak w OpenSSH); bez tej opcji\n"
+    "                                nieznany certyfikat lub klucz zatrzymuje publikację\n"
+    "                                i jego odcisk trafia na standardowe wyjście błędów\n"
     "  -h, --help                    pokazuje ten opis\n";
 
 constexpr const char* Prefix = "targello-export: ";
@@ -53,6 +69,8 @@ struct Arguments {
     std::string Project;
     std::string Output;
     std::optional<bool> Modern; // from --styl; unset: the project's choice
+    bool Publish = false;
+    std::string Fingerprint; // from --odcisk
 };
 
 // The page kind named after --styl, or nothing after telling `err`.
@@ -80,6 +98,15 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, st
             parsed.Modern = parseStyle(arg == "--styl" ? args[++k] : arg.substr(7), err);
             if (!parsed.Modern)
                 return std::nullopt;
+        } else if (!optionsEnded && arg == "--opublikuj") {
+            parsed.Publish = true;
+        } else if (!optionsEnded && arg == "--odcisk") {
+            if (k + 1 == args.size() || !IsFingerprintText(args[k + 1])) {
+                err << Prefix << "po „--odcisk” podaj odcisk SHA-256 certyfikatu albo klucza serwera.\n"
+                    << Usage;
+                return std::nullopt;
+            }
+            parsed.Fingerprint = args[++k];
         } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && (arg == "-h" || arg == "--help")) {
@@ -173,9 +200,27 @@ int exportModern(const ShopPage& page, const ShopSettings& edited, const std::st
     return result.UnreadablePictures.empty() ? ExportSucceeded : ExportIncomplete;
 }
 
+int exportPage(const ShopPage& page, const ShopSettings& edited, const std::string& outputPath,
+               std::optional<bool> modern, std::ostream& err) {
+    if (modern.value_or(page.Settings.ModernPage))
+        return exportModern(page, edited, outputPath, err);
+    const GenerateResult result =
+        GenerateShop(page, edited, ExportBaseName(outputPath), outputPath, NativePathStyle());
+    if (!result.Succeeded) {
+        err << Prefix << result.ErrorText << "\n";
+        return ExportFailed;
+    }
+    for (const std::string& line : result.LinkWarnings)
+        err << Prefix << "uwaga: " << line << "\n";
+    for (const MissingPicture& missing : result.MissingPictures)
+        err << Prefix << MissingPictureText(missing) << "\n";
+    return result.MissingPictures.empty() ? ExportSucceeded : ExportIncomplete;
+}
+
 } // namespace
 
-int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     std::istream& in) {
     const std::optional<Arguments> arguments = parseArguments(args, err);
     if (!arguments)
         return ExportMisused;
@@ -205,20 +250,11 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     reportPriceResets(ApplyProjectToPage(*record.Value, page), page, err);
     LoadPageIntoOptions(page.Settings, edited);
 
-    const std::string outputPath = Utf8FromPath(output);
-    if (arguments->Modern.value_or(page.Settings.ModernPage))
-        return exportModern(page, edited.Values, outputPath, err);
-    const GenerateResult result =
-        GenerateShop(page, edited.Values, ExportBaseName(outputPath), outputPath, NativePathStyle());
-    if (!result.Succeeded) {
-        err << Prefix << result.ErrorText << "\n";
-        return ExportFailed;
-    }
-    for (const std::string& line : result.LinkWarnings)
-        err << Prefix << "uwaga: " << line << "\n";
-    for (const MissingPicture& missing : result.MissingPictures)
-        err << Prefix << MissingPictureText(missing) << "\n";
-    return result.MissingPictures.empty() ? ExportSucceeded : ExportIncomplete;
+    const int exported = exportPage(page, edited.Values, Utf8FromPath(output), arguments->Modern, err);
+    if (!arguments->Publish || (exported != ExportSucceeded && exported != ExportIncomplete))
+        return exported;
+    const int published = PublishExport(page.Settings, output, arguments->Fingerprint, in, out, err);
+    return published == ExportSucceeded ? exported : published;
 }
 
 } // namespace targello

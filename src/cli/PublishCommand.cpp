@@ -1,0 +1,175 @@
+#include "cli/PublishCommand.h"
+
+#include "cli/ExportCommand.h"
+#include "core/project/Utf8Path.h"
+#include "core/publish/Fingerprint.h"
+#include "core/publish/PublishAddress.h"
+#include "core/publish/PublishErrorText.h"
+#include "core/publish/Publisher.h"
+#include "core/publish/TrustStore.h"
+#include "core/settings/ShopSettings.h"
+
+#ifdef TARGELLO_HAS_PUBLISH
+#include "net/CurlRemoteFolder.h"
+#include "net/PageCheck.h"
+#endif
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <thread>
+
+#ifndef _WIN32
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+namespace targello {
+namespace {
+
+constexpr const char* Prefix = "targello-export: ";
+
+#ifdef TARGELLO_HAS_PUBLISH
+// Keeps a password typed at a terminal off the screen while it is read.
+class HiddenTyping {
+public:
+    HiddenTyping(const PublishAddress& address, std::istream& in, std::ostream& err) {
+#ifndef _WIN32
+        if (&in != &std::cin || !isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &saved_) != 0)
+            return;
+        termios hidden = saved_;
+        hidden.c_lflag &= static_cast<tcflag_t>(~ECHO);
+        active_ = tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden) == 0;
+        err << "Hasło dla " << address.User << "@" << address.Host << ": " << std::flush;
+#else
+        (void)address, (void)in, (void)err;
+#endif
+    }
+    ~HiddenTyping() {
+#ifndef _WIN32
+        if (active_) {
+            tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved_);
+            std::cerr << "\n";
+        }
+#endif
+    }
+
+private:
+#ifndef _WIN32
+    termios saved_{};
+    bool active_ = false;
+#endif
+};
+
+std::string password(const PublishAddress& address, std::istream& in, std::ostream& err) {
+    if (const char* given = std::getenv("TARGELLO_HASLO"))
+        return given;
+    std::string line;
+    {
+        const HiddenTyping hidden(address, in, err);
+        std::getline(in, line);
+    }
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return line;
+}
+
+// Tells the shop is online only once its address serves the page just sent.
+void checkPage(const std::string& publicAddress, const std::filesystem::path& page, std::ostream& out,
+               std::ostream& err) {
+    std::string url = publicAddress;
+    if (!url.ends_with(".html") && !url.ends_with(".htm"))
+        url += (url.ends_with("/") ? "" : "/") + Utf8FromPath(page.filename());
+    std::string problem;
+    const std::optional<std::string> served = FetchPage(url, problem);
+    std::ifstream in(page, std::ios::binary);
+    const std::string sent{std::istreambuf_iterator<char>(in), {}};
+    if (!served)
+        err << Prefix << "uwaga: sklep wysłano, ale strony pod adresem „" << url
+            << "” nie udało się sprawdzić (" << problem << ").\n";
+    else if (*served != sent)
+        err << Prefix << "uwaga: pod adresem „" << url
+            << "” jest inna strona niż wysłana; może to być kopia z "
+            << "pamięci podręcznej serwera albo adres wskazuje inny folder.\n";
+    else
+        out << "Sklep jest online: " << url << "\n";
+}
+
+int publish(const PublishAddress& address, const std::filesystem::path& page, const std::string& fingerprint,
+            const std::string& secret, std::ostream& out, std::ostream& err) {
+    TrustStore trust(TrustStore::DefaultFile());
+    const std::optional<Sha256::Digest> given = ParseFingerprint(fingerprint);
+    CurlRemoteFolder remote(address, secret, given ? given : trust.Known(address.Endpoint()));
+    try {
+        remote.Connect();
+    } catch (const RemoteError& error) {
+        err << Prefix << PublishErrorText(error, address.Host) << "\n";
+        if (!error.Fingerprint.empty())
+            err << Prefix << "aby go przyjąć, uruchom polecenie jeszcze raz z opcją --odcisk "
+                << error.Fingerprint << "\n";
+        return ExportPublishFailed;
+    }
+    if (remote.Seen() && trust.Known(address.Endpoint()) != remote.Seen() &&
+        !trust.Remember(address.Endpoint(), *remote.Seen()))
+        err << Prefix << "uwaga: nie udało się zapamiętać odcisku serwera w pliku „"
+            << Utf8FromPath(TrustStore::DefaultFile()) << "”.\n";
+
+    std::string problem;
+    const std::string pageName = Utf8FromPath(page.filename());
+    const std::optional<PublishLedger> local = PublishLedger::OfExport(page.parent_path(), pageName, problem);
+    if (!local) {
+        err << Prefix << problem << "\n";
+        return ExportPublishFailed;
+    }
+    Publisher publisher(remote, [](int attempt) {
+        std::this_thread::sleep_for(std::chrono::seconds(PublishPauseSeconds(attempt)));
+    });
+    const PublishOutcome outcome = publisher.Publish(page.parent_path(), *local, pageName, {});
+    if (!outcome.Succeeded) {
+        err << Prefix << PublishErrorText(*outcome.Error, address.Host) << "\n";
+        if (!outcome.OldShopStands)
+            err << Prefix << "część nowego sklepu jest już na serwerze; uruchom publikację ponownie.\n";
+        return outcome.OldShopStands ? ExportPublishFailed : ExportFailed;
+    }
+    out << "Opublikowano: wysłane pliki: " << outcome.FilesSent << ", bajty: " << outcome.BytesSent << ".\n";
+    return ExportSucceeded;
+}
+#endif
+
+} // namespace
+
+bool IsFingerprintText(const std::string& text) {
+    return ParseFingerprint(text).has_value();
+}
+
+int PublishExport(const ShopSettings& settings, const std::filesystem::path& page,
+                  const std::string& fingerprint, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (settings.Publication.empty()) {
+        err << Prefix
+            << "projekt nie ma adresu publikacji; ustaw go w programie poleceniem „Opublikuj sklep”.\n";
+        return ExportPublishFailed;
+    }
+    std::string problem;
+    const std::optional<PublishAddress> address = PublishAddress::Parse(settings.Publication, problem);
+    if (!address) {
+        err << Prefix << problem << "\n";
+        return ExportPublishFailed;
+    }
+#ifdef TARGELLO_HAS_PUBLISH
+    if (address->Protocol == PublishProtocol::Ftp)
+        err << Prefix
+            << "uwaga: zwykłe FTP nie szyfruje połączenia: hasło i pliki można po drodze odczytać.\n";
+    const int code = publish(*address, page, fingerprint, password(*address, in, err), out, err);
+    if (code == ExportSucceeded && !settings.PublicAddress.empty())
+        checkPage(settings.PublicAddress, page, out, err);
+    return code;
+#else
+    (void)page, (void)fingerprint, (void)in, (void)out;
+    err << Prefix << "ta wersja programu nie umie publikować sklepów.\n";
+    return ExportPublishFailed;
+#endif
+}
+
+} // namespace targello
