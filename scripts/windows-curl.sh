@@ -10,8 +10,8 @@
 #   scripts/windows-curl.sh --print    print the folder it would use, build nothing
 set -euo pipefail
 
-curl_version=7.88.1-10+deb12u15
-ssh_version=1.10.0-3+deb12u1
+# Debian 12's own versions (curl 7.88.1, libssh2 1.10.0), whatever security
+# update the archive holds now; the versions fetched are kept in the cache.
 cache=${TARGELLO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/targello}
 common=(-G Ninja -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=x86_64
     -DCMAKE_C_COMPILER=x86_64-w64-mingw32-gcc-posix -DCMAKE_RC_COMPILER=x86_64-w64-mingw32-windres
@@ -22,7 +22,7 @@ ssh_options=(-DCRYPTO_BACKEND=WinCNG -DENABLE_ZLIB_COMPRESSION=OFF -DBUILD_EXAMP
 curl_options=(-DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF -DCURL_USE_LIBSSH2=ON -DCURL_ZLIB=OFF
     -DCURL_DISABLE_LDAP=ON -DCURL_USE_LIBPSL=OFF -DUSE_LIBIDN2=OFF -DUSE_NGHTTP2=OFF -DCURL_BROTLI=OFF
     -DCURL_ZSTD=OFF -DBUILD_CURL_EXE=ON -DBUILD_TESTING=OFF -DENABLE_MANUAL=OFF)
-hash=$(printf '%s\n' "$curl_version" "$ssh_version" "${common[@]}" "${ssh_options[@]}" "${curl_options[@]}" |
+hash=$(printf '%s\n' bookworm "${common[@]}" "${ssh_options[@]}" "${curl_options[@]}" |
     sha256sum | cut -c1-12)
 prefix=$cache/curl-7.88.1-mingw-$hash
 
@@ -40,9 +40,9 @@ work=$cache/curl-work-$hash
 rm -rf "$work" "$prefix"
 source "$(dirname "$0")/lib/debian-source.sh"
 
-log "fetching the sources of libssh2 $ssh_version and curl $curl_version"
-debian_source "$work" "libssh2=$ssh_version" libssh2
-debian_source "$work" "curl=$curl_version" curl
+log "fetching the sources of libssh2 and curl"
+debian_source "$work" libssh2 libssh2
+debian_source "$work" curl curl
 log "building libssh2 (WinCNG) and curl (Schannel, libssh2)"
 cmake -S "$work/libssh2" -B "$work/build-libssh2" "${common[@]}" "${ssh_options[@]}" \
     -DCMAKE_INSTALL_PREFIX="$prefix" >"$work/libssh2.log" 2>&1 &&
@@ -55,6 +55,7 @@ cmake -S "$work/curl" -B "$work/build-curl" "${common[@]}" "${curl_options[@]}" 
     cmake --build "$work/build-curl" >>"$work/curl.log" 2>&1 &&
     cmake --install "$work/build-curl" >>"$work/curl.log" 2>&1 ||
     { tail -30 "$work/curl.log" >&2; exit 1; }
+(cd "$work" && ls download-*/*.dsc) >"$prefix/sources.txt"
 touch "$prefix/.complete"
 rm -rf "$work"
 log "curl for Windows is ready"
