@@ -18,8 +18,9 @@ time_runs() {
     spent=$({ time for ((i = 0; i < runs; i++)); do "$wine_run" "$1" >/dev/null 2>&1; done; } 2>&1)
     awk -v runs="$runs" '{ printf "%d %d\n", $1 * 1e6 / runs, ($2 + $3) * 1e6 / runs }' <<<"$spent"
 }
-read -r bare bareCpu < <(time_runs "$build/bench/startup/bench_bare_window.exe")
-read -r ours oursCpu < <(time_runs "$build/bench/startup/bench_targello_window.exe")
+program() { find "$build" -name "$1.exe" -print -quit; }
+read -r bare bareCpu < <(time_runs "$(program bench_bare_window)")
+read -r ours oursCpu < <(time_runs "$(program bench_targello_window)")
 echo "bare Qt main window under wine: ${bare} us (CPU ${bareCpu} us)"
 echo "Targello main window under wine: ${ours} us (CPU ${oursCpu} us)"
 awk -v a="$ours" -v b="$bare" -v ac="$oursCpu" -v bc="$bareCpu" \
