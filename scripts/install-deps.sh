@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xdg-utils
     qt6-translations-l10n)
 # libvips makes the modern page's pictures (pkg-config finds it).
-packages+=(libvips-dev pkg-config)
+packages+=(libvips-dev libgdk-pixbuf-2.0-dev pkg-config)
 if [[ "${1:-}" == "--tests" ]]; then
     # libclang-rt-dev holds libFuzzer and the sanitizers, which clang alone
     # lacks; npm needs ca-certificates to reach its registry.
