@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* Damaged = "nie da się odczytać obrazka (plik jest uszkodzony)";
 
-struct Unref {
+struct UnrefLoader {
     void operator()(void* object) const {
         if (object)
             g_object_unref(object);
@@ -82,7 +82,8 @@ VipsImage* DecodeBmp(const std::string& path, std::string& reason) {
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
     if (!(reason = headerProblem(bytes)).empty())
         return nullptr;
-    const std::unique_ptr<GdkPixbufLoader, Unref> loader(gdk_pixbuf_loader_new_with_type("bmp", nullptr));
+    const std::unique_ptr<GdkPixbufLoader, UnrefLoader> loader(
+        gdk_pixbuf_loader_new_with_type("bmp", nullptr));
     if (!loader) {
         reason = "ta instalacja nie odczytuje obrazków BMP";
         return nullptr;
