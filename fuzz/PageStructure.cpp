@@ -17,9 +17,15 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
+// `part` (lowercase) in `text` from `from` on, in any case; the page is
+// searched where it stands, not copied, since this runs at every script.
 std::size_t FindNoCase(std::string_view text, std::string_view part, std::size_t from) {
-    const std::string lower = Lower(text);
-    return lower.find(part, from);
+    if (from > text.size())
+        return std::string_view::npos;
+    const auto found =
+        std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), part.begin(), part.end(),
+                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+    return found == text.end() ? std::string_view::npos : static_cast<std::size_t>(found - text.begin());
 }
 
 // Reads one tag starting after its "<"; `at` ends after its ">".

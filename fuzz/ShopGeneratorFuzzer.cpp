@@ -1,10 +1,9 @@
-// Feeds random projects through the page generator and checks the page it
-// writes: well-formed in the page's code page, and of the same shape as the
+// Feeds random projects through the page generators and checks the page they
+// make (in memory: no file, no picture): well-formed in the page's code page, and of the same shape as the
 // page of the same shop whose texts are all "x", so that no text ended a
 // script string, an attribute or the SCRIPT element early.
+#include "PageMakers.h"
 #include "PageStructure.h"
-#include "core/generator/GenerateShop.h"
-#include "core/modern/GenerateModernShop.h"
 #include "core/project/ProjectToPage.h"
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
@@ -12,16 +11,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <fuzzer/FuzzedDataProvider.h>
-#include <iterator>
-#include <signal.h>
-#include <unistd.h>
 
 using namespace targello;
 using namespace targello::fuzz;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -35,26 +28,12 @@ struct Generator {
     const char* Name;
     PageEncoding Encoding;
     bool PassesMarkup;
-    GenerateResult (*Generate)(const ShopPage& page, const ShopSettings& edited, const std::string& output);
+    std::string (*Page)(const ShopPage& page, const ShopSettings& edited);
 };
 
-GenerateResult GenerateClassic(const ShopPage& page, const ShopSettings& edited, const std::string& output) {
-    return GenerateShop(page, edited, "sklep", output);
-}
-
-// The modern page escapes every text, so its texts may hold anything. Its
-// pictures are copied unchanged here: the harness is built without libvips.
-GenerateResult GenerateModern(const ShopPage& page, const ShopSettings& edited, const std::string& output) {
-    const ModernShopResult modern = GenerateModernShop(page, edited, "sklep", output);
-    GenerateResult result;
-    result.Succeeded = modern.Succeeded;
-    result.ErrorText = modern.ErrorText;
-    return result;
-}
-
 const Generator Generators[] = {
-    {"classic", PageEncoding::Iso88592, true, GenerateClassic},
-    {"modern", PageEncoding::Utf8, false, GenerateModern},
+    {"classic", PageEncoding::Iso88592, true, ClassicPage},
+    {"modern", PageEncoding::Utf8, false, ModernPage},
 };
 
 void require(bool condition, const char* what, const char* generator) {
@@ -62,26 +41,6 @@ void require(bool condition, const char* what, const char* generator) {
         return;
     std::fprintf(stderr, "broken promise (%s page): %s\n", generator, what);
     std::abort();
-}
-
-constexpr std::string_view WorkPrefix = "targello-shop-fuzz-";
-
-// The folder the pages go to, one per fuzzing process. libFuzzer leaves
-// without running exit handlers, so each start clears its dead forerunners'.
-const fs::path& WorkFolder() {
-    static const fs::path folder = [] {
-        std::error_code error;
-        for (const auto& entry : fs::directory_iterator(fs::temp_directory_path(), error)) {
-            const std::string name = entry.path().filename().string();
-            if (name.starts_with(WorkPrefix) && ::kill(std::atoi(name.c_str() + WorkPrefix.size()), 0) != 0)
-                fs::remove_all(entry.path(), error);
-        }
-        const fs::path mine =
-            fs::temp_directory_path() / (std::string(WorkPrefix) + std::to_string(::getpid()));
-        fs::create_directories(mine);
-        return mine;
-    }();
-    return folder;
 }
 
 // Windows-1250 leaves 0x81, 0x83, 0x88, 0x90 and 0x98 undefined; they read as
@@ -171,18 +130,14 @@ ProjectRecord NeutralRecord(ProjectRecord record) {
     return record;
 }
 
-// The page the generator writes for `record`, opened as targello-export opens it.
+// The page the generator makes for `record`, opened as targello-export opens it.
 std::string PageOf(const ProjectRecord& record, const Generator& generator) {
-    ShopWorkspace workspace(WorkFolder().string());
+    ShopWorkspace workspace(PageFolderPath);
     EditedSettings edited = EditedSettings::initial();
     ShopPage& page = *workspace.NewPage(edited.Values);
     ApplyProjectToPage(record, page);
     LoadPageIntoOptions(page.Settings, edited);
-    const std::string output = (WorkFolder() / "sklep.html").string();
-    const GenerateResult result = generator.Generate(page, edited.Values, output);
-    require(result.Succeeded, "a shop whose pictures are missing is still written", generator.Name);
-    std::ifstream in(output, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return generator.Page(page, edited.Values);
 }
 
 void Check(const ProjectRecord& record, const Generator& generator) {

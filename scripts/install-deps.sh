@@ -7,9 +7,9 @@ set -euo pipefail
 # qt6-translations-l10n makes Qt's own dialogs and buttons speak Polish.
 packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xdg-utils
     qt6-translations-l10n)
-# libvips makes the modern page's pictures (pkg-config finds it); libcurl
-# (with libssh2 for SFTP) carries a publish.
-packages+=(libvips-dev pkg-config libcurl4-openssl-dev)
+# libvips makes the modern page's pictures (pkg-config finds it), with
+# gdk-pixbuf's BMP reader; libcurl (with libssh2 for SFTP) carries a publish.
+packages+=(libvips-dev libgdk-pixbuf-2.0-dev pkg-config libcurl4-openssl-dev)
 if [[ "${1:-}" == "--tests" ]]; then
     # libclang-rt-dev holds libFuzzer and the sanitizers, which clang alone
     # lacks; npm needs ca-certificates to reach its registry.

@@ -5,8 +5,9 @@
 # of the page generator. Then the core and targello-export are built once
 # more without Qt (so that neither comes to need it), and the whole program
 # for Windows against a Qt built here from Debian's source, whose tests run
-# under wine, its setup program among them; last, the core, CLI and GUI tests run once more built
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# under wine, its setup program among them; then the core, CLI and GUI tests
+# run once more built with AddressSanitizer and UndefinedBehaviorSanitizer,
+# and last the tests of the code that runs on threads with ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --tests
@@ -36,9 +37,13 @@ tests_done=$SECONDS
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan || status=$?
+# ThreadSanitizer: only the tests of the code that runs on threads are built.
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan
+ctest --preset tsan || status=$?
 # Where the time went, last, where a log's tail shows it.
 echo "Packages took $deps_done s, Qt for Windows $((qt_done - deps_done)) s, the ci build $((linux_done - qt_done)) s," \
     "the Windows build $((windows_done - linux_done)) s, the build without Qt $((builds_done - windows_done)) s," \
-    "the tests of those three $((tests_done - builds_done)) s, the sanitizer build and its tests $((SECONDS - tests_done)) s;" \
+    "the tests of those three $((tests_done - builds_done)) s, the sanitizer builds and their tests $((SECONDS - tests_done)) s;" \
     "$SECONDS s in all."
 exit "$status"

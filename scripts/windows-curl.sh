@@ -41,8 +41,12 @@ rm -rf "$work" "$prefix"
 source "$(dirname "$0")/lib/debian-source.sh"
 
 log "fetching the sources of libssh2 and curl"
-debian_source "$work" libssh2 libssh2
-debian_source "$work" curl curl
+# The newest source first; where the archive lacks it (a security update
+# listed but not served), the one of the release itself.
+for package in libssh2 curl; do
+    debian_source "$work" "$package" "$package" 2>/dev/null ||
+        { rm -rf "$work/download-$package" && debian_source "$work" "$package/bookworm" "$package"; }
+done
 log "building libssh2 (WinCNG) and curl (Schannel, libssh2)"
 cmake -S "$work/libssh2" -B "$work/build-libssh2" "${common[@]}" "${ssh_options[@]}" \
     -DCMAKE_INSTALL_PREFIX="$prefix" >"$work/libssh2.log" 2>&1 &&

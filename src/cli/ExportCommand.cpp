@@ -2,6 +2,7 @@
 
 #include "cli/PublishCommand.h"
 #include "core/files/ExportManifest.h"
+#include "core/files/FileErrorText.h"
 #include "core/files/FileKind.h"
 #include "core/generator/GenerateShop.h"
 #include "core/modern/GenerateModernShop.h"
@@ -12,7 +13,9 @@
 #include "core/workspace/ShopWorkspace.h"
 
 #include <filesystem>
+#include <new>
 #include <optional>
+#include <system_error>
 
 namespace targello {
 namespace {
@@ -83,6 +86,19 @@ std::optional<bool> parseStyle(const std::string& value, std::ostream& err) {
     return std::nullopt;
 }
 
+// What makes the given names unusable before any file is looked at: an
+// empty name, or a page name that names no file ("wynik/", ".", "..").
+std::string pathProblem(const std::string& project, const std::string& output) {
+    if (project.empty())
+        return "nazwa pliku projektu jest pusta.";
+    if (output.empty())
+        return "nazwa pliku strony jest pusta; podaj ją, na przykład „sklep.html”.";
+    const fs::path name = PathFromUtf8(output).filename();
+    if (name.empty() || name == "." || name == "..")
+        return "„" + output + "” nie jest nazwą pliku strony; podaj ją, na przykład „sklep.html”.";
+    return {};
+}
+
 // The arguments, or nothing after telling `err` what is wrong with them.
 std::optional<Arguments> parseArguments(const std::vector<std::string>& args, std::ostream& err) {
     Arguments parsed;
@@ -126,6 +142,10 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, st
     }
     parsed.Project = paths[0];
     parsed.Output = paths[1];
+    if (const std::string problem = pathProblem(parsed.Project, parsed.Output); !problem.empty()) {
+        err << Prefix << problem << "\n" << Usage;
+        return std::nullopt;
+    }
     return parsed;
 }
 
@@ -217,10 +237,7 @@ int exportPage(const ShopPage& page, const ShopSettings& edited, const std::stri
     return result.MissingPictures.empty() ? ExportSucceeded : ExportIncomplete;
 }
 
-} // namespace
-
-int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                     std::istream& in) {
+int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, std::istream& in) {
     const std::optional<Arguments> arguments = parseArguments(args, err);
     if (!arguments)
         return ExportMisused;
@@ -255,6 +272,27 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
         return exported;
     const int published = PublishExport(page.Settings, output, arguments->Fingerprint, in, out, err);
     return published == ExportSucceeded ? exported : published;
+}
+
+} // namespace
+
+// The program's edge: whatever the core throws (a folder that vanished under
+// the current path, memory, threads the system refuses) ends in a Polish line
+// and exit 1, never in an abort. The system's own (English) text is not shown.
+int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     std::istream& in) {
+    std::string reason;
+    try {
+        return runExport(args, out, err, in);
+    } catch (const std::system_error& error) {
+        reason = FileErrorReason(error.code());
+    } catch (const std::bad_alloc&) {
+        reason = FileErrorReason(std::make_error_code(std::errc::not_enough_memory));
+    } catch (...) {
+        reason = "nieoczekiwany błąd programu";
+    }
+    err << Prefix << "nie udało się wygenerować sklepu: " << reason << ".\n";
+    return ExportFailed;
 }
 
 } // namespace targello

@@ -1,10 +1,10 @@
 #include "../core/files/SpecialFiles.h"
 #include "ExportCliFixture.h"
 #include "core/project/ProjectSave.h"
+#include "core/project/Utf8Path.h"
 #include "core/settings/EditedSettings.h"
 #include "core/workspace/ShopWorkspace.h"
 
-#include "core/project/Utf8Path.h"
 #include <map>
 #ifdef __linux__
 #include <sys/mount.h>
@@ -152,7 +152,8 @@ protected:
             GTEST_SKIP() << "cannot mount a small file system here; the core's write limit stands in for it";
         mounted_ = true;
 #else
-        GTEST_SKIP() << "a small file system is mounted on Linux only; the core's write limit stands in for it";
+        GTEST_SKIP()
+            << "a small file system is mounted on Linux only; the core's write limit stands in for it";
 #endif
     }
     void TearDown() override {
@@ -202,4 +203,76 @@ TEST_F(ExportSafetyCli, ImmutableFolderIsReportedInPolish) {
     EXPECT_EQ(r.Exit, 1);
     EXPECT_EQ(r.Err, "targello-export: Nie można zapisać strony „" + (folder / "sklep.html").string() +
                          "”: brak uprawnień.\n");
+}
+
+// An uncompressed RGB TIFF of noise, whose JPEG copies cannot be small.
+std::string noiseTiff(std::uint32_t width, std::uint32_t height, unsigned seed) {
+    const auto le = [](std::uint32_t value, int size) {
+        std::string bytes;
+        for (int k = 0; k < size; ++k)
+            bytes += static_cast<char>(value >> (8 * k));
+        return bytes;
+    };
+    const std::uint32_t pixels = width * height * 3;
+    const auto entry = [&](std::uint32_t tag, std::uint32_t type, std::uint32_t count, std::uint32_t value) {
+        return le(tag, 2) + le(type, 2) + le(count, 4) + le(value, 4);
+    };
+    constexpr std::uint32_t Short = 3, Long = 4, Bits = 122, Data = 128;
+    return std::string("II*\0", 4) + le(8, 4) + le(9, 2) + entry(256, Long, 1, width) +
+           entry(257, Long, 1, height) + entry(258, Short, 3, Bits) + entry(259, Short, 1, 1) +
+           entry(262, Short, 1, 2) + entry(273, Long, 1, Data) + entry(277, Short, 1, 3) +
+           entry(278, Long, 1, height) + entry(279, Long, 1, pixels) + le(0, 4) + le(8, 2) + le(8, 2) +
+           le(8, 2) + noise(pixels, seed);
+}
+
+// The modern page's copies on a disk that has room for the page but not
+// for them: the export fails as a whole, and nothing of the shop changes.
+TEST_F(FullDiskCli, ModernCopiesThatDoNotFitKeepThePreviousShop) {
+    std::vector<std::string> pictures;
+    for (unsigned i = 0; i < 3; ++i) {
+        pictures.push_back((work_ / ("p" + std::to_string(i) + ".tif")).string());
+        writeFile(pictures.back(), noiseTiff(400, 300, i));
+    }
+    saveProject(pictures);
+    const std::string page = (disk_ / "sklep.html").string();
+    ASSERT_EQ(run(work_, {"--styl", "nowoczesny", "projekt.esk", page}).Exit, 0);
+    for (const std::string& picture : pictures)
+        fs::last_write_time(picture, fs::last_write_time(picture) + std::chrono::seconds(10));
+    // Room for the page and the export's lists, and none for any copy.
+    const auto blocks = [](std::uintmax_t size) { return (size + 4095) / 4096 * 4096; };
+    std::uintmax_t room = blocks(fs::file_size(page));
+    for (const auto& file : fs::directory_iterator(disk_ / "sklep"))
+        if (file.path().extension() != ".jpg")
+            room += blocks(fs::file_size(file.path()));
+        else
+            ASSERT_GT(fs::file_size(file.path()), 3 * 4096u) << "a copy that would fit beside the page";
+    writeFile(disk_ / "inne.bin", noise(static_cast<std::size_t>(fs::space(disk_).available - room), 7));
+    const auto before = snapshot(disk_);
+
+    const Finished full = run(work_, {"--styl", "nowoczesny", "projekt.esk", page});
+    EXPECT_EQ(full.Exit, 1) << full.Err;
+    EXPECT_EQ(full.Err, "targello-export: Nie można zapisać strony „" + page + "”: brak miejsca na dysku.\n");
+    EXPECT_EQ(snapshot(disk_), before) << "the previous page and pictures, and no temporaries";
+}
+
+TEST_F(ExportSafetyCli, UnwritablePictureFolderIsNamedNotThePage) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the immutable flag is Linux's";
+#endif
+    const fs::path sample = copyOfSample();
+    const fs::path folder = work_ / "wynik" / "sklep";
+    const std::string page = (work_ / "wynik" / "sklep.html").string();
+    for (const char* style : {"klasyczny", "nowoczesny"}) {
+        ASSERT_EQ(run(sample, {"--styl", style, "sklep.esk", page}).Exit, 0) << style;
+        if (std::system(("chattr +i " + ShellQuoted(folder.string()) + " 2>/dev/null").c_str()) != 0)
+            GTEST_SKIP() << "no chattr, or a file system without the immutable flag";
+        const Finished r = run(sample, {"--styl", style, "sklep.esk", page});
+        std::system(("chattr -i " + ShellQuoted(folder.string())).c_str());
+        EXPECT_EQ(r.Exit, 1) << style;
+        EXPECT_NE(r.Err.find("„" + folder.string() + "”"), std::string::npos) << style << ": " << r.Err;
+        EXPECT_NE(r.Err.find("brak uprawnień"), std::string::npos) << style << ": " << r.Err;
+        EXPECT_EQ(r.Err.find(".targello-"), std::string::npos) << style << ": " << r.Err;
+        fs::remove_all(work_ / "wynik");
+        fs::create_directories(work_ / "wynik");
+    }
 }

@@ -11,13 +11,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// What the temporary names beside a target hold: a new file on its way in
+// (".name.targello-new-123"), which a later run may always remove, or the old
+// file kept until the new one stands (".name.targello-123"), which it may
+// remove only while the file itself is there again.
+enum class Holds { NewFile, OldFile };
+
 // Tries `write` with fresh temporary names beside `target` until one is free.
-template <class Write> auto WithTemporaryName(const fs::path& target, Write write) {
+template <class Write> auto WithTemporaryName(const fs::path& target, Holds holds, Write write) {
     static thread_local std::mt19937 random(std::random_device{}());
     for (int attempt = 0;; ++attempt) {
         fs::path name(u8".");
         name += target.filename().native();
-        name += ".targello-" + std::to_string(random() % 1000000);
+        name += std::string(holds == Holds::NewFile ? ".targello-new-" : ".targello-") +
+                std::to_string(random() % 1000000);
         fs::path temporary = target;
         temporary.replace_filename(name);
         auto result = write(temporary);
@@ -56,8 +63,12 @@ std::string LeftoverOf(const std::string& file, bool& backup) {
     if (file.size() < 2 || file[0] != '.' || mark == std::string::npos || mark <= 1)
         return {};
     const std::string tail = file.substr(mark + Mark.size());
-    backup = !tail.empty() && tail.size() <= 6 && tail.find_first_not_of("0123456789") == std::string::npos;
-    if (!backup && tail != "new" && tail != "new.tmp")
+    const auto number = [](std::string_view text) {
+        return !text.empty() && text.size() <= 6 && text.find_first_not_of("0123456789") == std::string::npos;
+    };
+    backup = number(tail);
+    const bool staged = tail.starts_with("new-") && number(std::string_view(tail).substr(4));
+    if (!backup && !staged && tail != "new" && tail != "new.tmp")
         return {};
     return file.substr(1, mark - 1);
 }
@@ -103,7 +114,7 @@ std::error_code ExportTransaction::MakeFolder(const fs::path& folder) {
 }
 
 std::error_code ExportTransaction::StageBytes(const fs::path& target, std::string_view bytes) {
-    const auto [outcome, temporary] = WithTemporaryName(target, [&](const fs::path& name) {
+    const auto [outcome, temporary] = WithTemporaryName(target, Holds::NewFile, [&](const fs::path& name) {
         const std::error_code error = WriteNewFile(name, bytes);
         return std::make_pair(error == std::errc::file_exists, error);
     });
@@ -114,7 +125,7 @@ std::error_code ExportTransaction::StageBytes(const fs::path& target, std::strin
 
 CopyResult ExportTransaction::StageCopy(const fs::path& source, const fs::path& target,
                                         const std::atomic<bool>* cancel) {
-    const auto [outcome, temporary] = WithTemporaryName(target, [&](const fs::path& name) {
+    const auto [outcome, temporary] = WithTemporaryName(target, Holds::NewFile, [&](const fs::path& name) {
         // A temporary name taken by another file: try the next one.
         const bool taken = Exists(name);
         return std::make_pair(taken, taken ? CopyResult{} : CopyFileKeepingHoles(source, name, cancel));
@@ -149,19 +160,20 @@ std::error_code ExportTransaction::Commit() {
         if (fs::exists(old)) {
             // The old file stays reachable under a backup name until the end.
             fs::permissions(staged->Temporary, old.permissions(), error);
-            std::tie(std::ignore, step.Backup) = WithTemporaryName(staged->Target, [&](const fs::path& name) {
-                std::error_code linked;
-                fs::create_hard_link(staged->Target, name, linked);
-                if (linked && linked != std::errc::file_exists) {
-                    linked.clear(); // a file system without hard links
-                    if (Exists(name))
-                        linked = std::make_error_code(std::errc::file_exists);
-                    else
-                        fs::rename(staged->Target, name, linked);
-                }
-                error = linked;
-                return std::make_pair(linked == std::errc::file_exists, linked);
-            });
+            std::tie(std::ignore, step.Backup) =
+                WithTemporaryName(staged->Target, Holds::OldFile, [&](const fs::path& name) {
+                    std::error_code linked;
+                    fs::create_hard_link(staged->Target, name, linked);
+                    if (linked && linked != std::errc::file_exists) {
+                        linked.clear(); // a file system without hard links
+                        if (Exists(name))
+                            linked = std::make_error_code(std::errc::file_exists);
+                        else
+                            fs::rename(staged->Target, name, linked);
+                    }
+                    error = linked;
+                    return std::make_pair(linked == std::errc::file_exists, linked);
+                });
             if (error) {
                 PutBack(replaced);
                 Abandon();

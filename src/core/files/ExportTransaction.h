@@ -76,6 +76,8 @@ private:
 // temporaries, backups and staged copies of every name for which `owned`
 // (given the UTF-8 name) says the export writes it. Nothing else is touched,
 // and a backup whose file is gone is kept: it may be the old file's only copy.
+// New files on their way in carry names of their own, so they go whether or
+// not the file they were to replace exists.
 void RemoveUnfinishedFiles(const std::filesystem::path& folder,
                            const std::function<bool(const std::string& name)>& owned);
 

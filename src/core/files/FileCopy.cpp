@@ -25,7 +25,7 @@ bool Cancelled(const std::atomic<bool>* cancel) {
 }
 
 CopyResult Fault(CopyFault fault, std::error_code error) {
-    return {fault, FileErrorReason(error)};
+    return {fault, FileErrorReason(error), error};
 }
 
 std::error_code NoSpace() {
@@ -169,6 +169,8 @@ CopyResult CopyData(int from, int to, off_t size, const std::atomic<bool>* cance
 
 CopyResult CopyOpened(int from, const struct stat& source, const fs::path& target,
                       const std::atomic<bool>* cancel) {
+    if (!TakeFileWrite())
+        return Fault(CopyFault::Target, NoSpace());
     Descriptor to(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (to.Get() < 0)
         return Fault(CopyFault::Target, LastError());
@@ -204,6 +206,8 @@ CopyResult CopyFileKeepingHoles(const fs::path& source, const fs::path& target,
 }
 
 std::error_code WriteNewFile(const fs::path& target, std::string_view bytes) {
+    if (!TakeFileWrite())
+        return NoSpace();
     Descriptor file(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (file.Get() < 0)
         return LastError();
@@ -227,7 +231,7 @@ CopyResult CopyFileKeepingHoles(const fs::path& source, const fs::path& target,
         return {CopyFault::Cancelled, FileErrorReason(std::make_error_code(std::errc::operation_canceled))};
     std::error_code error;
     const auto size = fs::file_size(source, error);
-    if (!error && WritableBytes(size) < size)
+    if (!error && (WritableBytes(size) < size || !TakeFileWrite()))
         error = NoSpace();
     if (!error && !fs::copy_file(source, target, fs::copy_options::none, error) && !error)
         error = std::make_error_code(std::errc::file_exists);
@@ -247,6 +251,8 @@ std::error_code WriteNewFile(const fs::path& target, std::string_view bytes) {
     std::error_code error;
     if (fs::exists(target, error))
         return std::make_error_code(std::errc::file_exists);
+    if (!TakeFileWrite())
+        return NoSpace();
     const std::size_t allowed = WritableBytes(bytes.size());
     {
         std::ofstream out(target, std::ios::binary);

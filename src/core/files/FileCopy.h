@@ -13,8 +13,13 @@ namespace targello {
 enum class CopyFault { None, Source, Target, Cancelled };
 
 struct CopyResult {
+    CopyResult() = default;
+    CopyResult(CopyFault fault, std::string reason, std::error_code error = {})
+        : Fault(fault), Reason(std::move(reason)), Error(error) {}
+
     CopyFault Fault = CopyFault::None;
-    std::string Reason; // Polish, empty when the copy succeeded
+    std::string Reason;    // Polish, empty when the copy succeeded
+    std::error_code Error; // the system's error where one stopped it
 
     explicit operator bool() const { return Fault == CopyFault::None; }
 };

@@ -49,6 +49,18 @@ std::string FileErrorReason(std::error_code error) {
     return "błąd systemu nr " + std::to_string(error.value());
 }
 
+std::string PictureFolderFailureText(const std::string& folder, const std::string& page,
+                                     std::error_code error) {
+    if (DiskFull(error))
+        return "Nie można zapisać strony „" + page + "”: " + FileErrorReason(error) + ".";
+    return "Nie można zapisać obrazków w folderze „" + folder + "”: " + FileErrorReason(error) +
+           ". Strony „" + page + "” nie zapisano; poprzednia pozostała bez zmian.";
+}
+
+bool DiskFull(std::error_code error) {
+    return error == std::errc::no_space_on_device || error == std::errc::file_too_large;
+}
+
 bool PictureTooLarge(long long width, long long height) {
     return width > 0 && height > 0 && width > MaxPicturePixels / height;
 }

@@ -11,6 +11,16 @@ namespace targello {
 // reason from here, so no English text of the system reaches the user.
 std::string FileErrorReason(std::error_code error);
 
+// What an export says when a file of its picture folder cannot be written,
+// so that the user looks at the folder (its access, a file in its place)
+// and not at the page, which was not replaced. A full disk is told as the
+// page's failure: it is the whole shop's, whichever file found it.
+std::string PictureFolderFailureText(const std::string& folder, const std::string& page,
+                                     std::error_code error);
+
+// Whether `error` says the disk is full.
+bool DiskFull(std::error_code error);
+
 // The reason given for a path that names a FIFO, a device or a socket.
 inline constexpr const char* NotARegularFileReason = "to nie jest zwykły plik";
 // The reason given for a path that names a folder where a file must be.

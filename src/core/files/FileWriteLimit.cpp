@@ -8,6 +8,7 @@ namespace {
 
 constexpr long long Unlimited = -1;
 std::atomic<long long> remaining{Unlimited};
+std::atomic<long long> filesLeft{Unlimited};
 
 } // namespace
 
@@ -27,6 +28,17 @@ void CountWrittenBytes(std::size_t written) {
     while (left != Unlimited &&
            !remaining.compare_exchange_weak(left, std::max(0LL, left - static_cast<long long>(written))))
         ;
+}
+
+void SetFileLimitForTests(std::optional<int> files) {
+    filesLeft = files ? *files : Unlimited;
+}
+
+bool TakeFileWrite() {
+    long long left = filesLeft;
+    while (left != Unlimited && left > 0 && !filesLeft.compare_exchange_weak(left, left - 1))
+        ;
+    return left != 0;
 }
 
 } // namespace targello

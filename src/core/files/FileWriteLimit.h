@@ -18,4 +18,12 @@ std::size_t WritableBytes(std::size_t wanted);
 // Counts `written` bytes against the limit.
 void CountWrittenBytes(std::size_t written);
 
+// The same by files: once set, the file layer writes that many more files
+// (pages, lists, copies) and every later one fails with "no space left",
+// so that a test can fill the disk at each write of an export in turn.
+void SetFileLimitForTests(std::optional<int> files);
+
+// Takes one file write from the limit; false when the disk counts as full.
+bool TakeFileWrite();
+
 } // namespace targello

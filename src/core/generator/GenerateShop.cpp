@@ -140,7 +140,9 @@ public:
             const std::error_code error =
                 transaction_.StageBytes(pictureFolder_ / ExportManifest::FileName, manifest_.Bytes());
             if (error)
-                return Fail(PageFailure(outputPath_, FileErrorReason(error)), result);
+                return Fail(
+                    PictureFolderFailureText(Utf8FromPath(pictureFolder_), std::string(outputPath_), error),
+                    result);
         }
         if (cancel_ != nullptr && cancel_->load())
             return Cancel(result);

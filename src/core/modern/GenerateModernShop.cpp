@@ -10,6 +10,7 @@
 #include "core/modern/ModernPictures.h"
 #include "core/modern/PictureBatch.h"
 #include "core/modern/SitemapFiles.h"
+#include "core/modern/StagedPictureMaker.h"
 #include "core/project/Utf8Path.h"
 #include "core/settings/MenuLinkWarnings.h"
 #include "core/workspace/ShopPage.h"
@@ -43,20 +44,17 @@ std::string copiedUnchangedNotice() {
     return {};
 }
 
-// `maker`, writing the copies under their staging names.
-WebPictureMaker stagingMaker(WebPictureMaker maker) {
-    return [maker = std::move(maker)](const WebPictureJob& job) {
-        WebPictureJob staged = job;
-        staged.LargeTarget = StagingName(job.LargeTarget);
-        if (!job.SmallTarget.empty())
-            staged.SmallTarget =
-                job.SmallTarget == job.LargeTarget ? staged.LargeTarget : StagingName(job.SmallTarget);
-        return maker(staged);
-    };
-}
-
 std::string pageFailure(std::string_view outputPath, const std::string& reason) {
     return "Nie można zapisać strony „" + std::string(outputPath) + "”: " + reason + ".";
+}
+
+// The first copy the batch could not write: a full disk fails the whole
+// export, where a picture that cannot be read is only left out.
+std::error_code writeError(const PictureBatchResult& batch) {
+    for (std::size_t k = 0; k < batch.Outcomes.size(); ++k)
+        if (batch.Done[k] && batch.Outcomes[k].WriteError)
+            return batch.Outcomes[k].WriteError;
+    return {};
 }
 
 // Why the page cannot be written at `output`, found before any picture is
@@ -168,7 +166,7 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
                                                  [&own](const std::string& name) { return own.Taken(name); });
     own.ClearUnfinished(pictures.Jobs);
     const PictureBatchResult batch =
-        RunPictureBatch(pictures.Jobs, own.Stamps(), stagingMaker(pictureMaker()), progress);
+        RunPictureBatch(pictures.Jobs, own.Stamps(), StagedPictureMaker(pictureMaker()), progress);
     result.PicturesMade = batch.Made;
     result.PicturesUnchanged = batch.Unchanged;
     if (!pictures.Jobs.empty())
@@ -178,7 +176,8 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
     if (!site.HasIcon())
         pictures.Icon.clear();
     std::error_code error;
-    if (!batch.Cancelled) {
+    std::error_code folderError = batch.Cancelled ? std::error_code() : writeError(batch);
+    if (!batch.Cancelled && !folderError) {
         for (std::size_t k = 0; k < pictures.Jobs.size(); ++k)
             if (!batch.Outcomes[k].Reason.empty())
                 result.UnreadablePictures.push_back({pictures.Jobs[k].Source, batch.Outcomes[k].Reason});
@@ -190,13 +189,14 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
         error = transaction.StageBytes(PathFromUtf8(outputPath),
                                        ModernPageText(page, edited, pictures, folder, pageFileName));
     }
-    if (!batch.Cancelled && !error)
+    // The pictures first: an unwritable picture folder is told as such.
+    if (!batch.Cancelled && !error && !folderError)
+        folderError = own.Stage(pictures.Jobs, batch, transaction);
+    if (!batch.Cancelled && !error && !folderError)
         error = site.Stage(transaction);
-    if (!batch.Cancelled && !error)
-        error = own.Stage(pictures.Jobs, batch, transaction);
-    if (!batch.Cancelled && !error)
+    if (!batch.Cancelled && !error && !folderError)
         error = transaction.Commit();
-    if (batch.Cancelled || error) {
+    if (batch.Cancelled || error || folderError) {
         transaction.Abandon();
         own.ClearUnfinished(pictures.Jobs); // copies made but never handed over
         std::error_code ignored;
@@ -204,9 +204,11 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
             fs::remove(PathFromUtf8(pictureFolder), ignored); // only when left empty
     }
     result.Cancelled = batch.Cancelled;
-    if (error)
+    if (folderError)
+        result.ErrorText = PictureFolderFailureText(pictureFolder, std::string(outputPath), folderError);
+    else if (error)
         result.ErrorText = pageFailure(outputPath, FileErrorReason(error));
-    result.Succeeded = !batch.Cancelled && !error;
+    result.Succeeded = !batch.Cancelled && !error && !folderError;
     if (result.Succeeded && ShowsMenu(edited))
         result.LinkWarnings = MenuLinkWarnings(edited);
     return result;

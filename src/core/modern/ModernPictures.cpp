@@ -2,6 +2,7 @@
 
 #include "core/generator/HtmlText.h"
 #include "core/modern/ModernIcons.h"
+#include "core/modern/WebFileName.h"
 #include "core/settings/EditedSettings.h"
 #include "core/settings/UrlEscape.h"
 #include "core/workspace/ShopPage.h"
@@ -48,8 +49,11 @@ public:
 private:
     WebPictureAddress newJob(const std::string& source, const std::string& name, int width, int height) {
         const std::size_t dot = name.rfind('.');
-        const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
-        const std::string extension = kind_ == WebPictureKind::Encoded ? ".jpg" : name.substr(stem.size());
+        const bool hasExtension = dot != std::string::npos && dot != 0 && dot + 1 < name.size();
+        const std::string stem = WebFileStem(hasExtension ? name.substr(0, dot) : name);
+        const std::string extension = kind_ == WebPictureKind::Encoded ? ".jpg"
+                                      : hasExtension ? "." + WebFileStem(name.substr(dot + 1))
+                                                     : std::string();
         const std::string size = "-" + std::to_string(width) + "x" + std::to_string(height);
         std::string large = stem + extension;
         std::string small = stem + size + extension;

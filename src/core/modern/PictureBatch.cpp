@@ -1,5 +1,6 @@
 #include "core/modern/PictureBatch.h"
 
+#include "core/files/FileCopy.h"
 #include "core/files/FileKind.h"
 #include "core/modern/PictureStamps.h"
 #include "core/project/Utf8Path.h"
@@ -135,16 +136,17 @@ WebPictureOutcome CopyWebPicture(const WebPictureJob& job) {
     for (const std::string* target : {&job.LargeTarget, &job.SmallTarget}) {
         if (target->empty() || (target == &job.SmallTarget && *target == job.LargeTarget))
             continue;
-        std::error_code error;
-        fs::path temporary = PathFromUtf8(*target);
-        temporary += ".tmp";
-        fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, error);
-        if (!error)
-            fs::rename(temporary, PathFromUtf8(*target), error);
-        if (error) {
-            fs::remove(temporary, error);
-            return {"nie da się zapisać kopii „" + *target + "”"};
+        std::error_code ignored;
+        fs::remove(PathFromUtf8(*target), ignored); // what a cut-off run left
+        const CopyResult copied = CopyFileKeepingHoles(source, PathFromUtf8(*target));
+        if (copied.Fault == CopyFault::Target) {
+            fs::remove(PathFromUtf8(job.LargeTarget), ignored);
+            WebPictureOutcome failed{copied.Reason};
+            failed.WriteError = copied.Error;
+            return failed;
         }
+        if (!copied)
+            return {copied.Reason};
     }
     return {};
 }

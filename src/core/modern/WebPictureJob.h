@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <system_error>
+#include <utility>
 
 namespace targello {
 
@@ -15,13 +17,23 @@ struct WebPictureJob {
     int SmallHeight = 0;
 };
 
-// What became of one job. Reason is empty when the copies were written, and
+// What became of one job. Reason is empty when the copies were made, and
 // otherwise says in Polish why not (the picture cannot be read, a copy
 // cannot be written).
 struct WebPictureOutcome {
+    WebPictureOutcome(std::string reason = {}, int largeWidth = 0, int largeHeight = 0)
+        : Reason(std::move(reason)), LargeWidth(largeWidth), LargeHeight(largeHeight) {}
+
     std::string Reason;
     int LargeWidth = 0; // the sizes written, 0 where unknown
     int LargeHeight = 0;
+    // The copies' bytes, where the maker encodes in memory (the picture
+    // module does): the export writes them itself, through its file layer,
+    // and tells a full disk from a picture that cannot be read.
+    std::string LargeBytes;
+    std::string SmallBytes;
+    // Set where a copy could not be written: then the whole export fails.
+    std::error_code WriteError;
 };
 
 } // namespace targello

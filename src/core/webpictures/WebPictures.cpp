@@ -1,14 +1,17 @@
 #include "core/webpictures/WebPictures.h"
 
+#include "core/files/FileErrorText.h"
 #include "core/project/Utf8Path.h"
+#include "core/webpictures/BmpPicture.h"
+#include "core/webpictures/PictureFormat.h"
+#include "core/webpictures/VipsSetup.h"
 #include "core/webpictures/WebPictureEntry.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
-#include <mutex>
 #include <vips/vips.h>
 
 namespace targello {
@@ -24,18 +27,6 @@ struct Unref {
 };
 using Image = std::unique_ptr<VipsImage, Unref>;
 using Source = std::unique_ptr<VipsSource, Unref>;
-
-void startVips() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        VIPS_INIT("targello");
-        vips_cache_set_max(0); // every picture is used once: nothing to gain from keeping operations
-        // libvips's worker threads are ended before the process's last exit
-        // handlers run, so that none of them (the sanitizer builds' leak
-        // check among them) meets a thread still holding libvips's state.
-        std::atexit(vips_shutdown);
-    });
-}
 
 std::string unreadable() {
     vips_error_clear();
@@ -80,24 +71,48 @@ Image inSrgb(Image image) {
 
 // Optimised Huffman tables make the small copies, which every visitor
 // loads, a tenth smaller; the large copy, loaded only when enlarged, is not
-// worth the time.
-std::string save(VipsImage* image, const std::string& target, bool optimize) {
-    const std::string temporary = target + ".tmp";
-    if (vips_jpegsave(image, temporary.c_str(), "Q", Quality, "strip", TRUE, "optimize_coding", optimize,
-                      nullptr) != 0 ||
-        std::rename(temporary.c_str(), target.c_str()) != 0) {
+// worth the time. The bytes go back to the export, which writes them.
+bool encode(VipsImage* image, bool optimize, std::string& bytes) {
+    void* buffer = nullptr;
+    std::size_t size = 0;
+    if (vips_jpegsave_buffer(image, &buffer, &size, "Q", Quality, "strip", TRUE, "optimize_coding", optimize,
+                             nullptr) != 0) {
         vips_error_clear();
-        std::remove(temporary.c_str());
-        return "nie da się zapisać kopii „" + target + "”";
+        return false;
     }
-    return {};
+    bytes.assign(static_cast<const char*>(buffer), size);
+    g_free(buffer);
+    return true;
 }
 
-bool isJpeg(const std::string& path) {
+// Loader options for every picture: a file cut short fails instead of
+// showing grey where its end is missing.
+constexpr const char* FailOnTruncated = "truncated";
+
+// The picture's size from its header, refused above the program's limit
+// before anything is decoded; "" where it may be decoded.
+std::string sizeProblem(VipsImage* header) {
+    const int width = vips_image_get_width(header);
+    const int height = vips_image_get_height(header);
+    return PictureTooLarge(width, height) ? PictureTooLargeReason(width, height) : std::string();
+}
+
+// The format of the file at `path` by its first bytes; `reason` is set where
+// it cannot be read or is of no format the export reads.
+PictureFormat formatOf(const std::string& path, std::string& reason) {
+    errno = 0;
     std::ifstream in(PathFromUtf8(path), std::ios::binary);
-    char head[3] = {};
-    in.read(head, 3);
-    return in && head[0] == '\xFF' && head[1] == '\xD8' && head[2] == '\xFF';
+    if (!in) {
+        reason = FileErrorReason({errno ? errno : EIO, std::generic_category()});
+        return PictureFormat::Unknown;
+    }
+    std::string head(PictureHeadSize, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    const PictureFormat format = SniffPictureFormat(head);
+    if (format == PictureFormat::Unknown)
+        reason = UnknownFormatReason;
+    return format;
 }
 
 // A JPEG decoded at the largest DCT scale (1/2, 1/4, 1/8) that still gives at
@@ -105,21 +120,25 @@ bool isJpeg(const std::string& path) {
 // every camera photo goes this way: decoding a 12-megapixel photo at half
 // size costs a third of decoding it whole, which vips_thumbnail would do for
 // a 1600-pixel copy because it keeps a factor of two for its own resize.
-Image decodeJpeg(const std::string& path, int side) {
+Image decodeJpeg(const std::string& path, int side, std::string& reason) {
     // A source object rather than a file name: a name with "[" would be read as load options.
     Source header(vips_source_new_from_file(path.c_str()));
     VipsImage* probe = nullptr;
     if (!header || vips_jpegload_source(header.get(), &probe, nullptr) != 0)
         return nullptr;
     const int longest = std::max(vips_image_get_width(probe), vips_image_get_height(probe));
+    reason = sizeProblem(probe);
     g_object_unref(probe);
+    if (!reason.empty())
+        return nullptr;
     int shrink = 1;
     while (shrink < 8 && longest / (shrink * 2) >= side)
         shrink *= 2;
     Source source(vips_source_new_from_file(path.c_str()));
     VipsImage* loaded = nullptr;
-    if (!source || vips_jpegload_source(source.get(), &loaded, "shrink", shrink, "access",
-                                        VIPS_ACCESS_SEQUENTIAL, nullptr) != 0)
+    if (!source ||
+        vips_jpegload_source(source.get(), &loaded, "shrink", shrink, "access", VIPS_ACCESS_SEQUENTIAL,
+                             "fail_on", VIPS_FAIL_ON_TRUNCATED, nullptr) != 0)
         return nullptr;
     Image image(loaded);
     const double scale =
@@ -132,20 +151,52 @@ Image decodeJpeg(const std::string& path, int side) {
     return Image(resized);
 }
 
-// Any other picture libvips reads (PNG, GIF, WebP, TIFF, HEIC …), shrunk on
-// load where its format allows and turned upright.
-Image decodeOther(const std::string& path, int side) {
+// A PNG, GIF, WebP, TIFF or HEIC picture, shrunk on load where its format
+// allows and turned upright. Only the loaders of these formats can run.
+Image decodeOther(const std::string& path, int side, std::string& reason) {
+    Source header(vips_source_new_from_file(path.c_str()));
+    VipsImage* probe = header ? vips_image_new_from_source(header.get(), "", nullptr) : nullptr;
+    if (probe == nullptr)
+        return nullptr;
+    reason = sizeProblem(probe);
+    g_object_unref(probe);
+    if (!reason.empty())
+        return nullptr;
     Source source(vips_source_new_from_file(path.c_str()));
     VipsImage* decoded = nullptr;
+    const std::string options = std::string("fail_on=") + FailOnTruncated;
     if (!source || vips_thumbnail_source(source.get(), &decoded, side, "height", side, "size", VIPS_SIZE_DOWN,
-                                         nullptr) != 0)
+                                         "option_string", options.c_str(), nullptr) != 0)
         return nullptr;
     return Image(decoded);
 }
 
+// A bitmap, from gdk-pixbuf's reader, made to fit `side`.
+Image decodeBmp(const std::string& path, int side, std::string& reason) {
+    const Image whole(DecodeBmp(path, reason));
+    VipsImage* fitted = nullptr;
+    if (!whole || vips_thumbnail_image(whole.get(), &fitted, side, "height", side, "size", VIPS_SIZE_DOWN,
+                                       nullptr) != 0)
+        return nullptr;
+    return Image(fitted);
+}
+
+Image decode(const std::string& path, int side, std::string& reason) {
+    switch (formatOf(path, reason)) {
+    case PictureFormat::Unknown:
+        return nullptr;
+    case PictureFormat::Jpeg:
+        return decodeJpeg(path, side, reason);
+    case PictureFormat::Bmp:
+        return decodeBmp(path, side, reason);
+    default:
+        return decodeOther(path, side, reason);
+    }
+}
+
 // The picture upright in memory: the large copy, from which the small one is made.
-Image decodeUpright(const std::string& path, int side) {
-    Image decoded = opaque(inSrgb(isJpeg(path) ? decodeJpeg(path, side) : decodeOther(path, side)));
+Image decodeUpright(const std::string& path, int side, std::string& reason) {
+    Image decoded = opaque(inSrgb(decode(path, side, reason)));
     if (!decoded)
         return nullptr;
     Image pixels(vips_image_copy_memory(decoded.get()));
@@ -161,26 +212,30 @@ Image decodeUpright(const std::string& path, int side) {
 } // namespace
 
 WebPictureOutcome MakeWebPictures(const WebPictureJob& job) {
-    startVips();
+    StartVips();
     // Decoded once here; both copies come from this memory image.
-    const Image large = decodeUpright(job.Source, job.LargestSide);
+    std::string reason;
+    const Image large = decodeUpright(job.Source, job.LargestSide, reason);
     if (!large)
-        return {unreadable()};
+        return {reason.empty() ? unreadable() : reason};
 
     WebPictureOutcome outcome{{}, vips_image_get_width(large.get()), vips_image_get_height(large.get())};
-    if (!(outcome.Reason = save(large.get(), job.LargeTarget, false)).empty() || job.SmallTarget.empty())
+    if (!encode(large.get(), false, outcome.LargeBytes))
+        return {unreadable()};
+    if (job.SmallTarget.empty() || job.SmallTarget == job.LargeTarget)
         return outcome;
     VipsImage* shrunk = nullptr;
     if (vips_thumbnail_image(large.get(), &shrunk, job.SmallWidth, "height", job.SmallHeight, "size",
                              VIPS_SIZE_DOWN, nullptr) != 0)
         return {unreadable()};
-    Image small(shrunk);
-    outcome.Reason = save(small.get(), job.SmallTarget, true);
+    const Image small(shrunk);
+    if (!encode(small.get(), true, outcome.SmallBytes))
+        return {unreadable()};
     return outcome;
 }
 
 } // namespace targello
 
-void targello_make_web_pictures_v1(const targello::WebPictureJob* job, targello::WebPictureOutcome* outcome) {
+void targello_make_web_pictures_v2(const targello::WebPictureJob* job, targello::WebPictureOutcome* outcome) {
     *outcome = targello::MakeWebPictures(*job);
 }

@@ -9,8 +9,11 @@ namespace targello {
 // side), turned upright by its EXIF orientation and converted to sRGB; the
 // small copy is made from that in memory. Both are JPEG at quality 82 with no
 // metadata (no camera data, no place where the photo was taken); transparent
-// pictures are laid on white. Thread-safe; each copy is written under a
-// temporary name and renamed.
+// pictures are laid on white. The copies are handed back as bytes, which the
+// export writes. Only JPEG, PNG, GIF, WebP, TIFF, BMP and HEIC files are
+// read, taken for what their first bytes say; a picture over the program's
+// size limit is refused from its header, and one cut short is refused, not
+// shown grey. Thread-safe.
 WebPictureOutcome MakeWebPictures(const WebPictureJob& job);
 
 } // namespace targello

@@ -1,20 +1,25 @@
 // The modern page's picture copies made with Qt's image I/O: the same job,
 // the same sizes and the same JPEG quality as the libvips module, for the
 // build that has no libvips (Windows).
+#include "core/files/FileErrorText.h"
+#include "core/project/Utf8Path.h"
+#include "core/webpictures/PictureFormat.h"
 #include "core/webpictures/WebPictureEntry.h"
 #include "gui/webpictures/WebPictureSizes.h"
 
+#include <QBuffer>
 #include <QColorSpace>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <algorithm>
+#include <cerrno>
 #include <condition_variable>
 #include <deque>
+#include <fstream>
 #include <functional>
 #include <future>
 #include <mutex>
@@ -28,7 +33,6 @@ namespace targello {
 namespace {
 
 constexpr int Quality = 82;
-constexpr qint64 MostPixels = 100'000'000; // as the window's picture boxes
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -97,10 +101,16 @@ void findPlugins() {
 #endif
 }
 
+std::string unencodable() {
+    return "nie da się zapisać obrazka jako JPEG";
+}
+
 std::string unreadable() {
     return "nie da się odczytać obrazka (plik jest uszkodzony albo ma nieznany format)";
 }
 
+// Qt's name of the formats it reads here; Qt has no HEIC reader, and WebP
+// and TIFF only where its image formats plugins are installed.
 bool readableFormat(const QByteArray& format) {
     return format == "jpeg" || format == "png" || format == "gif" || format == "bmp" || format == "webp" ||
            format == "tiff";
@@ -119,26 +129,43 @@ QImage plain(const QImage& image) {
     return flat;
 }
 
-bool write(const QImage& image, const QString& path, bool optimize) {
-    // The writer holds its file open until it ends: Windows renames no open file.
-    QImageWriter writer(path, "jpeg");
+// The copy as JPEG bytes: the export writes them itself, through its file
+// layer, so that a full disk is told from a picture that cannot be read.
+std::string encode(const QImage& image, bool optimize) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(Quality);
     writer.setOptimizedWrite(optimize);
-    return writer.write(image);
+    if (!writer.write(image))
+        return {};
+    return bytes.toStdString();
 }
 
-std::string save(const QImage& image, const std::string& target, bool optimize) {
-    const QString temporary = fromUtf8(target + ".tmp");
-    QFile::remove(fromUtf8(target));
-    if (!write(image, temporary, optimize) || !QFile::rename(temporary, fromUtf8(target))) {
-        QFile::remove(temporary);
-        return "nie da się zapisać kopii „" + target + "”";
+// Whether the file at `path` can be opened and is of a format the export
+// reads by its first bytes, never by its name; `reason` says why not.
+bool readableFile(const std::string& path, std::string& reason) {
+    errno = 0;
+    std::ifstream in(PathFromUtf8(path), std::ios::binary);
+    if (!in) {
+        reason = FileErrorReason({errno ? errno : EIO, std::generic_category()});
+        return false;
     }
-    return {};
+    std::string head(PictureHeadSize, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    if (SniffPictureFormat(head) == PictureFormat::Unknown) {
+        reason = UnknownFormatReason;
+        return false;
+    }
+    return true;
 }
 
 // The large copy, decoded at its size where the format allows and upright.
 QImage decodeLarge(const std::string& path, int side, std::string& reason) {
+    if (!readableFile(path, reason))
+        return {};
     QImageReader reader(fromUtf8(path));
     reader.setAutoTransform(true); // EXIF orientation
     const QByteArray format = reader.format();
@@ -147,8 +174,8 @@ QImage decodeLarge(const std::string& path, int side, std::string& reason) {
         reason = unreadable();
         return {};
     }
-    if (static_cast<qint64>(size.width()) * size.height() > MostPixels) {
-        reason = "obrazek ma ponad 100 milionów pikseli";
+    if (PictureTooLarge(size.width(), size.height())) {
+        reason = PictureTooLargeReason(size.width(), size.height());
         return {};
     }
     const PictureSize source{size.width(), size.height()};
@@ -176,8 +203,10 @@ WebPictureOutcome makeWebPictures(const WebPictureJob& job) {
     if (decoded.isNull())
         return {reason};
     const QImage large = plain(decoded);
-    WebPictureOutcome outcome{save(large, job.LargeTarget, false), large.width(), large.height()};
-    if (!outcome.Reason.empty() || job.SmallTarget.empty())
+    WebPictureOutcome outcome({}, large.width(), large.height());
+    if ((outcome.LargeBytes = encode(large, false)).empty())
+        return {unencodable()};
+    if (job.SmallTarget.empty())
         return outcome;
     const PictureSize small =
         WebPictureSizes::Fitted({large.width(), large.height()}, {job.SmallWidth, job.SmallHeight});
@@ -185,14 +214,15 @@ WebPictureOutcome makeWebPictures(const WebPictureJob& job) {
         small.Width == large.width() && small.Height == large.height()
             ? large
             : large.scaled(small.Width, small.Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    outcome.Reason = save(shrunk, job.SmallTarget, true);
+    if ((outcome.SmallBytes = encode(shrunk, true)).empty())
+        return {unencodable()};
     return outcome;
 }
 
 } // namespace
 } // namespace targello
 
-void targello_make_web_pictures_v1(const targello::WebPictureJob* job, targello::WebPictureOutcome* outcome) {
+void targello_make_web_pictures_v2(const targello::WebPictureJob* job, targello::WebPictureOutcome* outcome) {
     using namespace targello;
     QtThreads::Shared().Run([&] { *outcome = makeWebPictures(*job); });
 }

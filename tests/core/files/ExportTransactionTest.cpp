@@ -151,3 +151,33 @@ TEST_F(Transaction, LeftoversOfACutOffExportAreRemovedOnlyForTheExportsOwnNames)
                                     {".a.jpg.targello-7", "<folder>"},
                                 }));
 }
+
+// What a killed run leaves is made here by a real transaction: its staged
+// files are saved aside before it cleans up, and put back as a kill leaves them.
+TEST_F(Transaction, WhatAKilledRunStagedGoesWhetherOrNotAnEarlierExportExists) {
+    for (const bool earlier : {true, false}) {
+        if (!earlier)
+            fs::remove_all(root / "www"), fs::create_directories(root / "www" / "sklep");
+        const auto expected = Snapshot(root / "www");
+        std::vector<fs::path> staged;
+        {
+            ExportTransaction transaction;
+            ASSERT_FALSE(transaction.StageBytes(root / "www" / "sklep.html", "new page"));
+            ASSERT_TRUE(transaction.StageCopy(root / "source.jpg", root / "www" / "sklep" / "a.jpg"));
+            for (const fs::path& folder : {root / "www", root / "www" / "sklep"})
+                for (const auto& entry : fs::directory_iterator(folder))
+                    if (entry.path().filename().string().starts_with(".")) {
+                        staged.push_back(entry.path());
+                        fs::create_hard_link(entry.path(), root / ("kept" + std::to_string(staged.size())));
+                    }
+        }
+        ASSERT_EQ(staged.size(), 2u);
+        for (std::size_t k = 0; k < staged.size(); ++k)
+            fs::rename(root / ("kept" + std::to_string(k + 1)), staged[k]);
+
+        RemoveUnfinishedFilesOf(root / "www" / "sklep.html");
+        RemoveUnfinishedFiles(root / "www" / "sklep",
+                              [](const std::string& name) { return name == "a.jpg"; });
+        EXPECT_EQ(Snapshot(root / "www"), expected) << (earlier ? "over an earlier export" : "first export");
+    }
+}

@@ -4,7 +4,6 @@
 #include "TestShop.h"
 #include "core/files/FileWriteLimit.h"
 #include "core/generator/GenerateShop.h"
-
 #include "core/project/Utf8Path.h"
 
 #include <fstream>
@@ -77,6 +76,24 @@ TEST_F(ExportSafety, FullDiskAtAnyPointKeepsThePreviousExportByteForByte) {
     }
     ASSERT_TRUE(Generate().Succeeded);
     EXPECT_EQ(ReadFile(root / "www" / "sklep" / "p0.jpg"), std::string(3000, 'x'));
+}
+
+TEST_F(ExportSafety, FullDiskAtEveryWriteKeepsThePreviousExportByteForByte) {
+    ASSERT_TRUE(Generate().Succeeded);
+    const auto before = Snapshot(root / "www");
+    ChangeShop();
+    int writes = 0;
+    for (;; ++writes) {
+        ASSERT_LT(writes, 20) << "an export that never succeeds";
+        SetFileLimitForTests(writes);
+        const GenerateResult result = Generate();
+        SetFileLimitForTests(std::nullopt);
+        if (result.Succeeded)
+            break;
+        EXPECT_NE(result.ErrorText.find("brak miejsca na dysku"), std::string::npos) << result.ErrorText;
+        EXPECT_EQ(Snapshot(root / "www"), before) << "a full disk at write " << writes;
+    }
+    EXPECT_EQ(writes, 5) << "the page, three copies and the list of copies";
 }
 
 TEST_F(ExportSafety, CancelKeepsThePreviousExport) {
@@ -173,8 +190,8 @@ TEST_F(ExportSafety, UsersOwnFilesInThePictureFolderAreNeverReplaced) {
 
 TEST_F(ExportSafety, PicturesNeverGoIntoThePagesOwnFolder) {
     WriteFile(root / "www" / "p0.jpg", "the user's own p0");
-    const GenerateResult result =
-        GenerateShop(shop.page, shop.edited.Values, "", Utf8FromPath(root / "www" / ".html"), NativePathStyle());
+    const GenerateResult result = GenerateShop(shop.page, shop.edited.Values, "",
+                                               Utf8FromPath(root / "www" / ".html"), NativePathStyle());
     EXPECT_FALSE(result.Succeeded);
     EXPECT_NE(result.ErrorText.find("obrazki sklepu potrzebują własnego folderu"), std::string::npos);
     EXPECT_EQ(Snapshot(root / "www"), (std::map<std::string, std::string>{{"p0.jpg", "the user's own p0"}}));

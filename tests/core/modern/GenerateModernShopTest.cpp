@@ -114,7 +114,7 @@ TEST_F(GenerateModernShopFiles, UnreadablePicturesAreNamedAndTheShopIsWritten) {
     EXPECT_EQ(result.PicturesMade, 1);
     std::vector<PictureProblem> expected = {
         {shop.page.Item(1).PicturePath,
-         WebPicturesBuiltIn() ? "nie da się odczytać obrazka (plik jest uszkodzony albo ma nieznany format)"
+         WebPicturesBuiltIn() ? "to nie jest obrazek w formacie JPEG, PNG, GIF, WebP, TIFF, BMP ani HEIC"
                               : "to nie jest obrazek w formacie, który pokazują przeglądarki"},
         {shop.page.Item(2).PicturePath, "to jest folder"},
         {shop.page.Item(3).PicturePath, "plik nie istnieje"},
@@ -209,6 +209,31 @@ TEST_F(GenerateModernShopFiles, FullDiskKeepsThePreviousShopByteForByte) {
     const ModernShopResult again = generate();
     ASSERT_TRUE(again.Succeeded) << again.ErrorText;
     EXPECT_EQ(again.PicturesMade, 1);
+    EXPECT_NE(ReadFile(output()).find("Inny telefon"), std::string::npos);
+}
+
+// The disk fills at each file the export writes in turn: the probe beside
+// the page, each copy, the page, the stamps.
+TEST_F(GenerateModernShopFiles, FullDiskAtEveryWriteKeepsThePreviousShopByteForByte) {
+    shop.page.Item(1).PicturePath = Utf8FromPath(Pictures / "przezroczysty.png");
+    ASSERT_TRUE(generate().Succeeded);
+    const auto before = snapshot(root / "www");
+    const fs::path source = PathFromUtf8(shop.page.Item(0).PicturePath);
+    fs::last_write_time(source, fs::last_write_time(source) + std::chrono::seconds(5));
+    shop.page.Item(0).Name = "Inny telefon";
+    int writes = 0;
+    for (;; ++writes) {
+        ASSERT_LT(writes, 20) << "an export that never succeeds";
+        SetFileLimitForTests(writes);
+        const ModernShopResult result = generate();
+        SetFileLimitForTests(std::nullopt);
+        if (result.Succeeded)
+            break;
+        EXPECT_EQ(result.ErrorText, "Nie można zapisać strony „" + output() + "”: brak miejsca na dysku.")
+            << writes;
+        EXPECT_EQ(snapshot(root / "www"), before) << "a full disk at write " << writes;
+    }
+    EXPECT_EQ(writes, 6) << "the probe, two copies, the icon, the page and the stamps";
     EXPECT_NE(ReadFile(output()).find("Inny telefon"), std::string::npos);
 }
 

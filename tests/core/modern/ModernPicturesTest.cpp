@@ -25,17 +25,32 @@ TEST(ModernPictures, EachSourceIsMadeOnceAndSameNamesStayApart) {
     const ModernPictures pictures = plan(shop, WebPictureKind::Encoded);
     ASSERT_EQ(pictures.Jobs.size(), 2u);
     EXPECT_EQ(pictures.Jobs[0].Source, "C:\\zdjęcia\\Kubek.JPG");
-    EXPECT_EQ(pictures.Jobs[0].LargeTarget, "C:\\www\\sklep\\Kubek.jpg");
-    EXPECT_EQ(pictures.Jobs[0].SmallTarget, "C:\\www\\sklep\\Kubek-266x188.jpg");
+    // Copies are named in lowercase ASCII: "Kubek.JPG" and "kubek.jpg" meet as "kubek".
+    EXPECT_EQ(pictures.Jobs[0].LargeTarget, "C:\\www\\sklep\\kubek.jpg");
+    EXPECT_EQ(pictures.Jobs[0].SmallTarget, "C:\\www\\sklep\\kubek-266x188.jpg");
     EXPECT_EQ(pictures.Jobs[0].SmallWidth, 266);
     EXPECT_EQ(pictures.Jobs[0].SmallHeight, 188);
     EXPECT_EQ(pictures.Jobs[1].LargeTarget, "C:\\www\\sklep\\kubek-2.jpg");
     EXPECT_EQ(pictures.Jobs[1].SmallTarget, "C:\\www\\sklep\\kubek-2-266x188.jpg");
-    EXPECT_EQ(pictures.Items[0].Small, "sklep/Kubek-266x188.jpg");
-    EXPECT_EQ(pictures.Items[2].Large, "sklep/Kubek.jpg");
+    EXPECT_EQ(pictures.Items[0].Small, "sklep/kubek-266x188.jpg");
+    EXPECT_EQ(pictures.Items[2].Large, "sklep/kubek.jpg");
     EXPECT_EQ(pictures.Items[1].Job, 1);
     EXPECT_TRUE(pictures.Items[3].Large.empty());
     EXPECT_EQ(pictures.Items[3].Job, -1);
+}
+
+TEST(ModernPictures, CopiesAreNamedInLowercaseAscii) {
+    ModernShop shop(3);
+    shop.page.Item(0).PicturePath = "C:\\zdjęcia\\słoik pionowo.jpg";
+    shop.page.Item(1).PicturePath = "C:\\inne\\Słoik_Pionowo.png"; // the same name once made web-safe
+    shop.page.Item(2).PicturePath = "C:\\zdjęcia\\#1 ŻÓŁW?.JPEG";
+    const ModernPictures encoded = plan(shop, WebPictureKind::Encoded);
+    EXPECT_EQ(encoded.Items[0].Small, "sklep/sloik-pionowo-266x188.jpg");
+    EXPECT_EQ(encoded.Items[1].Large, "sklep/sloik-pionowo-2.jpg");
+    EXPECT_EQ(encoded.Items[2].Large, "sklep/1-zolw.jpg");
+    const ModernPictures copied = plan(shop, WebPictureKind::Unchanged);
+    EXPECT_EQ(copied.Items[1].Large, "sklep/sloik-pionowo.png");
+    EXPECT_EQ(copied.Items[2].Large, "sklep/1-zolw.jpeg");
 }
 
 TEST(ModernPictures, WithoutThePictureLibraryFilesAreCopiedUnderTheirOwnName) {
@@ -100,7 +115,10 @@ TEST(ModernPictures, CopyingUnchangedTakesOnlyPicturesBrowsersShow) {
     EXPECT_TRUE(fs::exists(root / "a-kopia.svg"));
     EXPECT_TRUE(fs::exists(root / "b-kopia.png"));
     EXPECT_FALSE(fs::exists(root / "c-kopia.jpg"));
-    EXPECT_EQ(CopyWebPicture({png, (root / "brak" / "b.png").string(), {}, 1600, 0, 0}).Reason,
-              "nie da się zapisać kopii „" + (root / "brak" / "b.png").string() + "”");
+    // A copy that cannot be written is the disk's fault: told apart, so the export fails as a whole.
+    const WebPictureOutcome unwritten =
+        CopyWebPicture({png, (root / "brak" / "b.png").string(), {}, 1600, 0, 0});
+    EXPECT_EQ(unwritten.Reason, "plik nie istnieje");
+    EXPECT_EQ(unwritten.WriteError, std::errc::no_such_file_or_directory);
     fs::remove_all(root);
 }
