@@ -2,10 +2,14 @@
 
 #include "core/generator/ShopPageText.h"
 #include "core/modern/ModernPictures.h"
+#include "core/modern/ModernQr.h"
 #include "core/modern/ModernScript.h"
 #include "core/modern/ModernSections.h"
+#include "core/modern/ModernSelling.h"
+#include "core/modern/ModernSellingScript.h"
 #include "core/modern/ModernStyle.h"
 #include "core/modern/ModernText.h"
+#include "core/settings/BankAccount.h"
 #include "core/workspace/PriceText.h"
 #include "core/workspace/ShopPage.h"
 
@@ -23,7 +27,8 @@ std::string ModernShopData(const ShopPage& page, const ShopSettings& edited,
                            const std::string& pageFileName) {
     std::string data =
         "{\"klucz\":" + JsonString("targello-koszyk\n" + pageFileName + "\n" + page.Settings.ShopTitle);
-    data += ",\"adres\":" + JsonString(edited.OrderEmail) + ",\"produkty\":[";
+    data += ",\"adres\":" + JsonString(edited.OrderEmail);
+    data += ModernSellingData(edited.Selling, pageTitle(page.Settings)) + ",\"produkty\":[";
     for (int k = 0; k < page.ItemCount(); ++k) {
         const ShopItem& item = page.Item(k);
         const std::int64_t price = PriceInTenThousandths(item.Price).value_or(0);
@@ -42,7 +47,8 @@ std::string ModernPageText(const ShopPage& page, const ShopSettings& edited, con
     text += "<!DOCTYPE html>\n<html lang=\"pl\">\n<head>\n<meta charset=\"utf-8\">\n"
             "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
     text += "<title>" + EscapeHtml(pageTitle(page.Settings)) + "</title>\n";
-    text += "<style>\n" + ModernStyle(page.Settings, edited, pictures.Texture.Large) + "</style>\n</head>\n";
+    text += "<style>\n" + ModernStyle(page.Settings, edited, pictures.Texture.Large) + ModernSellingStyle() +
+            "</style>\n</head>\n";
     text += "<body class=\"uklad-" + std::to_string(layout) + (texture ? " tekstura" : "") + "\">\n";
     text += "<a class=\"pomin\" href=\"#produkty\">Przejdź do produktów</a>\n";
     if (layout != 0)
@@ -51,13 +57,14 @@ std::string ModernPageText(const ShopPage& page, const ShopSettings& edited, con
     if (layout == 2 || layout == 3)
         text += ModernMenu(edited, folder);
     text += "<main>\n" + ModernProducts(page, edited, pictures) + ModernBasket() + ModernOrderForm(edited) +
-            "</main>\n</div>\n";
-    if (layout != 0)
-        text += ModernFooter();
+            ModernLegalSections(edited.Selling) + "</main>\n</div>\n";
+    text += ModernSellerFooter(edited.Selling, layout != 0);
     text += ModernOverlays();
     text += "<script type=\"application/json\" id=\"dane-sklepu\">" +
             ModernShopData(page, edited, pageFileName) + "</script>\n";
-    text += "<script>\n" + std::string(ModernMoneyScript()) + ModernPageScript() +
+    if (edited.Selling.OffersTransfer() && ReadBankAccount(edited.Selling.TransferAccount).Good())
+        text += "<script>\n" + ModernQrScript() + "</script>\n";
+    text += "<script>\n" + std::string(ModernMoneyScript()) + ModernSellingScript() + ModernPageScript() +
             "</script>\n</body>\n</html>\n";
     return text;
 }
