@@ -8,6 +8,7 @@
 #include "core/project/ProjectToPage.h"
 #include "core/project/Utf8Path.h"
 #include "core/settings/EditedSettings.h"
+#include "core/settings/LegalTemplates.h"
 #include "core/workspace/ShopWorkspace.h"
 
 #include <filesystem>
@@ -123,7 +124,8 @@ fs::path outputFile(const std::string& given) {
     const FileKind kind = StatusOfFile(output).Kind;
     if (!output.has_extension() &&
         (kind == FileKind::Missing ||
-         (kind == FileKind::Folder && StatusOfFile(output / ExportManifest::FileName).Kind == FileKind::Regular)))
+         (kind == FileKind::Folder &&
+          StatusOfFile(output / ExportManifest::FileName).Kind == FileKind::Regular)))
         output += ".html";
     return output;
 }
@@ -164,6 +166,8 @@ int exportModern(const ShopPage& page, const ShopSettings& edited, const std::st
     // The shop is whole, with every picture copied: a warning, not an error.
     if (!result.PicturesNotice.empty())
         err << Prefix << "uwaga: " << result.PicturesNotice << "\n";
+    if (const std::string gaps = SellingGapsWarning(edited.Selling); !gaps.empty())
+        err << Prefix << "uwaga: " << gaps << "\n";
     // The page is written without them; listed and told by the exit code as the classic export does.
     for (const PictureProblem& problem : result.UnreadablePictures)
         err << Prefix << MissingPictureText({problem.Path, problem.Reason}) << "\n";
