@@ -11,6 +11,7 @@ namespace targello {
 
 class AppContext;
 class SettingsControls;
+class SellingPage;
 
 // "Opcje": the editor of the current page's settings. It shows the
 // application's working copy (EditedSettings), which every control edits
@@ -61,6 +62,7 @@ private:
 
     AppContext& app_;
     SettingsControls* controls_;
+    SellingPage* selling_;
     QTabWidget* tabs_;
     bool controlsBehind_ = false;
 };
