@@ -127,6 +127,9 @@ std::string ModernCheckout(const SellingSettings& s) {
         html += deliveryChoice(s);
     if (s.OffersPayment())
         html += paymentChoice(s);
+    // Without choices the basket's own total says it all, as it always did.
+    if (s.Delivery.empty() && !s.OffersPayment())
+        return html + consent(s);
     html += "<p class=\"suma\" id=\"podsumowanie\">Towary: <output id=\"suma-towary\">0,00\u00A0zł</output>"
             "<span id=\"wiersz-dostawa\" hidden>, dostawa: <output id=\"suma-dostawa\"></output></span>"
             "<span id=\"wiersz-pobranie\" hidden>, pobranie: <output id=\"suma-pobranie\"></output></span>"

@@ -12,7 +12,7 @@ function dostawa(){var k=wybrane('dostawa');return k===null?null:S.dostawy[+k];}
 function koszty(towary){var d=dostawa(),k={towary:towary,dostawa:0n,darmowa:false,pobranie:0n};
 if(d){k.dostawa=BigInt(d.c);if(S.darmowa!==null&&towary>=BigInt(S.darmowa)){k.dostawa=0n;k.darmowa=true;}}
 if(wybrane('platnosc')==='pobranie')k.pobranie=BigInt(S.pobranie);k.razem=towary+k.dostawa+k.pobranie;return k;}
-function pokaz(towary){var k=koszty(towary),d=dostawa();$('suma-towary').textContent=kwota(towary);
+function pokaz(towary){if(!$('suma-razem'))return;var k=koszty(towary),d=dostawa();$('suma-towary').textContent=kwota(towary);
 $('wiersz-dostawa').hidden=!d;$('suma-dostawa').textContent=k.darmowa?'gratis':kwota(k.dostawa);
 $('wiersz-pobranie').hidden=!k.pobranie;$('suma-pobranie').textContent=kwota(k.pobranie);$('suma-razem').textContent=kwota(k.razem);}
 function naZmiane(f){document.querySelectorAll('input[name="dostawa"],input[name="platnosc"]').forEach(function(x){x.addEventListener('change',f);});}

@@ -220,6 +220,7 @@ TEST(ModernPage, SellerTermsDeliveryAndPaymentShowWhereTheTraderGaveThem) {
          true},
         {">Akceptuję regulamin i politykę prywatności</label>", true, false},
         {"id=\"f-zgoda\" required", true, true},
+        {"id=\"suma-razem\"", false, true}, // totals with delivery only where there are choices
         {"name=\"dostawa\" value=\"1\"", false, true},
         {"Dostawa gratis przy zamówieniu od 200\u00A0zł.", false, true},
         {"value=\"przelew\"", false, true},
