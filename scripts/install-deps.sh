@@ -17,6 +17,8 @@ if [[ "${1:-}" == "--tests" ]]; then
     # The package test: cpack's dependency list needs dpkg-shlibdeps, and the
     # project type is checked through the MIME database and GNOME's gio.
     packages+=(dpkg-dev shared-mime-info libglib2.0-bin)
+    # zbarimg reads the transfer's QR code from a screenshot of the modern page.
+    packages+=(zbar-tools)
     # Java runs the Nu HTML checker (vnu-jar from npm) on the modern page;
     # vipsthumbnail is what the modern export's benchmark measures against.
     packages+=(default-jre-headless libvips-tools)

@@ -10,6 +10,7 @@
 #include "core/project/ProjectToPage.h"
 #include "core/project/Utf8Path.h"
 #include "core/settings/EditedSettings.h"
+#include "core/settings/LegalTemplates.h"
 #include "core/workspace/ShopWorkspace.h"
 
 #include <filesystem>
@@ -214,6 +215,8 @@ int exportModern(const ShopPage& page, const ShopSettings& edited, const std::st
         err << Prefix << "uwaga: " << result.PicturesNotice << "\n";
     for (const std::string& line : result.LinkWarnings)
         err << Prefix << "uwaga: " << line << "\n";
+    if (const std::string gaps = SellingGapsWarning(edited.Selling); !gaps.empty())
+        err << Prefix << "uwaga: " << gaps << "\n";
     // The page is written without them; listed and told by the exit code as the classic export does.
     for (const PictureProblem& problem : result.UnreadablePictures)
         err << Prefix << MissingPictureText({problem.Path, problem.Reason}) << "\n";

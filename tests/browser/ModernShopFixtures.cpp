@@ -85,6 +85,29 @@ ShopPage makeLongPage(const fs::path& photo) {
     return page;
 }
 
+// A shop that sells: seller, terms, two delivery methods with free delivery
+// from 200 zł, and all three ways to pay (a recipient longer than a QR code
+// carries, with Polish letters where it is cut).
+ShopPage sellingPage(const fs::path& picture) {
+    ShopPage page = makePage("Sklep sprzedający", picture);
+    SellingSettings& s = page.Settings.Selling;
+    s.SellerName = "Pasieka Łęg";
+    s.SellerAddress = "ul. Miodowa 1, 00-001 Łęg";
+    s.SellerNip = "osoba fizyczna";
+    s.SellerEmail = "pasieka@example.pl";
+    s.Terms = "§ 1. Sklep prowadzi Pasieka Łęg.\n\n§ 2. Zamówienie jest umową sprzedaży.";
+    s.Privacy = "Administratorem danych jest Pasieka Łęg.";
+    s.Withdrawal = "Masz 14 dni na odstąpienie od umowy.";
+    s.Delivery = {{"Kurier", "15,00"}, {"Odbiór osobisty", "0"}};
+    s.FreeDeliveryFrom = "200";
+    s.TransferRecipient = "Pasieka Łęgowa Źródłożółć sp. z o.o.";
+    s.TransferAccount = "PL61 1090 1014 0000 0712 1981 2874";
+    s.TransferNip = "123-456-32-18";
+    s.CashOnDeliveryCost = "5,00";
+    s.BlikPhone = "600 100 200";
+    return page;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -100,6 +123,7 @@ int main(int argc, char** argv) {
         write(makePage("Drugi sklep", picture), folder, "drugi", 3, "Pierwszy sklep", "sklep.html") &&
         write(makePage("Sklep bez menu", picture), folder, "uklad0", 0, "", "") &&
         write(makePage("Sklep bez menu", picture), folder, "uklad1", 1, "", "") &&
-        write(makeLongPage(argv[3]), folder, "wiele", 2, "Pierwszy sklep", "sklep.html");
+        write(makeLongPage(argv[3]), folder, "wiele", 2, "Pierwszy sklep", "sklep.html") &&
+        write(sellingPage(picture), folder, "sprzedaz", 2, "Pierwszy sklep", "sklep.html");
     return written ? 0 : 1;
 }

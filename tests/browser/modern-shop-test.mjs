@@ -35,14 +35,23 @@ const form = {
   MIASTO: 'Łódź', NIP: '', TELEFON: '+48 600 000 000', MAIL: 'zofia@example.pl',
   FIRMA2: '', NAZWISKO2: 'Jan Kowalski', ULICA2: 'Długa 1', KOD2: '30-001', MIASTO2: 'Kraków',
 };
-const orderText = [
-  `ZAMOWIENIE=Kubek 'Ósemka' sztuk 3 po ${zl('12,50')}, razem ${zl('37,50')}`,
-  `${hostile} sztuk 1 po ${zl('0,00')}, razem ${zl('0,00')}`,
-  `Sztabka & złoto sztuk 1 po ${zl('922 337 203 685 477,00')}, razem ${zl('922 337 203 685 477,00')}`,
-  '______________________________',
-  `Wartość zamówienia wynosi ${zl('922 337 203 685 514,50')}`,
-  ...Object.entries(form).map(([name, value]) => `${name}=${value}`),
+const labels = {
+  FIRMA: 'Nazwa firmy', NAZWISKO: 'Imię i Nazwisko', ULICA: 'Ulica', KOD: 'Kod', MIASTO: 'Miasto', NIP: 'NIP',
+  TELEFON: 'Telefon', MAIL: 'E-Mail',
+};
+const filled = (names) => names.filter((name) => form[name]).map((name) => `${labels[name.replace('2', '')]}: ${form[name]}`);
+// The order text a trader reads; `number` is the one the page made.
+const orderText = (number) => [
+  `Zamówienie ${number} — Pierwszy sklep`, '',
+  `1. Kubek 'Ósemka' — 3 × ${zl('12,50')} = ${zl('37,50')}`,
+  `2. ${hostile} — 1 × ${zl('0,00')} = ${zl('0,00')}`,
+  `3. Sztabka & złoto — 1 × ${zl('922 337 203 685 477,00')} = ${zl('922 337 203 685 477,00')}`, '',
+  `Wartość towarów: ${zl('922 337 203 685 514,50')}`,
+  `Do zapłaty: ${zl('922 337 203 685 514,50')}`, '',
+  'Dane do faktury', ...filled(['FIRMA', 'NAZWISKO', 'ULICA', 'KOD', 'MIASTO', 'NIP', 'TELEFON', 'MAIL']), '',
+  'Adres wysyłki (jeśli inny)', ...filled(['FIRMA2', 'NAZWISKO2', 'ULICA2', 'KOD2', 'MIASTO2']),
 ].join('\r\n');
+const numberPattern = /^Zamówienie (\d{4}-\d{2}-\d{2}-[A-HJ-NP-Z2-9]{4}) — /;
 
 async function basketLines(page) {
   return page.$$eval('#koszyk-lista li', (lines) =>
@@ -141,21 +150,24 @@ async function desktop(context) {
     'Adres e-mail wygląda na niepełny, np. jan@example.pl.');
 
   for (const [name, value] of Object.entries(form)) await page.fill(`#f-${name}`, value);
+  await page.check('#f-zgoda');
   await page.click('#wyslij');
   const address = await mailAddress();
-  const prefix = 'mailto:zamowienia@example.com?body=';
-  check('mail address', address.slice(0, prefix.length), prefix);
-  const mailed = decodeURIComponent(address.slice(prefix.length));
-  check('order text in the mail', mailed, orderText);
+  const mail = /^mailto:zamowienia@example\.com\?subject=([^&]*)&body=(.*)$/.exec(address);
+  check('mail address with subject and body', Boolean(mail), true);
+  const mailed = decodeURIComponent(mail?.[2] ?? '');
+  const number = numberPattern.exec(mailed)?.[1] ?? 'no number';
+  check('subject', decodeURIComponent(mail?.[1] ?? ''), `Zamówienie ${number} — Pierwszy sklep`);
+  check('order text in the mail', mailed, orderText(number));
 
   await page.click('#kopiuj');
   await page.waitForFunction(() => window.copied !== undefined);
-  check('order text on the clipboard', await page.evaluate(() => window.copied), orderText);
+  check('order text on the clipboard', await page.evaluate(() => window.copied), orderText(number));
   check('trader\'s address shown to paste into', (await page.textContent('#wynik')).includes('zamowienia@example.com'), true);
 
   const [download] = await Promise.all([page.waitForEvent('download'), page.click('#pobierz')]);
   check('downloaded file name', download.suggestedFilename(), 'zamowienie.txt');
-  check('order text in the downloaded file', readFileSync(await download.path(), 'utf8'), orderText);
+  check('order text in the downloaded file', readFileSync(await download.path(), 'utf8'), orderText(number));
 
   // The enlarged picture opens, and closes with Esc, a click outside and the back gesture.
   const enlarge = page.locator('button.powieksz').first();

@@ -202,7 +202,11 @@ TEST_F(ExportCli, ModernPageFollowsTheProjectAndTheStyleOption) {
     EXPECT_NE(contents(work_ / "wynik" / "a.html").find("Miód „lipowy”"), std::string::npos); // UTF-8
     ASSERT_EQ(run(work_, {"stary.esk", "wynik/b.html"}).Exit, 0);
     EXPECT_FALSE(isModern("b.html"));
-    ASSERT_EQ(run(work_, {"--styl", "nowoczesny", "stary.esk", "wynik/c.html"}).Exit, 0);
+    const Finished modern = run(work_, {"--styl", "nowoczesny", "stary.esk", "wynik/c.html"});
+    ASSERT_EQ(modern.Exit, 0);
+    // A shop without its seller and terms is written, with a warning.
+    EXPECT_EQ(modern.Err.rfind("targello-export: uwaga: Sklep zapisano, ale brakuje w nim:", 0), 0u)
+        << modern.Err;
     EXPECT_TRUE(isModern("c.html"));
     ASSERT_EQ(run(work_, {"nowy.esk", "--styl=klasyczny", "wynik/d.html"}).Exit, 0);
     EXPECT_FALSE(isModern("d.html"));
@@ -227,6 +231,8 @@ TEST_F(ExportCli, ModernPageNamesPicturesItCouldNotUse) {
     page.InsertItem();
     fs::create_directories(work_ / "folder.jpg");
     page.Item(1).PicturePath = (work_ / "folder.jpg").string();
+    page.Settings.Selling.SellerName = "Pasieka";
+    page.Settings.Selling.Terms = page.Settings.Selling.Privacy = "Regulamin";
     ASSERT_EQ(SaveProject(page, (work_ / "sklep.esk").string()), "");
     const Finished r = run(work_, {"--styl", "nowoczesny", "sklep.esk", "wynik/sklep.html"});
     EXPECT_EQ(r.Exit, 3);

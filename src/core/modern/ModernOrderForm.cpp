@@ -1,4 +1,5 @@
 #include "core/modern/ModernSections.h"
+#include "core/modern/ModernSelling.h"
 #include "core/settings/ShopSettings.h"
 
 namespace targello {
@@ -54,8 +55,9 @@ std::string ModernOrderForm(const ShopSettings& edited) {
     text += fieldset("Dane do faktury", InvoiceFields);
     if (edited.OrderFormKind)
         text += fieldset("Adres wysyłki (jeśli inny)", ShippingFields);
-    text += "</div><p class=\"przyciski\">"
-            "<button type=\"button\" id=\"wyslij\">Wyślij e-mailem</button>"
+    text += "</div>" + ModernCheckout(edited.Selling) +
+            "<p class=\"przyciski\">"
+            "<button type=\"button\" id=\"wyslij\">Zamawiam i płacę</button>"
             "<button type=\"button\" id=\"kopiuj\" class=\"drugi\">Kopiuj zamówienie</button>"
             "<button type=\"button\" id=\"pobierz\" class=\"drugi\">Pobierz zamówienie</button></p></form>"
             "<div id=\"wynik\" class=\"wynik\" tabindex=\"-1\"></div></section>\n";

@@ -3,12 +3,16 @@
 #include "core/generator/ShopPageText.h"
 #include "core/modern/ModernHeadMeta.h"
 #include "core/modern/ModernPictures.h"
+#include "core/modern/ModernQr.h"
 #include "core/modern/ModernScript.h"
 #include "core/modern/ModernSearch.h"
 #include "core/modern/ModernSections.h"
+#include "core/modern/ModernSelling.h"
+#include "core/modern/ModernSellingScript.h"
 #include "core/modern/ModernStructuredData.h"
 #include "core/modern/ModernStyle.h"
 #include "core/modern/ModernText.h"
+#include "core/settings/BankAccount.h"
 #include "core/settings/UrlEscape.h"
 #include "core/workspace/PriceText.h"
 #include "core/workspace/ShopPage.h"
@@ -29,7 +33,8 @@ std::string ModernShopData(const ShopPage& page, const ShopSettings& edited,
         "{\"klucz\":" + JsonString("targello-koszyk\n" + pageFileName + "\n" + page.Settings.ShopTitle);
     data += ",\"adres\":" + JsonString(edited.OrderEmail);
     // Whatever the address holds, it is one recipient and adds nothing to the mail.
-    data += ",\"mailto\":" + JsonString("mailto:" + MailtoAddressPart(edited.OrderEmail)) + ",\"produkty\":[";
+    data += ",\"mailto\":" + JsonString("mailto:" + MailtoAddressPart(edited.OrderEmail));
+    data += ModernSellingData(edited.Selling, pageTitle(page.Settings)) + ",\"produkty\":[";
     for (int k = 0; k < page.ItemCount(); ++k) {
         const ShopItem& item = page.Item(k);
         const std::int64_t price = PriceInTenThousandths(item.Price).value_or(0);
@@ -51,6 +56,7 @@ std::string ModernPageText(const ShopPage& page, const ShopSettings& edited, con
     text += "<title>" + EscapeHtml(pageTitle(page.Settings)) + "</title>\n";
     text += ModernHeadMeta(page, edited, pictures, web);
     text += "<style>\n" + ModernStyle(page.Settings, edited, pictures.Texture.Large) + ModernSearchStyle() +
+            ModernSellingStyle() +
             "</style>\n</head>\n";
     text += "<body class=\"uklad-" + std::to_string(layout) + (texture ? " tekstura" : "") + "\">\n";
     text += "<a class=\"pomin\" href=\"#produkty\">Przejdź do produktów</a>\n";
@@ -60,14 +66,15 @@ std::string ModernPageText(const ShopPage& page, const ShopSettings& edited, con
     if (layout == 2 || layout == 3)
         text += ModernMenu(edited, folder);
     text += "<main>\n" + ModernProducts(page, edited, pictures) + ModernBasket() + ModernOrderForm(edited) +
-            "</main>\n</div>\n";
-    if (layout != 0)
-        text += ModernFooter();
+            ModernLegalSections(edited.Selling) + "</main>\n</div>\n";
+    text += ModernSellerFooter(edited.Selling, layout != 0);
     text += ModernOverlays();
     text += "<script type=\"application/json\" id=\"dane-sklepu\">" +
             ModernShopData(page, edited, pageFileName) + "</script>\n";
     text += "<script type=\"application/ld+json\">" + ModernProductData(page, pictures, web) + "</script>\n";
-    text += "<script>\n" + std::string(ModernMoneyScript()) + ModernPageScript() +
+    if (edited.Selling.OffersTransfer() && ReadBankAccount(edited.Selling.TransferAccount).Good())
+        text += "<script>\n" + ModernQrScript() + "</script>\n";
+    text += "<script>\n" + std::string(ModernMoneyScript()) + ModernSellingScript() + ModernPageScript() +
             (page.ItemCount() >= SearchFromProducts ? ModernSearchScript() : "") +
             "</script>\n</body>\n</html>\n";
     return text;

@@ -26,7 +26,7 @@ if(P[x.i]&&P[x.i].n===x.n&&P[x.i].c===x.c)i=x.i;else for(k=0;k<P.length;k++)if(P
 if(i>=0&&!kosz.some(function(l){return l.i===i;}))kosz.push({i:i,q:q});});}
 function suma(){return kosz.reduce(function(s,l){return s+razem(P[l.i].c,l.q);},0n);}
 function sztuk(){return kosz.reduce(function(s,l){return s+l.q;},0);}
-function pokazSume(){$('koszyk-suma').textContent=kwota(suma());
+function pokazSume(){$('koszyk-suma').textContent=kwota(suma());SPRZEDAZ.pokaz(suma());
 $('koszyk-ile').textContent=sztuk()+' szt., '+kwota(suma());$('koszyk-pusty').hidden=kosz.length>0;$('oproznij').hidden=kosz.length===0;
 kosz.forEach(function(l,n){var w=$('koszyk-lista').children[n];if(w)w.querySelector('.wartosc').textContent=kwota(razem(P[l.i].c,l.q));});miejsce();}
 function miejsce(){document.body.style.paddingBottom=(document.querySelector('.skrot').offsetHeight+32)+'px';}
@@ -48,10 +48,8 @@ $('oproznij').addEventListener('click',function(){kosz=[];zapisz();pokazKosz();p
 window.addEventListener('storage',function(e){if(e.key===D.klucz){wczytaj();pokazKosz();}});
 window.addEventListener('pageshow',function(e){if(e.persisted){wczytaj();pokazKosz();}});
 var form=$('formularz'),wynik=$('wynik');
-function pola(){return Array.prototype.filter.call(form.elements,function(x){return x.name&&x.tagName==='INPUT';});}
-function tekstZamowienia(){var w=kosz.map(function(l){var p=P[l.i];return p.n+' sztuk '+l.q+' po '+kwota(BigInt(p.c))+', razem '+kwota(razem(p.c,l.q));});
-var t='ZAMOWIENIE='+w.join('\r\n')+'\r\n______________________________\r\nWartość zamówienia wynosi '+kwota(suma());
-pola().forEach(function(x){t+='\r\n'+x.name+'='+x.value.replace(/\r?\n/g,'\r\n');});return t;}
+function pola(){return Array.prototype.filter.call(form.elements,function(x){return x.name&&x.tagName==='INPUT'&&x.type!=='radio';});}
+function tekstZamowienia(){return SPRZEDAZ.tekst(kosz.map(function(l){return{n:P[l.i].n,c:P[l.i].c,q:l.q};}),suma(),pola());}
 var WYMAGANE={NAZWISKO:'Podaj imię i nazwisko.',ULICA:'Podaj ulicę i numer domu.',KOD:'Podaj kod pocztowy.',MIASTO:'Podaj miasto.'};
 function blad(x,t){var b=$('b-'+x.name);b.textContent=t;if(t)x.setAttribute('aria-invalid','true');else x.removeAttribute('aria-invalid');return !t;}
 function komunikat(x){var v=x.value.trim();
@@ -62,6 +60,7 @@ if(x.name==='NIP'&&v&&v.replace(/^PL/i,'').replace(/[\s-]/g,'').replace(/\D/g,''
 return '';}
 function sprawdz(){var dobre=true,pierwsze=null;form.querySelectorAll('.blad').forEach(function(b){b.style.minHeight='';});
 pola().forEach(function(x){var t=komunikat(x);if(!blad(x,t)&&!pierwsze)pierwsze=x;if(t)dobre=false;});
+var zle=SPRZEDAZ.bledy();if(zle){dobre=false;if(!pierwsze)pierwsze=zle;}
 $('b-koszyk').textContent=kosz.length?'':'Koszyk jest pusty – dodaj produkty, zanim wyślesz zamówienie.';
 if(!kosz.length){dobre=false;if(!pierwsze)pierwsze=$('koszyk-tytul');}
 if(pierwsze)pierwsze.focus();return dobre;}
@@ -71,9 +70,9 @@ var b=$('b-'+x.name),h=b.offsetHeight;blad(x,komunikat(x));if(b.offsetHeight<h)b
 function adresTekst(){var p=document.createElement('p');if(D.adres){p.append('Wyślij je na adres ');var s=document.createElement('strong');s.textContent=D.adres;p.append(s,'.');}return p;}
 function pokazWynik(t,tekst){wynik.textContent='';var p=document.createElement('p');p.textContent=t;wynik.append(p,adresTekst());
 if(tekst){var l=document.createElement('label'),a=document.createElement('textarea');l.htmlFor=a.id='tekst-zamowienia';l.textContent='Treść zamówienia';a.readOnly=true;a.value=tekst;wynik.append(l,a);a.select();}
-wynik.focus();}
+SPRZEDAZ.podziekuj(wynik,suma(),function(){kosz=[];zapisz();pokazKosz();});wynik.focus();}
 $('wyslij').addEventListener('click',function(){if(!sprawdz())return;
-location.href=D.mailto+'?body='+encodeURIComponent(tekstZamowienia());
+location.href=D.mailto+'?subject='+encodeURIComponent(SPRZEDAZ.temat())+'&body='+encodeURIComponent(tekstZamowienia());
 pokazWynik('Otwieramy program pocztowy z gotowym zamówieniem. Jeśli się nie otworzy, użyj przycisku „Kopiuj zamówienie” albo „Pobierz zamówienie”.');});
 function kopiujRecznie(t){var a=document.createElement('textarea');a.value=t;a.setAttribute('readonly','');a.style.position='fixed';a.style.opacity='0';
 document.body.appendChild(a);a.select();var ok=false;try{ok=document.execCommand('copy');}catch(e){}a.remove();return ok;}
@@ -92,7 +91,7 @@ okno.addEventListener('close',function(){duze.removeAttribute('src');if(wpis){wp
 okno.addEventListener('click',function(e){if(e.target===okno)okno.close();});
 $('zamknij').addEventListener('click',function(){okno.close();});
 window.addEventListener('popstate',function(){if(okno.open){wpis=false;okno.close();}});
-wczytaj();pokazKosz();})();
+SPRZEDAZ.naZmiane(pokazSume);wczytaj();pokazKosz();})();
 )JS";
 }
 

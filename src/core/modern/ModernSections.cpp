@@ -134,12 +134,6 @@ std::string ModernBasket() {
            "<p class=\"blad\" id=\"b-koszyk\"></p></section>\n";
 }
 
-std::string ModernFooter() {
-    return "<footer class=\"stopka\"><p>Sklep wygenerowany przy użyciu programu Targello © Targello. "
-           "Wszelkie "
-           "prawa zastrzeżone.</p></footer>\n";
-}
-
 std::string ModernOverlays() {
     return "<a class=\"skrot\" href=\"#koszyk\">Koszyk: <span id=\"koszyk-ile\">0 szt.</span></a>\n"
            "<div id=\"komunikat\" role=\"status\" aria-live=\"polite\"></div>\n"

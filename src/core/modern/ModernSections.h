@@ -28,8 +28,7 @@ std::string ModernProducts(const ShopPage& page, const ShopSettings& edited, con
 std::string ModernBasket();
 std::string ModernOrderForm(const ShopSettings& edited);
 
-// The footer, the enlarged view, the status line and the link to the basket.
-std::string ModernFooter();
+// The enlarged view, the status line and the link to the basket.
 std::string ModernOverlays();
 
 } // namespace targello

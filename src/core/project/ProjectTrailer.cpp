@@ -1,6 +1,7 @@
 #include "core/project/ProjectTrailer.h"
 
 #include "core/project/PolishCount.h"
+#include "core/project/DeliveryLines.h"
 #include "core/project/TrailerFields.h"
 #include "core/settings/ShopSettings.h"
 
@@ -83,7 +84,7 @@ bool applyTextField(std::string_view line, ShopSettings& settings) {
     const std::string_view key = keyOf(line);
     for (const TrailerField& field : TrailerTextFields())
         if (field.Key == key) {
-            settings.*field.Member = UnescapeTrailerValue(line.substr(key.size() + 1));
+            field.Text(settings) = UnescapeTrailerValue(line.substr(key.size() + 1));
             return true;
         }
     return false;
@@ -146,8 +147,9 @@ std::vector<std::string> TrailerLinesFromSettings(const ShopSettings& settings) 
         lines.push_back(std::string(ProjectTrailer::PageKey) + "=" +
                         std::string(ProjectTrailer::ModernValue));
     for (const TrailerField& field : TrailerTextFields())
-        if (const std::string& text = settings.*field.Member; !text.empty())
+        if (const std::string& text = field.Of(settings); !text.empty())
             lines.push_back(std::string(field.Key) + "=" + EscapeTrailerValue(text));
+    AppendDeliveryLines(settings.Selling.Delivery, lines);
     return lines;
 }
 
@@ -159,13 +161,16 @@ void ApplyTrailerLines(const std::vector<std::string>& lines, ShopSettings& sett
     const std::string classic =
         std::string(ProjectTrailer::PageKey) + "=" + std::string(ProjectTrailer::ClassicValue);
     for (const TrailerField& field : TrailerTextFields())
-        (settings.*field.Member).clear();
+        field.Text(settings).clear();
+    settings.Selling.Delivery.clear();
+    DeliveryLinesRead delivery;
     for (const std::string& line : lines) {
         if (line == modern)
             settings.ModernPage = true;
-        else if (line != classic && !applyTextField(line, settings))
+        else if (line != classic && !applyTextField(line, settings) && !ReadDeliveryLine(line, delivery))
             settings.OtherProjectLines.push_back(line);
     }
+    settings.Selling.Delivery = DeliveryInOrder(delivery);
 }
 
 } // namespace targello

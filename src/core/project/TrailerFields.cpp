@@ -7,10 +7,25 @@
 namespace targello {
 
 std::span<const TrailerField> TrailerTextFields() {
-    static const std::array<TrailerField, 3> fields{{
-        {"opis", &ShopSettings::Description},
-        {"adres.publiczny", &ShopSettings::PublicAddress},
-        {"publikacja", &ShopSettings::Publication},
+    using S = ShopSettings;
+    static const std::array<TrailerField, 17> fields{{
+        {"opis", [](S& s) -> std::string& { return s.Description; }},
+        {"adres.publiczny", [](S& s) -> std::string& { return s.PublicAddress; }},
+        {"publikacja", [](S& s) -> std::string& { return s.Publication; }},
+        {"sprzedawca.nazwa", [](S& s) -> std::string& { return s.Selling.SellerName; }},
+        {"sprzedawca.adres", [](S& s) -> std::string& { return s.Selling.SellerAddress; }},
+        {"sprzedawca.nip", [](S& s) -> std::string& { return s.Selling.SellerNip; }},
+        {"sprzedawca.email", [](S& s) -> std::string& { return s.Selling.SellerEmail; }},
+        {"sprzedawca.telefon", [](S& s) -> std::string& { return s.Selling.SellerPhone; }},
+        {"regulamin", [](S& s) -> std::string& { return s.Selling.Terms; }},
+        {"prywatnosc", [](S& s) -> std::string& { return s.Selling.Privacy; }},
+        {"odstapienie", [](S& s) -> std::string& { return s.Selling.Withdrawal; }},
+        {"dostawa.darmowa.od", [](S& s) -> std::string& { return s.Selling.FreeDeliveryFrom; }},
+        {"platnosc.przelew.odbiorca", [](S& s) -> std::string& { return s.Selling.TransferRecipient; }},
+        {"platnosc.przelew.konto", [](S& s) -> std::string& { return s.Selling.TransferAccount; }},
+        {"platnosc.przelew.nip", [](S& s) -> std::string& { return s.Selling.TransferNip; }},
+        {"platnosc.pobranie", [](S& s) -> std::string& { return s.Selling.CashOnDeliveryCost; }},
+        {"platnosc.blik", [](S& s) -> std::string& { return s.Selling.BlikPhone; }},
     }};
     return fields;
 }

@@ -11,9 +11,15 @@ struct ShopSettings;
 // A text setting that travels in the project file's trailer as "key=value".
 // Every such setting is one row of one table, so that the writer, the reader
 // and the round trip are the same code for all of them.
+// The text is reached through a function so that settings grouped in a
+// member of their own (the seller, payment) sit in the same table.
 struct TrailerField {
     std::string_view Key;
-    std::string ShopSettings::*Member;
+    std::string& (*Text)(ShopSettings&);
+
+    const std::string& Of(const ShopSettings& settings) const {
+        return Text(const_cast<ShopSettings&>(settings)); // read only
+    }
 };
 
 // The text settings the trailer carries, in the order they are written.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/settings/RgbColor.h"
+#include "core/settings/SellingSettings.h"
 
 #include <array>
 #include <string>
@@ -53,6 +54,8 @@ struct ShopSettings {
     std::string Description;
     std::string PublicAddress;
     std::string Publication;
+    // The seller, the terms, delivery and payment of the modern page.
+    SellingSettings Selling;
     // "key=value" lines of the project file that this program does not know,
     // written back as they were read. They belong to the page, not the options.
     std::vector<std::string> OtherProjectLines;

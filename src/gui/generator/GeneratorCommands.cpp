@@ -5,6 +5,7 @@
 #include "core/modern/GenerateModernShop.h"
 #include "core/project/Utf8Path.h"
 #include "core/settings/EditedSettings.h"
+#include "core/settings/LegalTemplates.h"
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/common/AppContext.h"
 #include "gui/common/DataLocation.h"
@@ -130,7 +131,13 @@ void ExportShop(AppContext& app) {
     const QString nativePath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     // The working directory follows the chosen folder, as a save dialog leaves it.
     QDir::setCurrent(QFileInfo(nativePath).absolutePath());
-    WriteShop(app, QString::fromStdString(ExportBaseName(nativePath.toStdString())), nativePath);
+    if (!WriteShop(app, QString::fromStdString(ExportBaseName(nativePath.toStdString())), nativePath))
+        return;
+    // Never refused: a trader may export a shop to look at before it sells.
+    const ShopPage* page = app.workspace().Current();
+    const std::string gaps = SellingGapsWarning(app.editedSettings().Values.Selling);
+    if (page != nullptr && page->Settings.ModernPage && !gaps.empty())
+        app.platform().showWarning(app.window(), QStringLiteral("Targello"), QString::fromStdString(gaps));
 }
 
 } // namespace targello

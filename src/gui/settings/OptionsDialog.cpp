@@ -2,7 +2,9 @@
 
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/common/AppContext.h"
+#include "gui/platform/Platform.h"
 #include "gui/settings/PageBands.h"
+#include "gui/settings/SellingPage.h"
 #include "gui/settings/SettingsControls.h"
 #include "gui/settings/SettingsLayouts.h"
 #include "gui/settings/ShopWebFields.h"
@@ -46,6 +48,8 @@ OptionsDialog::OptionsDialog(AppContext& app, QWidget* parent) : QDialog(parent)
     tabs_->addTab(productTab(), QStringLiteral("Układ Produktów"));
     tabs_->addTab(menuTab(), QStringLiteral("Menu strony"));
     tabs_->addTab(orderTab(), QStringLiteral("Formularz Zamówienia"));
+    selling_ = new SellingPage(app.editedSettings().Values, this);
+    tabs_->addTab(selling_, QStringLiteral("Sprzedaż"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
@@ -72,6 +76,7 @@ void OptionsDialog::loadPageIntoOptions() {
     LoadPageIntoOptions(page->Settings, app_.editedSettings());
     controls_->showValues();
     web_->showValues();
+    selling_->showValues();
     controlsBehind_ = false;
 }
 
@@ -92,6 +97,7 @@ void OptionsDialog::catchUpControls() {
         return;
     controls_->showValues();
     web_->showValues();
+    selling_->showValues();
     controlsBehind_ = false;
 }
 
@@ -109,6 +115,10 @@ bool OptionsDialog::applyOptionsToPage() {
     catchUpControls();
     if (!controls_->checkPictureSizes())
         return false;
+    if (const QString problem = selling_->problem(); !problem.isEmpty()) {
+        app_.platform().showError(this, problem);
+        return false;
+    }
     page->ApplyOptions(app_.editedSettings());
     ShowPageSettings(app_, textureStrip());
     hide();

@@ -12,6 +12,7 @@ namespace targello {
 class AppContext;
 class SettingsControls;
 class ShopWebFields;
+class SellingPage;
 
 // "Opcje": the editor of the current page's settings. It shows the
 // application's working copy (EditedSettings), which every control edits
@@ -63,6 +64,7 @@ private:
     AppContext& app_;
     SettingsControls* controls_;
     ShopWebFields* web_;
+    SellingPage* selling_;
     QTabWidget* tabs_;
     bool controlsBehind_ = false;
 };

@@ -1,6 +1,7 @@
 #include "gui/settings/Wizard.h"
 
 #include "gui/settings/LinkGrid.h"
+#include "gui/settings/SellerFields.h"
 #include "gui/settings/SettingsControls.h"
 #include "gui/settings/SpinEdit.h"
 #include "gui/settings/WizardPages.h"
@@ -70,6 +71,8 @@ QWidget* Wizard::stepPage(int step) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(WizardPages::Contents(step, controls_->widgets(), itemCount_));
+    if (step == StepCount) // the seller is named once, where the shop is made
+        layout->addWidget(new SellerFields(values_.Values.Selling, page));
     layout->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

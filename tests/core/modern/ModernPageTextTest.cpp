@@ -86,7 +86,7 @@ TEST(ModernPage, BothOrderFormsHaveLabelledFieldsInTheClassicOrder) {
         for (const char* name : shipping)
             EXPECT_EQ(Contains(text, "name=\"" + std::string(name) + "\""), withShipping) << name;
         EXPECT_EQ(Contains(text, "Adres wysyłki"), withShipping);
-        for (const char* button : {">Wyślij e-mailem<", ">Kopiuj zamówienie<", ">Pobierz zamówienie<"})
+        for (const char* button : {">Zamawiam i płacę<", ">Kopiuj zamówienie<", ">Pobierz zamówienie<"})
             EXPECT_EQ(Count(text, button), 1u);
     }
 }
@@ -202,4 +202,58 @@ TEST(ModernPage, BannerAndTextureOnlyWhenChosen) {
     EXPECT_FALSE(Contains(text, "baner"));
     EXPECT_FALSE(Contains(text, "--tekstura:"));
     EXPECT_FALSE(Contains(text, "len %28"));
+}
+
+TEST(ModernPage, SellerTermsDeliveryAndPaymentShowWhereTheTraderGaveThem) {
+    ModernShop shop;
+    SellingSettings& s = shop.edited.Values.Selling;
+    const std::string bare = shop.Text();
+    s.SellerName = "Pasieka <Łęg>";
+    s.SellerNip = "1234567890";
+    s.Terms = "§ 1.\nSklep prowadzi…\n\n§ 2.";
+    s.Privacy = "Dane";
+    s.Delivery = {{"Kurier", "15,00"}, {"Odbiór osobisty", ""}};
+    s.FreeDeliveryFrom = "200";
+    s.TransferAccount = "PL61 1090 1014 0000 0712 1981 2874";
+    s.TransferRecipient = "Pasieka";
+    s.CashOnDeliveryCost = "5,00";
+    const std::string full = shop.Text();
+    struct Case {
+        const char* Part;
+        bool InBare;
+        bool InFull;
+    };
+    const Case cases[] = {
+        {"<strong>Pasieka &lt;Łęg&gt;</strong><br>NIP: 1234567890", false, true},
+        {"<section id=\"regulamin\"", false, true},
+        {"<p>§ 1.<br>Sklep prowadzi…</p><p>§ 2.</p>", false, true},
+        {"<section id=\"odstapienie\"", false, false}, // no text, no section
+        {"<a href=\"#prywatnosc\">Polityka prywatności</a>", false, true},
+        {"<a href=\"#regulamin\">regulamin</a> i <a href=\"#prywatnosc\">politykę prywatności</a>", false,
+         true},
+        {">Akceptuję regulamin i politykę prywatności</label>", true, false},
+        {"id=\"f-zgoda\" required", true, true},
+        {"id=\"suma-razem\"", false, true}, // totals with delivery only where there are choices
+        {"name=\"dostawa\" value=\"1\"", false, true},
+        {"Dostawa gratis przy zamówieniu od 200\u00A0zł.", false, true},
+        {"value=\"przelew\"", false, true},
+        {"value=\"blik\"", false, false},
+        {"{\"n\":\"Kurier\",\"c\":\"150000\"},{\"n\":\"Odbiór "
+         "osobisty\",\"c\":\"0\"}],\"darmowa\":\"2000000\"",
+         false, true},
+        {"\"konto\":\"61109010140000071219812874\",\"grupy\":\"61 1090 1014 0000 0712 1981 2874\"", false,
+         true},
+        {"\"pobranie\":\"50000\"", false, true},
+        {"qrcode.stringToBytes=qrcode.stringToBytesFuncs['UTF-8']", false, true},
+        {"Sklep wygenerowany programem Targello.", true, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Contains(bare, c.Part), c.InBare) << c.Part;
+        EXPECT_EQ(Contains(full, c.Part), c.InFull) << c.Part;
+    }
+    // A wrong account number is never offered to a buyer.
+    s.TransferAccount = "PL61 1090 1014 0000 0712 1981 2875";
+    const std::string wrong = shop.Text();
+    EXPECT_FALSE(Contains(wrong, "value=\"przelew\""));
+    EXPECT_FALSE(Contains(wrong, "stringToBytesFuncs"));
 }

@@ -176,3 +176,33 @@ TEST(ProjectTrailer, TextSettingsTravelOnOneLineEachAndComeBackAsTyped) {
     // An escape this program never writes is kept as it stands.
     EXPECT_EQ(reopened(bytesOf(FreshPage()) + trailer("opis=a\\tb\\\n")).Settings.Description, "a\\tb\\");
 }
+
+TEST(ProjectTrailer, SellingSettingsTravelUnderTheirKeysAndDeliveryInItsOrder) {
+    ShopPage page = FullPage(1);
+    SellingSettings& s = page.Settings.Selling;
+    s.SellerName = "Pasieka Łęg";
+    s.SellerNip = "osoba fizyczna";
+    s.Terms = "§ 1.\nSklep prowadzi…";
+    s.Privacy = "Administratorem danych jest…";
+    s.Delivery = {{"Kurier", "15,00"}, {"Odbiór osobisty; Łęg", "0"}};
+    s.FreeDeliveryFrom = "200";
+    s.TransferAccount = "PL61 1090 1014 0000 0712 1981 2874";
+    s.CashOnDeliveryCost = "5,00";
+    const std::string bytes = bytesOf(page);
+    EXPECT_EQ(bytes.substr(ProjectLayout::FileSize(1)),
+              trailer("sprzedawca.nazwa=Pasieka Łęg\nsprzedawca.nip=osoba fizyczna\n"
+                      "regulamin=§ 1.\\nSklep prowadzi…\nprywatnosc=Administratorem danych jest…\n"
+                      "dostawa.darmowa.od=200\nplatnosc.przelew.konto=PL61 1090 1014 0000 0712 1981 2874\n"
+                      "platnosc.pobranie=5,00\ndostawa.1=Kurier;15,00\ndostawa.2=Odbiór osobisty; Łęg;0\n"));
+    const ShopPage read = reopened(bytes);
+    EXPECT_EQ(read.Settings.Selling, s);
+    EXPECT_TRUE(read.Settings.OtherProjectLines.empty());
+    EXPECT_EQ(bytesOf(read), bytes);
+
+    // Lines written by hand come in by their numbers; "dostawa.x" is not ours and is kept.
+    const ShopPage reordered = reopened(
+        bytesOf(FreshPage()) + trailer("dostawa.10=Paczkomat;12\ndostawa.2=Kurier;15\ndostawa.x=?\n"));
+    EXPECT_EQ(reordered.Settings.Selling.Delivery,
+              (std::vector<DeliveryMethod>{{"Kurier", "15"}, {"Paczkomat", "12"}}));
+    EXPECT_EQ(reordered.Settings.OtherProjectLines, std::vector<std::string>{"dostawa.x=?"});
+}

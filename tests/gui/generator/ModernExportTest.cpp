@@ -94,10 +94,13 @@ TEST_F(ModernExportTest, ExportWritesTheModernPageAndNamesPicturesItWentWithout)
     EXPECT_TRUE(html.contains("<meta name=\"viewport\""));
     EXPECT_TRUE(html.contains("Zielona &lt;b&gt;herbata&lt;/b&gt;"));
     EXPECT_FALSE(QDir(out.filePath(QStringLiteral("sklep"))).isEmpty());
-    ASSERT_EQ(platform_.shown.size(), 1);
+    // The pictures left out, then once what the shop lacks to sell.
+    ASSERT_EQ(platform_.shown.size(), 2);
     EXPECT_EQ(platform_.shown[0].kind, ScriptedPlatform::Kind::Warning);
     EXPECT_TRUE(platform_.shown[0].text.contains(gone)) << platform_.shown[0].text.toStdString();
     EXPECT_FALSE(platform_.shown[0].text.contains(good));
+    EXPECT_EQ(platform_.shown[1].kind, ScriptedPlatform::Kind::Warning);
+    EXPECT_TRUE(platform_.shown[1].text.startsWith(QStringLiteral("Sklep zapisano, ale brakuje w nim:")));
 
     // Cleared again, the same export writes the classic page.
     ASSERT_NO_FATAL_FAILURE(chooseModernPage(false));
@@ -121,6 +124,7 @@ TEST_F(ModernExportTest, AnulujLeavesThePreviousModernPageAsItWas) {
     const QByteArray before = contents(shop);
     ASSERT_FALSE(before.isEmpty());
     const QStringList picturesBefore = QDir(out.filePath(QStringLiteral("sklep"))).entryList(QDir::Files);
+    platform_.shown.clear(); // the warning that the shop names no seller yet
 
     // New, large photos: every copy has to be made again, which takes far
     // longer than the progress dialog takes to be cancelled.

@@ -29,11 +29,11 @@ TEST_F(OptionsFixture, ShowsTheFirstPagesSettings) {
     EXPECT_EQ(dialog_->windowTitle(), QStringLiteral("Opcje"));
     EXPECT_FALSE(dialog_->isModal());
     auto* tabs = dialog_->findChild<QTabWidget*>();
-    const QStringList titles{QStringLiteral("Styl sklepu"), QStringLiteral("Nagłówek sklepu"),
-                             QStringLiteral("Układ Produktów"), QStringLiteral("Menu strony"),
-                             QStringLiteral("Formularz Zamówienia")};
-    ASSERT_EQ(tabs->count(), 5);
-    for (int k = 0; k < 5; ++k)
+    const QStringList titles{QStringLiteral("Styl sklepu"),          QStringLiteral("Nagłówek sklepu"),
+                             QStringLiteral("Układ Produktów"),      QStringLiteral("Menu strony"),
+                             QStringLiteral("Formularz Zamówienia"), QStringLiteral("Sprzedaż")};
+    ASSERT_EQ(tabs->count(), 6);
+    for (int k = 0; k < 6; ++k)
         EXPECT_EQ(tabs->tabText(k), titles[k]);
 
     EXPECT_EQ(find<QComboBox>("ComboBox1")->currentText(), QStringLiteral("Układ 2 kolumny"));
