@@ -46,6 +46,10 @@ protected:
         ShopWorkspace workspace;
         ShopPage& page = *workspace.NewPage(EditedSettings::initial().Values);
         page.InsertItem();
+        // A shop that names its seller and terms: a modern export that works says nothing.
+        page.Settings.Selling.SellerName = "Pasieka";
+        page.Settings.Selling.Terms = "§ 1.";
+        page.Settings.Selling.Privacy = "Dane.";
         ASSERT_EQ(SaveProject(page, Utf8FromPath(work_ / "p.esk")), "");
     }
 };

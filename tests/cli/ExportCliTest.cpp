@@ -250,6 +250,12 @@ TEST_F(ExportCli, LinksThatRunCodeAreToldOnceAndChangeNoExitCode) {
     page.Settings.PageLayout = 2;
     page.Settings.MenuLinks[0] = {"Promocja", "\tjavascript:alert(1)"};
     page.Settings.MenuLinks[1] = {"Regulamin", "regulamin.html"};
+    // A shop that names its seller and terms, so that the link is all there is to tell.
+    page.Settings.Selling.SellerName = "Pasieka";
+    page.Settings.Selling.SellerAddress = "Łęg 1";
+    page.Settings.Selling.SellerNip = "osoba fizyczna";
+    page.Settings.Selling.Terms = "§ 1.";
+    page.Settings.Selling.Privacy = "Dane.";
     ASSERT_EQ(SaveProject(page, (work_ / "obcy.esk").string()), "");
     for (const char* style : {"klasyczny", "nowoczesny"}) {
         const Finished r = run(work_, {"--styl", style, "obcy.esk", "wynik/sklep.html"});

@@ -55,7 +55,9 @@ mkdir -p "$work/shop"
 cp -r "$source/examples/sklep.esk" "$source/examples/obrazki" "$source/examples/tekstura.jpg" "$work/shop/"
 (cd "$work/shop" && "$root/usr/bin/targello-export" --styl nowoczesny sklep.esk made.html 2>"$work/made.err") ||
     fail "the modern export failed: $(cat "$work/made.err")"
-[[ -s $work/made.err ]] && fail "the modern export warned: $(cat "$work/made.err")"
+# The sample names no seller and has no terms, which the export points out;
+# of the pictures it says nothing.
+grep -q "Obrazk" "$work/made.err" && fail "the modern export warned of its pictures: $(cat "$work/made.err")"
 compgen -G "$work/shop/made/miod-lipowy-*.jpg" >/dev/null || fail "the installed program made no small copies"
 mv "$module" "$work/module.so"
 (cd "$work/shop" && "$root/usr/bin/targello-export" --styl nowoczesny sklep.esk copied.html 2>"$work/copied.err") ||

@@ -82,6 +82,12 @@ TEST_F(ExportSafetyTest, LinksThatRunCodeAreToldAfterThePicturesInTheSameMessage
     edited.Values.PageLayout = 3;
     edited.Values.MenuLinks[0] = {"Promocja", "JAVASCRIPT:alert(1)"};
     edited.Values.MenuLinks[1] = {"Regulamin", "regulamin.html"};
+    // A shop that names its seller and terms: the modern export tells nothing else.
+    edited.Values.Selling.SellerName = "Pasieka";
+    edited.Values.Selling.SellerAddress = "Łęg 1";
+    edited.Values.Selling.SellerNip = "osoba fizyczna";
+    edited.Values.Selling.Terms = "§ 1.";
+    edited.Values.Selling.Privacy = "Dane.";
     const QString link = QStringLiteral("Link menu „Promocja” prowadzi do adresu „javascript:”, który "
                                         "uruchamia kod; zapisano go jako nieaktywny.");
     for (const bool modern : {false, true}) {
