@@ -8,6 +8,7 @@
 #include "core/project/ProjectToPage.h"
 #include "core/project/Utf8Path.h"
 #include "core/settings/EditedSettings.h"
+#include "core/settings/OrderAddress.h"
 #include "core/workspace/ShopWorkspace.h"
 
 #include <filesystem>
@@ -201,6 +202,10 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     ShopPage& page = *workspace.NewPage(edited.Values);
     reportPriceResets(ApplyProjectToPage(*record.Value, page), page, err);
     LoadPageIntoOptions(page.Settings, edited);
+    // A project from an older program may carry any text here; the shop is
+    // still written, but its orders would go nowhere.
+    if (const std::string note = OrderAddressMessage(page.Settings.OrderEmail); !note.empty())
+        err << Prefix << "uwaga: " << note << "\n";
 
     const std::string outputPath = Utf8FromPath(output);
     if (arguments->Modern.value_or(page.Settings.ModernPage))

@@ -103,13 +103,22 @@ bool OptionsDialog::applyOptionsToPage() {
         return false;
     }
     catchUpControls();
-    if (!controls_->checkPictureSizes())
+    if (!controls_->checkPictureSizes() || !controls_->checkOrderAddress())
         return false;
     page->ApplyOptions(app_.editedSettings());
     ShowPageSettings(app_, textureStrip());
     hide();
     emit optionsApplied();
     return true;
+}
+
+bool OptionsDialog::applyValuesToPage(const EditedSettings& values) {
+    app_.editedSettings() = values;
+    controls_->showValues();
+    controlsBehind_ = false;
+    if (values.Values.UseTexture && !loadTexture(QString::fromStdString(values.Values.TexturePath)))
+        return false;
+    return applyOptionsToPage();
 }
 
 bool OptionsDialog::loadTexture(const QString& path) {
