@@ -43,3 +43,11 @@ std::string OrderAddressMessage(std::string_view address) {
 }
 
 } // namespace targello
+
+namespace targello {
+
+std::string OrderAddressExportNote(std::string_view address) {
+    return address.empty() ? std::string(NoOrderAddressWarning) : OrderAddressMessage(address);
+}
+
+} // namespace targello

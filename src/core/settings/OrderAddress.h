@@ -23,3 +23,11 @@ inline constexpr const char* NoOrderAddressWarning =
     "Sklep nie ma adresu e-mail do zamówień: kupujący nie będą mogli wysłać zamówienia.";
 
 } // namespace targello
+
+namespace targello {
+
+// What an export says about the order address: why a stored address cannot
+// take orders, the warning for none, or "" for one that can.
+std::string OrderAddressExportNote(std::string_view address);
+
+} // namespace targello

@@ -37,6 +37,9 @@ TEST(OrderAddressTest, MessageNamesTheFieldAndTheProblem) {
     EXPECT_EQ(OrderAddressMessage("zosia"),
               "Pole „adres e-mail na który będzie przesyłane zamówienie”: brak znaku „@”.");
     EXPECT_EQ(OrderAddressMessage(""), "");
+    EXPECT_EQ(OrderAddressExportNote(""), NoOrderAddressWarning);
+    EXPECT_EQ(OrderAddressExportNote("zosia"), OrderAddressMessage("zosia"));
+    EXPECT_EQ(OrderAddressExportNote("zosia@spizarnia.pl"), "");
 }
 
 } // namespace

@@ -29,7 +29,7 @@ protected:
     // Call through ASSERT_NO_FATAL_FAILURE.
     void save(const QString& name) {
         platform_.nextFileName.enqueue(name);
-        ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojekt1"));
+        ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojektjako1"));
     }
 
     ShopPage* open(const QString& name) {
@@ -100,7 +100,7 @@ TEST_F(ProjectCommandsTest, AStoredPriceThatIsNoAmountBecomesZeroWithOneWarning)
 
 TEST_F(ProjectCommandsTest, CancelledDialogsWriteAndOpenNothing) {
     ASSERT_NO_FATAL_FAILURE(addPageWithItems(1));
-    ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojekt1"));
+    ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojektjako1"));
     EXPECT_EQ(QDir(start_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     EXPECT_EQ(open(QString()), nullptr);
     EXPECT_EQ(workspace().PageCount(), 1);
@@ -110,7 +110,7 @@ TEST_F(ProjectCommandsTest, APageThatDoesNotFitTheFileIsRefusedBeforeTheDialog) 
     ASSERT_NO_FATAL_FAILURE(addPageWithItems(2));
     ShopPage& page = current();
     page.Item(1).Name = "茶";
-    ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojekt1"));
+    ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojektjako1"));
     EXPECT_TRUE(platform_.dialogs.isEmpty());
     ASSERT_EQ(platform_.shown.size(), 1);
     EXPECT_TRUE(platform_.shown.last().text.contains(QStringLiteral("2")))
