@@ -7,8 +7,15 @@ namespace targello {
 
 namespace {
 
+// The box has the focus of its window, whether or not that window is the
+// active one (a list's box has it through the list).
+bool beingEdited(const QLineEdit* edit) {
+    const QWidget* focus = edit->window()->focusWidget();
+    return focus != nullptr && (focus == edit || focus->focusProxy() == edit || edit->focusProxy() == focus);
+}
+
 void showStart(QLineEdit* edit) {
-    if (!edit->hasFocus() && edit->cursorPosition() != 0)
+    if (!beingEdited(edit) && edit->cursorPosition() != 0)
         edit->setCursorPosition(0);
 }
 

@@ -45,7 +45,7 @@ TEST(TextStartKeeper, ABoxNotBeingEditedShowsTheBeginningOfItsText) {
          [&] {
              edit->setFocus();
              QTest::keyClick(edit, Qt::Key_End);
-             QTest::keyClicks(edit, QStringLiteral(" i więcej"));
+             QTest::keyClicks(edit, QStringLiteral(" i jeszcze"));
              EXPECT_NE(edit->cursorPosition(), 0); // while typing the caret follows the text
              QTest::keyClick(edit, Qt::Key_Tab);
          },
@@ -62,7 +62,7 @@ TEST(TextStartKeeper, ABoxNotBeingEditedShowsTheBeginningOfItsText) {
     };
     for (const auto& way : ways) {
         way.put();
-        EXPECT_FALSE(way.box->hasFocus()) << way.how;
+        EXPECT_NE(QApplication::focusWidget(), way.box) << way.how;
         EXPECT_EQ(way.box->cursorPosition(), 0) << way.how;
     }
     qApp->removeEventFilter(&keeper);
