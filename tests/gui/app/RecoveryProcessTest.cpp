@@ -69,7 +69,8 @@ TEST(RecoveryProcess, AKilledProgramsChangeComesBackMarkedAndACleanExitLeavesNot
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->Item(0).Name, "Miód lipowy");
     EXPECT_TRUE(page->Changed());
-    EXPECT_EQ(window.subWindow(page->PageIndex())->windowTitle(), QString::fromStdString(page->Caption() + "*"));
+    EXPECT_EQ(window.subWindow(page->PageIndex())->windowTitle(),
+              QString::fromStdString(page->Caption() + " — sklep.esk*"));
 
     platform.nextAnswer.enqueue(QStringLiteral("Nie zapisuj"));
     EXPECT_TRUE(window.close());

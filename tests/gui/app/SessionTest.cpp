@@ -1,5 +1,4 @@
 #include "KeepWorkFixture.h"
-
 #include "core/session/RecoveryStore.h"
 #include "gui/app/Autosave.h"
 #include "gui/app/RecentMenu.h"
@@ -81,7 +80,8 @@ protected:
 TEST_F(SessionTest, RecentProjectsAreMostRecentFirstAtMostEightAndAGoneOneIsDropped) {
     QStringList saved;
     for (int k = 1; k <= 9; ++k)
-        ASSERT_NO_FATAL_FAILURE(saved.prepend(project(QStringLiteral("p%1.esk").arg(k), QStringLiteral("x"))));
+        ASSERT_NO_FATAL_FAILURE(
+            saved.prepend(project(QStringLiteral("p%1.esk").arg(k), QStringLiteral("x"))));
     EXPECT_EQ(recentShown(), saved.mid(0, 8));
 
     // Opening an older one moves it first.
