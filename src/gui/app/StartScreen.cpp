@@ -30,7 +30,10 @@ StartScreen::StartScreen(QWidget& area) : QWidget(&area), area_(area) {
     setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
-    auto* title = new QLabel(QStringLiteral("<b>Jak chcesz zacząć?</b>"), this);
+    // Plain text in the window's own font: a bold or rich one would load a
+    // second font at start-up, which costs more than the whole screen.
+    auto* title = new QLabel(QStringLiteral("Jak chcesz zacząć?"), this);
+    title->setTextFormat(Qt::PlainText);
     layout->addWidget(title);
     const struct {
         const char* text;
