@@ -98,6 +98,20 @@ TEST_F(ProjectCommandsTest, AStoredPriceThatIsNoAmountBecomesZeroWithOneWarning)
     EXPECT_EQ(opened->Settings.ProductColumns, 3);
 }
 
+TEST_F(ProjectCommandsTest, AStoredOrderAddressThatTakesNoOrdersIsNotedAndThePageOpens) {
+    ASSERT_NO_FATAL_FAILURE(addPageWithItems(1));
+    current().Settings.OrderEmail = "zosia.spizarnia.pl";
+    ASSERT_NO_FATAL_FAILURE(save(startPath(QStringLiteral("adres.esk"))));
+    ShopPage* opened = open(startPath(QStringLiteral("adres.esk")));
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->Settings.OrderEmail, "zosia.spizarnia.pl");
+    ASSERT_EQ(platform_.shown.size(), 1);
+    EXPECT_EQ(platform_.shown[0].kind, ScriptedPlatform::Kind::Message);
+    EXPECT_EQ(platform_.shown[0].text,
+              QStringLiteral("Pole „adres e-mail na który będzie przesyłane zamówienie”: brak znaku „@”.\n"
+                             "Popraw adres w oknie „Ustawienia”, zanim opublikujesz sklep."));
+}
+
 TEST_F(ProjectCommandsTest, CancelledDialogsWriteAndOpenNothing) {
     ASSERT_NO_FATAL_FAILURE(addPageWithItems(1));
     ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojektjako1"));
