@@ -49,15 +49,6 @@ protected:
         ASSERT_TRUE(widget.grab().save(path)) << path.toStdString();
         made_.insert(name);
     }
-    void layOutSample() {
-        const QString sample = QStringLiteral(TARGELLO_EXAMPLES_DIR);
-        QDir(start_.path()).mkpath(QStringLiteral("przyklad/obrazki"));
-        for (const QString& file : {QStringLiteral("sklep.esk"), QStringLiteral("tekstura.jpg")})
-            QFile::copy(sample + QLatin1Char('/') + file, startPath(QStringLiteral("przyklad/") + file));
-        const QDir pictures(sample + QStringLiteral("/obrazki"));
-        for (const QString& file : pictures.entryList(QDir::Files))
-            QFile::copy(pictures.filePath(file), startPath(QStringLiteral("przyklad/obrazki/") + file));
-    }
 
     QSet<QString> made_;
 };
@@ -75,7 +66,7 @@ TEST_F(HelpScreenshots, MakesEveryPictureTheHelpPageShows) {
     keep(wizard, QStringLiteral("kreator-koniec.png"));
     wizard.cancel();
 
-    layOutSample();
+    layOutSample(QStringLiteral(TARGELLO_EXAMPLES_DIR));
     ASSERT_NE(OpenSampleShop(*window_), nullptr);
     // The pictures arrive in the background.
     QTest::qWait(1500);

@@ -27,16 +27,6 @@ protected:
         return button;
     }
     bool shown() const { return window_->startScreen().isVisible(); }
-    // The sample shop laid out below the start directory, where the program looks first.
-    void layOutSample() {
-        QDir(start_.path()).mkpath(QStringLiteral("przyklad/obrazki"));
-        for (const QString& file :
-             QDir(SampleDir).entryList({QStringLiteral("*.esk"), QStringLiteral("*.jpg")}))
-            QFile::copy(SampleDir + QLatin1Char('/') + file, startPath(QStringLiteral("przyklad/") + file));
-        const QDir pictures(SampleDir + QStringLiteral("/obrazki"));
-        for (const QString& file : pictures.entryList(QDir::Files))
-            QFile::copy(pictures.filePath(file), startPath(QStringLiteral("przyklad/obrazki/") + file));
-    }
     static QByteArray digest(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly)
@@ -78,7 +68,7 @@ TEST_F(StartScreenTest, OffersTheWaysInUntilTheFirstPageAndAgainAfterTheLast) {
 }
 
 TEST_F(StartScreenTest, TheSampleShopOpensAsACopyThatSavingNeverOverwrites) {
-    layOutSample();
+    layOutSample(SampleDir);
     const QString sample = startPath(QStringLiteral("przyklad/sklep.esk"));
     const QByteArray before = digest(sample);
     choice("StartPrzyklad")->click();

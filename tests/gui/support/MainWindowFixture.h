@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QMdiSubWindow>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -23,7 +24,8 @@ protected:
         QDir::setCurrent(start_.path());
         // Preferences and recovery copies of each test stay in its own
         // folder, never among the user's.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, start_.filePath(QStringLiteral("config")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           start_.filePath(QStringLiteral("config")));
         qputenv("XDG_DATA_HOME", start_.filePath(QStringLiteral("data")).toLocal8Bit());
         window_ = std::make_unique<MainWindow>(platform_);
     }
@@ -42,6 +44,17 @@ protected:
     }
 
     QString startPath(const QString& name) const { return start_.filePath(name); }
+    // Copies the sample shop of `examples` into przyklad/ below the start
+    // directory, where the program looks for it first.
+    void layOutSample(const QString& examples) {
+        for (const QString& folder : {QString(), QStringLiteral("/obrazki")}) {
+            const QDir from(examples + folder);
+            QDir().mkpath(startPath(QStringLiteral("przyklad") + folder));
+            for (const QString& file : from.entryList({QStringLiteral("*.esk"), QStringLiteral("*.jpg")}))
+                QFile::copy(from.filePath(file),
+                            startPath(QStringLiteral("przyklad") + folder + QLatin1Char('/') + file));
+        }
+    }
     // The caption as the page's frame shows it, the changed mark included.
     QString shownCaption(int slot) const { return window_->subWindow(slot)->windowTitle(); }
     ShopWorkspace& workspace() { return window_->workspace(); }
