@@ -106,10 +106,12 @@ bool WriteShop(AppContext& app, const QString& baseName, const QString& path) {
     const ShopPage* page = app.workspace().Current();
     if (page == nullptr)
         return false;
+    // Taken before the run: the page may be gone when it ends.
+    const QString note = orderNote(*page);
     const RunOutcome pictures = writePage(app, *page, baseName, path);
     if (!pictures)
         return false;
-    ShowShopReady(app, path, *pictures, orderNote(*page));
+    ShowShopReady(app, path, *pictures, note);
     return true;
 }
 
@@ -120,11 +122,12 @@ void PreviewShop(AppContext& app) {
     const QString start = QString::fromStdString(app.workspace().StartDirectory());
     QDir::setCurrent(start);
     const QString path = JoinPath(start, QStringLiteral("temp.html"));
+    const QString note = orderNote(*page);
     const RunOutcome pictures = writePage(app, *page, QStringLiteral("temp"), path);
     if (!pictures)
         return;
     app.platform().openInShell(path);
-    ShowShopReady(app, path, *pictures, orderNote(*page));
+    ShowShopReady(app, path, *pictures, note);
 }
 
 void ExportShop(AppContext& app) {
