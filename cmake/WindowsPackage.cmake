@@ -2,7 +2,7 @@
 # (Targello-<version>-instalator.exe, made with NSIS) and a zip of the same
 # files, both holding the two programs, the picture module, Qt's DLLs and
 # plugins, the compiler's runtime, Qt's Polish texts, the data and the sample
-# shop.
+# shop (data/CMakeLists.txt installs the data and the sample).
 set(qt ${TARGELLO_WINDOWS_QT})
 install(FILES ${qt}/bin/Qt6Core.dll ${qt}/bin/Qt6Gui.dll ${qt}/bin/Qt6Widgets.dll DESTINATION .)
 if(TARGET Qt6::Concurrent)
@@ -19,9 +19,6 @@ install(FILES /usr/share/qt6/translations/qtbase_pl.qm DESTINATION translations)
 # the Qt this was built with.
 file(WRITE ${CMAKE_BINARY_DIR}/package/qt.conf "[Paths]\r\nPrefix = .\r\n")
 install(FILES ${CMAKE_BINARY_DIR}/package/qt.conf DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/examples/sklep.esk ${PROJECT_SOURCE_DIR}/examples/tekstura.jpg
-    DESTINATION przyklad)
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/obrazki DESTINATION przyklad)
 
 # The readme is written for Notepad: CR LF line ends and a byte order mark,
 # without which older Notepads read UTF-8 as the ANSI code page.

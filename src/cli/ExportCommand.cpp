@@ -11,6 +11,7 @@
 #include "core/project/Utf8Path.h"
 #include "core/settings/EditedSettings.h"
 #include "core/settings/LegalTemplates.h"
+#include "core/settings/OrderAddress.h"
 #include "core/workspace/ShopWorkspace.h"
 
 #include <filesystem>
@@ -269,6 +270,10 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     ShopPage& page = *workspace.NewPage(edited.Values);
     reportPriceResets(ApplyProjectToPage(*record.Value, page), page, err);
     LoadPageIntoOptions(page.Settings, edited);
+    // A project from an older program may carry any text here; the shop is
+    // still written, but its orders would go nowhere.
+    if (const std::string note = OrderAddressMessage(page.Settings.OrderEmail); !note.empty())
+        err << Prefix << "uwaga: " << note << "\n";
 
     const int exported = exportPage(page, edited.Values, Utf8FromPath(output), arguments->Modern, err);
     if (!arguments->Publish || (exported != ExportSucceeded && exported != ExportIncomplete))

@@ -141,6 +141,19 @@ TEST_F(ExportCli, PageNeverReplacesTheProject) {
     EXPECT_EQ(contents(sample / "sklep.esk"), before);
 }
 
+TEST_F(ExportCli, OrderAddressThatTakesNoMailIsWarnedAboutAndTheShopStillWritten) {
+    ShopWorkspace workspace;
+    ShopPage& page = *workspace.NewPage(EditedSettings::initial().Values);
+    page.Settings.OrderEmail = "zosia.spizarnia.pl";
+    ASSERT_EQ(SaveProject(page, (work_ / "adres.esk").string()), "");
+
+    const Finished r = run(work_, {"adres.esk", "wynik/adres.html"});
+    EXPECT_EQ(r.Exit, 0);
+    EXPECT_EQ(r.Err, "targello-export: uwaga: Pole „adres e-mail na który będzie przesyłane zamówienie”: "
+                     "brak znaku „@”.\n");
+    EXPECT_TRUE(fs::exists(work_ / "wynik/adres.html"));
+}
+
 TEST_F(ExportCli, StoredPriceThatIsNoAmountIsReplacedWithAWarning) {
     ShopWorkspace workspace;
     ShopPage& page = *workspace.NewPage(EditedSettings::initial().Values);

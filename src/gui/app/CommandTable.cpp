@@ -17,9 +17,10 @@ struct ButtonRow {
     Artwork::Glyph glyph;
 };
 
-// Left to right; the wizard's button stays hidden.
+// Left to right.
 const ButtonRow Buttons[] = {
     {Command::NewProject, "SpeedButton39", "Nowy Projekt", Artwork::Glyph::NewProject},
+    {Command::Wizard, "SpeedButton5", "Kreator nowego sklepu…", Artwork::Glyph::Wizard},
     {Command::OpenProject, "SpeedButton92", "Otworz projekt (Ctrl+O)", Artwork::Glyph::OpenProject},
     {Command::SaveProject, "SpeedButton93", "Zapisz projekt (Ctrl+Z)", Artwork::Glyph::SaveProject},
     {Command::ExportHtml, "SpeedButton2", "Zapisz do pliku HTML (Ctrl+H)", Artwork::Glyph::SaveHtml},
@@ -35,14 +36,13 @@ const ButtonRow Buttons[] = {
     {Command::Help, "SpeedButton1", "Pomoc do programu", Artwork::Glyph::Help},
     {Command::WebSite, "SpeedButton3", "Odwiedź naszą stronę", Artwork::Glyph::WebSite},
     {Command::Exit, "SpeedButton14", "Zakończ program", Artwork::Glyph::Exit},
-    {Command::Wizard, "SpeedButton5", "", Artwork::Glyph::Wizard},
 };
 
 struct MenuRow {
     Command command;
     const char* name; // nullptr: a separator
     const char* caption;
-    const char* shortcut;
+    const char* shortcut; // alternatives separated by ";"
     const char* hint;
 };
 
@@ -54,8 +54,10 @@ const MenuRow ProgramMenu[] = {
 
 const MenuRow ProjectMenu[] = {
     {Command::NewProject, "Nowyprojekt1", "Nowy projekt", "Ctrl+N", "New|Create a new file"},
+    {Command::Wizard, "Kreatornowegosklepu1", "Kreator nowego sklepu…", "", ""},
     {Command::OpenProject, "Otw1", "Otwórz projekt", "Ctrl+O", ""},
-    {Command::SaveProject, "Zapiszprojekt1", "Zapisz projekt", "Ctrl+Z", ""},
+    {Command::SaveProject, "Zapiszprojekt1", "Zapisz projekt", "Ctrl+Z;Ctrl+S", ""},
+    {Command::SaveProjectAs, "Zapiszprojektjako1", "Zapisz projekt jako…", "Ctrl+Shift+Z;Ctrl+Shift+S", ""},
     {Command::ExportHtml, "WygenerujsklepHTML1", "Wygeneruj sklep HTML", "Ctrl+H", ""},
     {Command::Exit, nullptr, "", "", ""},
     {Command::InsertItem, "Wstawnowpozycj1", "Wstaw nową pozycję", "Ctrl+W", ""},
@@ -70,8 +72,9 @@ const MenuRow WindowMenu[] = {
     {Command::TileVertical, "N31", "Pionowo", "", "Tile Vertically"},
 };
 
-const Command PageCommands[] = {Command::InsertItem, Command::RemoveItems, Command::Settings,
-                                Command::Preview,    Command::ExportHtml,  Command::SaveProject};
+const Command PageCommands[] = {Command::InsertItem,   Command::RemoveItems, Command::Settings,
+                                Command::Preview,      Command::ExportHtml,  Command::SaveProject,
+                                Command::SaveProjectAs};
 const Command WindowCommands[] = {Command::Cascade, Command::TileHorizontal, Command::TileVertical};
 
 // The status bar shows the long part of a hint: the text after "|".
@@ -110,14 +113,7 @@ void CommandTable::buildToolbar(QMainWindow& window) {
         button->setStatusTip(statusText(tip));
         button->setAccessibleName(tip.trimmed());
         button->setFocusPolicy(Qt::NoFocus);
-        // The wizard's button is never shown but stays usable, so it is kept
-        // out of the toolbar's row, which would disable a hidden entry.
-        if (row.command == Command::Wizard) {
-            button->move(624, 0);
-            button->hide();
-        } else {
-            toolbar->addWidget(button);
-        }
+        toolbar->addWidget(button);
         const Command command = row.command;
         connect(button, &QToolButton::clicked, this, [this, command] { run(command); });
         buttons_.insert(row.command, button);
@@ -136,7 +132,10 @@ void CommandTable::buildMenus(QMainWindow& window) {
             QAction* item = menu->addAction(QString::fromUtf8(row.caption));
             item->setObjectName(QString::fromLatin1(row.name));
             if (*row.shortcut != '\0') {
-                item->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
+                QList<QKeySequence> keys;
+                for (const QString& key : QString::fromLatin1(row.shortcut).split(QLatin1Char(';')))
+                    keys.append(QKeySequence(key));
+                item->setShortcuts(keys);
                 item->setShortcutContext(Qt::ApplicationShortcut);
             }
             item->setStatusTip(statusText(QString::fromUtf8(row.hint)));
@@ -165,7 +164,8 @@ void CommandTable::run(Command command) {
 
 void CommandTable::setPageCommandsEnabled(bool enabled) {
     for (Command command : PageCommands) {
-        buttons_.value(command)->setEnabled(enabled);
+        if (QToolButton* button = buttons_.value(command))
+            button->setEnabled(enabled);
         menuItems_.value(command)->setEnabled(enabled);
     }
 }

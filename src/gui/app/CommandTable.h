@@ -29,6 +29,7 @@ enum class Command {
     WebSite,
     Exit,
     Wizard,
+    SaveProjectAs,
 };
 
 // The main window's toolbar buttons and menu items. A button and the menu
@@ -40,7 +41,7 @@ public:
     explicit CommandTable(QMainWindow& window);
 
     void setHandler(Command command, std::function<void()> handler);
-    // Insert, remove, settings, preview, export and save with their menu items.
+    // Insert, remove, settings, preview, export and both saves with their menu items.
     void setPageCommandsEnabled(bool enabled);
     // Cascade and the two tilings with their menu items.
     void setWindowCommandsEnabled(bool enabled);

@@ -1,5 +1,6 @@
 #include "gui/app/MainWindow.h"
 
+#include "core/settings/PathRules.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/AppCommands.h"
 #include "gui/app/Autosave.h"
@@ -7,10 +8,13 @@
 #include "gui/app/RecentMenu.h"
 #include "gui/app/RecoveryOffer.h"
 #include "gui/app/ShortcutFilter.h"
+#include "gui/app/StartScreen.h"
 #include "gui/common/Artwork.h"
+#include "gui/common/TextStartKeeper.h"
 #include "gui/generator/GeneratorCommands.h"
 #include "gui/platform/Platform.h"
 #include "gui/project/ProjectCommands.h"
+#include "gui/project/RecentProjectList.h"
 #include "gui/settings/Wizard.h"
 #include "gui/workspace/PictureCache.h"
 #include "gui/workspace/RemovalDialog.h"
@@ -18,10 +22,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QMimeData>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -44,6 +48,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     commands_ = new CommandTable(*this);
     autosave_ = new Autosave(*this, Autosave::defaultFolder(), this);
     recent_ = new RecentMenu(*this, *findChild<QMenu*>(QStringLiteral("Projekt1")));
+    start_ = new StartScreen(*mdiArea_->viewport());
     setAcceptDrops(true);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
@@ -54,12 +59,19 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::pageActivated);
     connectCommands();
+    connect(start_, &StartScreen::wizardChosen, commands_->menuItem(Command::Wizard), &QAction::trigger);
+    connect(start_, &StartScreen::emptyShopChosen, commands_->menuItem(Command::NewProject),
+            &QAction::trigger);
+    connect(start_, &StartScreen::openChosen, commands_->menuItem(Command::OpenProject), &QAction::trigger);
+    connect(start_, &StartScreen::sampleChosen, this, [this] { OpenSampleShop(*this); });
+    connect(start_, &StartScreen::recentChosen, recent_, &RecentMenu::open);
     QList<QKeySequence> shortcuts;
     for (Command command :
-         {Command::NewProject, Command::OpenProject, Command::SaveProject, Command::ExportHtml,
-          Command::InsertItem, Command::RemoveItems, Command::Preview, Command::Help})
-        shortcuts.append(commands_->menuItem(command)->shortcut());
+         {Command::NewProject, Command::OpenProject, Command::SaveProject, Command::SaveProjectAs,
+          Command::ExportHtml, Command::InsertItem, Command::RemoveItems, Command::Preview, Command::Help})
+        shortcuts.append(commands_->menuItem(command)->shortcuts());
     qApp->installEventFilter(new ShortcutFilter(shortcuts, this));
+    qApp->installEventFilter(new TextStartKeeper(this));
 }
 
 MainWindow::~MainWindow() {
@@ -80,7 +92,8 @@ PageWindow* MainWindow::currentPageWindow() {
 OptionsDialog& MainWindow::options() {
     if (options_ == nullptr) {
         options_ = new OptionsDialog(*this, this);
-        connect(options_, &OptionsDialog::optionsApplied, this, [this] { pageEdited(workspace_.CurrentPage()); });
+        connect(options_, &OptionsDialog::optionsApplied, this,
+                [this] { pageEdited(workspace_.CurrentPage()); });
     }
     return *options_;
 }
@@ -194,6 +207,10 @@ void MainWindow::itemsRemoved() {
 
 void MainWindow::updateWindowCommands() {
     commands_->setWindowCommandsEnabled(!subWindows_.isEmpty());
+    // The start screen comes back with the last page closed, with the list as it now is.
+    if (subWindows_.isEmpty() && !start_->isVisible())
+        start_->showRecent(RecentProjectPaths());
+    start_->setVisible(subWindows_.isEmpty());
 }
 
 void MainWindow::connectCommands() {
@@ -225,13 +242,18 @@ void MainWindow::connectCommands() {
         wizard().activateWindow();
     });
     c.setHandler(Command::RemoveItems, [this] { showRemovalDialog(); });
-    c.setHandler(Command::SaveProject, [this] {
-        ShopPage* page = workspace_.Current();
-        if (page == nullptr || !SavePage(*this, *page))
-            return;
-        autosave_->dropCopy(*page);
-        showChangedMark(page->PageIndex());
-    });
+    using Save = bool (*)(AppContext&, ShopPage&);
+    for (const std::pair<Command, Save>& row :
+         {std::pair{Command::SaveProject, &SavePage}, std::pair{Command::SaveProjectAs, &SavePageAs}}) {
+        const Save save = row.second;
+        c.setHandler(row.first, [this, save] {
+            ShopPage* page = workspace_.Current();
+            if (page == nullptr || !save(*this, *page))
+                return;
+            autosave_->dropCopy(*page);
+            showChangedMark(page->PageIndex());
+        });
+    }
     c.setHandler(Command::OpenProject, [this] { OpenProject(*this); });
     c.setHandler(Command::Preview, [this] { PreviewShop(*this); });
     c.setHandler(Command::ExportHtml, [this] { ExportShop(*this); });
@@ -265,7 +287,12 @@ QString MainWindow::pageTitle(const ShopPage& page) {
     // The mark is part of the title itself, not Qt's "[*]" placeholder:
     // Qt's accessibility drops the placeholder, and a screen reader would
     // never hear that the page has unsaved changes.
-    return QString::fromStdString(page.Caption()) + (page.Changed() ? QStringLiteral("*") : QString());
+    // The file's name beside the caption tells two pages apart by their projects.
+    QString title = QString::fromStdString(page.Caption());
+    if (!page.ProjectPath().empty())
+        title += QStringLiteral(" — ") +
+                 QString::fromStdString(PathRules(NativePathStyle()).FileName(page.ProjectPath()));
+    return page.Changed() ? title + QLatin1Char('*') : title;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -342,6 +369,8 @@ void MainWindow::openProjects(const QStringList& paths) {
 }
 
 void MainWindow::startUp(const QStringList& projects) {
+    // Read after the first paint: the preferences would delay the window.
+    start_->showRecent(RecentProjectPaths());
     OfferRecovery(*this, *autosave_);
     for (int slot : workspace_.ChangedPages())
         showChangedMark(slot);

@@ -21,6 +21,7 @@ class Autosave;
 class PictureCache;
 class RecentMenu;
 class RemovalDialog;
+class StartScreen;
 class Wizard;
 
 // The multi-document frame: the toolbar and menus, one child window per open
@@ -40,6 +41,7 @@ public:
     PageWindow* currentPageWindow() override;
     PageWindow* newPage() override;
     OptionsDialog& options() override;
+    void pageFileChanged(ShopPage& page) override { showChangedMark(page.PageIndex()); }
     // Thumbnails of item pictures, shared by every page.
     PictureCache& pictures();
 
@@ -51,6 +53,7 @@ public:
     QMdiSubWindow* subWindow(int slot) const { return subWindows_.value(slot); }
     Autosave& autosave() { return *autosave_; }
     RecentMenu& recentMenu() { return *recent_; }
+    StartScreen& startScreen() { return *start_; }
 
     // At start-up, after the window shows: offers the pages a crashed run
     // left behind, then opens the projects named on the command line. A
@@ -69,7 +72,8 @@ protected:
 private:
     void pageEdited(int slot);
     void showChangedMark(int slot);
-    // "Sklep 3", or "Sklep 3*" while the page has unsaved changes.
+    // "Sklep 3", or "Sklep 3*" while the page has unsaved changes; with the
+    // page's file beside it once it has one ("Sklep 3 — miód.esk*").
     static QString pageTitle(const ShopPage& page);
     bool mayCloseEveryPage();
     void connectCommands();
@@ -92,6 +96,7 @@ private:
     Wizard* wizard_ = nullptr;
     Autosave* autosave_ = nullptr;
     RecentMenu* recent_ = nullptr;
+    StartScreen* start_ = nullptr;
     QHash<int, QMdiSubWindow*> subWindows_;
     QHash<const QMdiSubWindow*, int> slots_; // the other way round, for activations
 };

@@ -12,7 +12,7 @@ namespace targello {
 RecentMenu::RecentMenu(AppContext& app, QMenu& projectMenu) : QObject(&projectMenu), app_(app) {
     menu_ = new QMenu(QStringLiteral("Ostatnio otwierane"), &projectMenu);
     menu_->setObjectName(QStringLiteral("OstatnioOtwierane"));
-    projectMenu.insertMenu(projectMenu.actions().value(2), menu_);
+    projectMenu.insertMenu(projectMenu.findChild<QAction*>(QStringLiteral("Zapiszprojekt1")), menu_);
     // Filled as it opens, not at start-up: reading the preferences would
     // delay the first window.
     connect(menu_, &QMenu::aboutToShow, this, &RecentMenu::refill);
@@ -24,8 +24,8 @@ void RecentMenu::refill() {
     for (int k = 0; k < paths.size(); ++k) {
         // "&1 /ścieżka": the number is the item's accelerator; an "&" in a
         // path is doubled so that it shows.
-        QString caption = QStringLiteral("&%1 %2").arg(k + 1).arg(QString(paths[k]).replace(
-                                                                      QLatin1Char('&'), QStringLiteral("&&")));
+        QString caption = QStringLiteral("&%1 %2").arg(k + 1).arg(
+            QString(paths[k]).replace(QLatin1Char('&'), QStringLiteral("&&")));
         QAction* item = menu_->addAction(caption);
         item->setData(paths[k]);
         const QString path = paths[k];

@@ -20,13 +20,14 @@ public:
     // Fills the menu from the stored list; it runs as the menu opens.
     void refill();
 
+    // Opens a project of the list (the start screen's too).
+    void open(const QString& path);
+
 signals:
     // A project from the list was opened.
     void opened();
 
 private:
-    void open(const QString& path);
-
     AppContext& app_;
     QMenu* menu_;
 };

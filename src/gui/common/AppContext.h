@@ -4,6 +4,7 @@ class QWidget;
 
 namespace targello {
 
+class ShopPage;
 class ShopWorkspace;
 struct EditedSettings;
 class Platform;
@@ -37,6 +38,10 @@ public:
 
     // The options dialog; it lives as long as the program.
     virtual OptionsEditor& options() = 0;
+
+    // The page now belongs to another file (opened or saved): its window's
+    // caption names it.
+    virtual void pageFileChanged(ShopPage& page) { static_cast<void>(page); }
 
 protected:
     AppContext() = default;

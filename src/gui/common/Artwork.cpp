@@ -83,10 +83,13 @@ void drawGlyph(QPainter& p, Artwork::Glyph glyph) {
         break;
     case G::SaveHtml: {
         sheet(p, {5, 3, 20, 26});
-        QFont font(QStringLiteral("Sans"), 7, QFont::Bold);
-        p.setFont(font);
-        p.setPen(Accent);
-        p.drawText(QRectF(5, 10, 20, 12), Qt::AlignCenter, QStringLiteral("</>"));
+        // "</>" drawn as strokes: text would load a font at start-up, which
+        // cost more than the rest of the main window together.
+        p.setPen(QPen(Accent, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(QPolygonF{QPointF(11, 12.5), QPointF(8, 16), QPointF(11, 19.5)});
+        p.drawLine(QPointF(16.5, 12), QPointF(13.5, 20));
+        p.drawPolyline(QPolygonF{QPointF(19, 12.5), QPointF(22, 16), QPointF(19, 19.5)});
         break;
     }
     case G::InsertItem:
@@ -143,11 +146,20 @@ void drawGlyph(QPainter& p, Artwork::Glyph glyph) {
         p.setPen(QPen(Ink, 1.6));
         p.setBrush(glyph == G::About ? QColor(0x4A, 0x6F, 0xC9) : Leaf);
         p.drawEllipse(QRectF(3, 3, 26, 26));
-        QFont font(QStringLiteral("Serif"), 14, QFont::Bold);
-        p.setFont(font);
-        p.setPen(Paper);
-        p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter,
-                   glyph == G::About ? QStringLiteral("i") : QStringLiteral("?"));
+        // The letter as strokes, for the reason given at SaveHtml.
+        p.setPen(QPen(Paper, glyph == G::About ? 3.0 : 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        if (glyph == G::About) {
+            p.drawLine(QPointF(16, 14), QPointF(16, 23));
+        } else {
+            QPainterPath hook(QPointF(11.5, 12));
+            hook.cubicTo(11.5, 7.5, 20.5, 7.5, 20.5, 12);
+            hook.cubicTo(20.5, 15, 16, 15.5, 16, 18.5);
+            p.drawPath(hook);
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(Paper);
+        p.drawEllipse(glyph == G::About ? QPointF(16, 9.5) : QPointF(16, 23), 1.8, 1.8);
         break;
     }
     case G::WebSite:

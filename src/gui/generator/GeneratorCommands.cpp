@@ -6,26 +6,27 @@
 #include "core/project/Utf8Path.h"
 #include "core/settings/EditedSettings.h"
 #include "core/settings/LegalTemplates.h"
+#include "core/settings/OrderAddress.h"
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/common/AppContext.h"
 #include "gui/common/DataLocation.h"
 #include "gui/common/FolderMemory.h"
 #include "gui/generator/GenerationProgress.h"
+#include "gui/generator/ShopReadyMessage.h"
 #include "gui/platform/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <optional>
 
 namespace targello {
 namespace {
 
 // Pictures that could not be used never stop a run: the page is written
-// without them, and one message names them all.
-void reportPictures(AppContext& app, const QString& text) {
-    if (!text.isEmpty())
-        app.platform().showWarning(app.window(), QStringLiteral("Targello"), text);
-}
+// without them, and the run gives back the text that names them all ("" for
+// none), or nothing when no page was written.
+using RunOutcome = std::optional<QString>;
 
 QString missingPicturesText(const std::vector<MissingPicture>& missing) {
     if (missing.empty())
@@ -49,8 +50,8 @@ QString withLinkWarnings(const QString& pictures, const std::vector<std::string>
 // The page and its pictures are copied for the run, which works in the
 // background: the window goes on answering, and "Anuluj" stops the run
 // leaving the previous shop as it was (which is no failure to report).
-bool writeClassic(AppContext& app, const ShopPage& page, const std::string& baseName,
-                  const std::string& path) {
+RunOutcome writeClassic(AppContext& app, const ShopPage& page, const std::string& baseName,
+                        const std::string& path) {
     GenerationProgress progress(app.window(), QStringLiteral("Kopiowanie obrazków…"));
     const GenerateResult result =
         progress.run([&progress, page, edited = app.editedSettings().Values, baseName, path] {
@@ -59,23 +60,22 @@ bool writeClassic(AppContext& app, const ShopPage& page, const std::string& base
                 [&progress](int done, int total) { progress.report(done, total); }, &progress.cancelFlag());
         });
     if (result.Cancelled)
-        return false;
+        return std::nullopt;
     if (!result.Succeeded) {
         app.platform().showError(app.window(), QString::fromStdString(result.ErrorText));
-        return false;
+        return std::nullopt;
     }
-    reportPictures(app, withLinkWarnings(missingPicturesText(result.MissingPictures), result.LinkWarnings));
-    return true;
+    return withLinkWarnings(missingPicturesText(result.MissingPictures), result.LinkWarnings);
 }
 
-bool writeModern(AppContext& app, const ShopPage& page, const std::string& baseName,
-                 const std::string& path) {
+RunOutcome writeModern(AppContext& app, const ShopPage& page, const std::string& baseName,
+                       const std::string& path) {
     // A FIFO or a device in the page's place would be replaced, or block.
     if (const std::string problem = WritableFileProblem(PathFromUtf8(path)); !problem.empty()) {
         app.platform().showError(app.window(),
                                  QStringLiteral("Nie można zapisać strony „%1”: %2.")
                                      .arg(QString::fromStdString(path), QString::fromStdString(problem)));
-        return false;
+        return std::nullopt;
     }
     GenerationProgress progress(app.window(), QStringLiteral("Przygotowywanie obrazków…"));
     const ModernShopResult result =
@@ -87,18 +87,28 @@ bool writeModern(AppContext& app, const ShopPage& page, const std::string& baseN
                                       });
         });
     if (result.Cancelled)
-        return false;
+        return std::nullopt;
     if (!result.Succeeded) {
         app.platform().showError(app.window(), QString::fromStdString(result.ErrorText));
-        return false;
+        return std::nullopt;
     }
     // Pictures copied unchanged for want of the picture module are told first.
     const std::string notes =
         result.PicturesNotice.empty()
             ? PictureProblemsText(result.UnreadablePictures)
             : result.PicturesNotice + "\n\n" + PictureProblemsText(result.UnreadablePictures);
-    reportPictures(app, withLinkWarnings(QString::fromStdString(notes).trimmed(), result.LinkWarnings));
-    return true;
+    return withLinkWarnings(QString::fromStdString(notes).trimmed(), result.LinkWarnings);
+}
+
+RunOutcome writePage(AppContext& app, const ShopPage& page, const QString& baseName, const QString& path) {
+    // The choice of page is the project's, as last applied to it.
+    if (page.Settings.ModernPage)
+        return writeModern(app, page, baseName.toStdString(), path.toStdString());
+    return writeClassic(app, page, baseName.toStdString(), path.toStdString());
+}
+
+QString orderNote(const ShopPage& page) {
+    return QString::fromStdString(OrderAddressExportNote(page.Settings.OrderEmail));
 }
 
 } // namespace
@@ -107,18 +117,28 @@ bool WriteShop(AppContext& app, const QString& baseName, const QString& path) {
     const ShopPage* page = app.workspace().Current();
     if (page == nullptr)
         return false;
-    // The choice of page is the project's, as last applied to it.
-    if (page->Settings.ModernPage)
-        return writeModern(app, *page, baseName.toStdString(), path.toStdString());
-    return writeClassic(app, *page, baseName.toStdString(), path.toStdString());
+    // Taken before the run: the page may be gone when it ends.
+    const QString note = orderNote(*page);
+    const RunOutcome pictures = writePage(app, *page, baseName, path);
+    if (!pictures)
+        return false;
+    ShowShopReady(app, path, *pictures, note);
+    return true;
 }
 
 void PreviewShop(AppContext& app) {
+    const ShopPage* page = app.workspace().Current();
+    if (page == nullptr)
+        return;
     const QString start = QString::fromStdString(app.workspace().StartDirectory());
     QDir::setCurrent(start);
     const QString path = JoinPath(start, QStringLiteral("temp.html"));
-    if (WriteShop(app, QStringLiteral("temp"), path))
-        app.platform().openInShell(path);
+    const QString note = orderNote(*page);
+    const RunOutcome pictures = writePage(app, *page, QStringLiteral("temp"), path);
+    if (!pictures)
+        return;
+    app.platform().openInShell(path);
+    ShowShopReady(app, path, *pictures, note);
 }
 
 void ExportShop(AppContext& app) {

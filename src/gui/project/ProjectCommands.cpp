@@ -1,10 +1,13 @@
 #include "gui/project/ProjectCommands.h"
 
+#include "core/project/AnchorPaths.h"
 #include "core/project/PageToProject.h"
 #include "core/project/ProjectReader.h"
 #include "core/project/ProjectToPage.h"
+#include "core/settings/OrderAddress.h"
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/common/AppContext.h"
+#include "gui/common/DataLocation.h"
 #include "gui/common/FolderMemory.h"
 #include "gui/common/OptionsEditor.h"
 #include "gui/common/PageView.h"
@@ -12,6 +15,7 @@
 #include "gui/platform/Platform.h"
 #include "gui/project/RecentProjectList.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace targello {
@@ -30,22 +34,34 @@ void showBands(AppContext& app, PageView& window) {
         window.setBandTexture(options.textureStrip());
 }
 
-} // namespace
+// A file from an older program may hold any address; the page opens, and
+// the trader learns that its orders would go nowhere.
+void noteOrderAddress(AppContext& app, const ShopPage& page) {
+    const std::string problem = OrderAddressMessage(page.Settings.OrderEmail);
+    if (!problem.empty())
+        app.platform().showMessage(
+            app.window(),
+            QString::fromStdString(problem) +
+                QStringLiteral("\nPopraw adres w oknie „Ustawienia”, zanim opublikujesz sklep."));
+}
 
-bool SavePage(AppContext& app, ShopPage& page) {
+// Writes the page to `path` (or refuses it whole); "" asks for the path first.
+bool writePage(AppContext& app, ShopPage& page, QString path) {
     const auto bytes = ProjectBytesFromPage(page);
     if (!bytes) {
         app.platform().showMessage(app.window(), QString::fromStdString(bytes.Error));
         return false;
     }
-    // The dialog starts on the page's own file, so that Enter saves it again.
-    const QString own = QString::fromStdString(page.ProjectPath());
-    const QString path = app.platform().saveFileName(app.window(), QStringLiteral("Zapisz projekt"),
-                                                     ProjectFilter, QStringLiteral("esk"),
-                                                     own.isEmpty() ? LastFolder(ProjectKind) : own);
-    if (path.isEmpty())
-        return false;
-    RememberFolder(ProjectKind, path);
+    if (path.isEmpty()) {
+        // The dialog starts on the page's own file, so that Enter saves it again.
+        const QString own = QString::fromStdString(page.ProjectPath());
+        path =
+            app.platform().saveFileName(app.window(), QStringLiteral("Zapisz projekt"), ProjectFilter,
+                                        QStringLiteral("esk"), own.isEmpty() ? LastFolder(ProjectKind) : own);
+        if (path.isEmpty())
+            return false;
+        RememberFolder(ProjectKind, path);
+    }
     const QString error =
         SaveWhole(path, QByteArray(bytes.Value->data(), static_cast<qsizetype>(bytes.Value->size())));
     if (!error.isEmpty()) {
@@ -55,8 +71,19 @@ bool SavePage(AppContext& app, ShopPage& page) {
     }
     page.SetProjectPath(path.toStdString());
     page.MarkSaved();
+    app.pageFileChanged(page);
     RememberRecentProject(path);
     return true;
+}
+
+} // namespace
+
+bool SavePage(AppContext& app, ShopPage& page) {
+    return writePage(app, page, QString::fromStdString(page.ProjectPath()));
+}
+
+bool SavePageAs(AppContext& app, ShopPage& page) {
+    return writePage(app, page, QString());
 }
 
 bool SaveProject(AppContext& app) {
@@ -84,10 +111,30 @@ PageView* OpenProjectFile(AppContext& app, const QString& path) {
     if (window == nullptr)
         return nullptr;
     ShowOpenedPage(app, *window, ApplyProjectToPage(*record.Value, window->page()));
+    noteOrderAddress(app, window->page());
     // Opened as it is in its file: nothing to save yet.
     window->page().SetProjectPath(absolute.toStdString());
     window->page().MarkSaved();
+    app.pageFileChanged(window->page());
     RememberRecentProject(absolute);
+    return window;
+}
+
+PageView* OpenSampleShop(AppContext& app) {
+    const QString start = QString::fromStdString(app.workspace().StartDirectory());
+    const QString path =
+        QFileInfo(LocateDataFile(start, QString::fromLatin1(SampleShopFile))).absoluteFilePath();
+    auto record = ReadProjectFile(path.toStdString());
+    if (!record) {
+        app.platform().showError(app.window(), QString::fromStdString(record.Error));
+        return nullptr;
+    }
+    AnchorPaths(*record.Value, QDir::toNativeSeparators(QFileInfo(path).absolutePath()).toStdString());
+    PageView* window = app.newPage();
+    if (window == nullptr)
+        return nullptr;
+    ShowOpenedPage(app, *window, ApplyProjectToPage(*record.Value, window->page()));
+    window->page().MarkSaved();
     return window;
 }
 

@@ -113,7 +113,7 @@ bool OptionsDialog::applyOptionsToPage() {
         return false;
     }
     catchUpControls();
-    if (!controls_->checkPictureSizes())
+    if (!controls_->checkPictureSizes() || !controls_->checkOrderAddress())
         return false;
     if (const QString problem = selling_->problem(); !problem.isEmpty()) {
         app_.platform().showError(this, problem);
@@ -124,6 +124,15 @@ bool OptionsDialog::applyOptionsToPage() {
     hide();
     emit optionsApplied();
     return true;
+}
+
+bool OptionsDialog::applyValuesToPage(const EditedSettings& values) {
+    app_.editedSettings() = values;
+    controls_->showValues();
+    controlsBehind_ = false;
+    if (values.Values.UseTexture && !loadTexture(QString::fromStdString(values.Values.TexturePath)))
+        return false;
+    return applyOptionsToPage();
 }
 
 bool OptionsDialog::loadTexture(const QString& path) {

@@ -36,6 +36,7 @@ public:
     // stored, the dialog stays) when a picture size is not a whole number;
     // with no page open it only hides the dialog and returns false.
     bool applyOptionsToPage() override;
+    bool applyValuesToPage(const EditedSettings& values) override;
     // Loads the picture at `path` as the current texture (the style presets,
     // the texture button and opening a project use it). On failure the error
     // is shown and the previous texture stays.

@@ -1,6 +1,7 @@
 #include "gui/settings/SettingsControls.h"
 
 #include "core/settings/ColorSchemes.h"
+#include "core/settings/OrderAddress.h"
 #include "core/settings/StylePresets.h"
 #include "core/workspace/ShopWorkspace.h"
 #include "gui/common/AppContext.h"
@@ -200,6 +201,15 @@ bool SettingsControls::checkPictureSizes() {
         }
     }
     return true;
+}
+
+bool SettingsControls::checkOrderAddress() {
+    const std::string message = OrderAddressMessage(edited_.Values.OrderEmail);
+    if (message.empty())
+        return true;
+    showError(QString::fromStdString(message));
+    w_.orderEmail->setFocus();
+    return false;
 }
 
 void SettingsControls::chooseTexture() {

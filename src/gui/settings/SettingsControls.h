@@ -49,6 +49,8 @@ public:
     void showValues();
     // Whether both picture sizes are whole numbers; otherwise says which is not.
     bool checkPictureSizes();
+    // Whether the order address can take orders; otherwise says what is wrong.
+    bool checkOrderAddress();
 
 private:
     void connectControls();

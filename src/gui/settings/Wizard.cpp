@@ -1,5 +1,9 @@
 #include "gui/settings/Wizard.h"
 
+#include "core/workspace/ShopPage.h"
+#include "gui/common/AppContext.h"
+#include "gui/common/OptionsEditor.h"
+#include "gui/common/PageView.h"
 #include "gui/settings/LinkGrid.h"
 #include "gui/settings/SellerFields.h"
 #include "gui/settings/SettingsControls.h"
@@ -27,6 +31,8 @@ EditedSettings StartingValues() {
     v.ProductColumns = 0; // no column layout chosen yet
     v.BasketCaption.clear();
     v.HeaderKind = true;
+    // A shop begun here is meant for today's visitors, most of them on phones.
+    v.ModernPage = true;
     return start;
 }
 
@@ -38,7 +44,7 @@ QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
 
 } // namespace
 
-Wizard::Wizard(AppContext& app, QWidget* parent) : QDialog(parent), values_(StartingValues()) {
+Wizard::Wizard(AppContext& app, QWidget* parent) : QDialog(parent), app_(app), values_(StartingValues()) {
     setObjectName(QStringLiteral("Kreator"));
     setWindowTitle(QStringLiteral("Kreator"));
     setModal(false);
@@ -88,6 +94,7 @@ QWidget* Wizard::stepPage(int step) {
         connect(forward, &QPushButton::clicked, this, &Wizard::next);
     } else {
         forward = Button(QStringLiteral("Zakończ"), QStringLiteral("Zakoncz"), page);
+        connect(forward, &QPushButton::clicked, this, &Wizard::finish);
     }
     forward->setDefault(true);
     buttons->addWidget(forward);
@@ -132,6 +139,29 @@ void Wizard::cancel() {
 
 void Wizard::reject() {
     cancel();
+}
+
+bool Wizard::finish() {
+    // Checked before the page exists, so that a refusal leaves nothing behind.
+    if (!controls_->checkPictureSizes() || !controls_->checkOrderAddress())
+        return false;
+    PageView* window = app_.newPage();
+    if (window == nullptr)
+        return false;
+    ShopPage& page = window->page();
+    EditedSettings chosen = values_;
+    // Without a column layout chosen the page keeps the one it was made with.
+    if (chosen.Values.ProductColumns < 1)
+        chosen.Values.ProductColumns = page.Settings.ProductColumns;
+    if (!app_.options().applyValuesToPage(chosen))
+        return false;
+    for (int k = 0; k < itemCount(); ++k)
+        page.InsertItem();
+    window->relayout();
+    window->focusItem(0);
+    restart();
+    hide();
+    return true;
 }
 
 int Wizard::itemCount() const {

@@ -15,8 +15,8 @@ class SpinEdit;
 
 // "Kreator": walks the user through the settings of a shop in five steps,
 // with the same controls, pickers, styles and texture as the options dialog.
-// It keeps its values to itself: it reads no page and writes none, and the
-// options dialog's working copy is not touched either.
+// It keeps its values to itself until "Zakończ": it reads no page, and the
+// options dialog's working copy is untouched until the new page takes them.
 class Wizard : public QDialog {
     Q_OBJECT
 public:
@@ -35,6 +35,10 @@ public:
     void next();
     void back();
     void cancel();
+    // "Zakończ": a new page with the wizard's settings, stored through the
+    // options dialog's OK, and the items asked for in step 3. Refused, with
+    // nothing made, when the options dialog would refuse the settings.
+    bool finish();
 
     const EditedSettings& values() const { return values_; }
     // "Wygeneruj w sklepie pozycje:", 0 to 100.
@@ -49,6 +53,7 @@ private:
     void showPages();
     QWidget* stepPage(int step);
 
+    AppContext& app_;
     EditedSettings values_;
     SettingsControls* controls_;
     SpinEdit* itemCount_;

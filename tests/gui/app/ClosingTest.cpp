@@ -16,10 +16,13 @@ protected:
     // Saves the current page and checks that the mark went.
     void saveAndCheck(const char* after) {
         save(startPath(QStringLiteral("sklep.esk")));
-        EXPECT_EQ(shownCaption(0), QStringLiteral("Sklep 1")) << after;
+        EXPECT_EQ(shownCaption(0), QStringLiteral("Sklep 1 — sklep.esk")) << after;
         EXPECT_FALSE(current().Changed()) << after;
     }
-    void expectMarked(const char* after) { EXPECT_EQ(shownCaption(0), QStringLiteral("Sklep 1*")) << after; }
+    void expectMarked(const char* after) {
+        const QString file = current().ProjectPath().empty() ? QString() : QStringLiteral(" — sklep.esk");
+        EXPECT_EQ(shownCaption(0), QStringLiteral("Sklep 1") + file + QLatin1Char('*')) << after;
+    }
 };
 
 TEST_F(ClosingTest, EveryKindOfChangeMarksThePageUntilItIsSaved) {
@@ -72,7 +75,7 @@ TEST_F(ClosingTest, AnOpenedProjectIsUnmarkedAndItsSaveDialogStartsOnItsFile) {
     platform_.nextFileName.enqueue(path);
     ASSERT_NO_FATAL_FAILURE(trigger("Otw1"));
     ASSERT_EQ(workspace().PageCount(), 2);
-    EXPECT_EQ(shownCaption(currentSlot()), QStringLiteral("Sklep 2"));
+    EXPECT_EQ(shownCaption(currentSlot()), QStringLiteral("Sklep 2 — miód.esk"));
     EXPECT_FALSE(current().Changed());
     // The open dialog started in the folder of the last project chosen.
     EXPECT_EQ(platform_.dialogs.last().start, start_.path());
@@ -80,6 +83,57 @@ TEST_F(ClosingTest, AnOpenedProjectIsUnmarkedAndItsSaveDialogStartsOnItsFile) {
     ASSERT_NO_FATAL_FAILURE(type(0, ItemField::Name, QStringLiteral("x")));
     ASSERT_NO_FATAL_FAILURE(save(path));
     EXPECT_EQ(platform_.dialogs.last().start, path);
+    EXPECT_FALSE(current().Changed());
+}
+
+TEST_F(ClosingTest, SaveWritesThePagesOwnFileAndSaveAsAlwaysAsks) {
+    window_->show();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    ASSERT_NO_FATAL_FAILURE(addPage(1));
+    const QString own = startPath(QStringLiteral("Spiżarnia Zosi.esk"));
+    // Each row: the caption after an edit, the keys pressed, the file the
+    // dialog is answered with ("": no dialog may be asked), the file written.
+    const struct {
+        const char* marked;
+        QKeyCombination keys;
+        const char* answer;
+        const char* written;
+    } steps[] = {
+        {"Sklep 1*", Qt::CTRL | Qt::Key_S, "Spiżarnia Zosi.esk", "Spiżarnia Zosi.esk"},
+        {"Sklep 1 — Spiżarnia Zosi.esk*", Qt::CTRL | Qt::Key_S, "", "Spiżarnia Zosi.esk"},
+        {"Sklep 1 — Spiżarnia Zosi.esk*", Qt::CTRL | Qt::Key_Z, "", "Spiżarnia Zosi.esk"},
+        {"Sklep 1 — Spiżarnia Zosi.esk*", Qt::CTRL | Qt::SHIFT | Qt::Key_S, "zapas.esk", "zapas.esk"},
+        {"Sklep 1 — zapas.esk*", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, "Spiżarnia Zosi.esk",
+         "Spiżarnia Zosi.esk"},
+    };
+    for (const auto& step : steps) {
+        ASSERT_NO_FATAL_FAILURE(type(0, ItemField::Name, QStringLiteral("a")));
+        EXPECT_EQ(shownCaption(0), QString::fromUtf8(step.marked));
+        const qsizetype dialogs = platform_.dialogs.size();
+        const QString asked = QString::fromUtf8(step.answer);
+        if (!asked.isEmpty())
+            platform_.nextFileName.enqueue(startPath(asked));
+        QTest::keyClick(window_->currentPageWindow()->editor(0, ItemField::Name), step.keys.key(),
+                        step.keys.keyboardModifiers());
+        EXPECT_EQ(platform_.dialogs.size(), dialogs + (asked.isEmpty() ? 0 : 1)) << step.marked;
+        EXPECT_TRUE(platform_.nextFileName.isEmpty());
+        const QString written = QString::fromUtf8(step.written);
+        EXPECT_EQ(shownCaption(0), QStringLiteral("Sklep 1 — ") + written);
+        EXPECT_FALSE(current().Changed());
+        EXPECT_EQ(QString::fromStdString(current().ProjectPath()), startPath(written));
+    }
+    EXPECT_EQ(platform_.dialogs.last().start, startPath(QStringLiteral("zapas.esk")));
+    EXPECT_TRUE(QFile::exists(own));
+
+    // An opened project saves into its file at once.
+    platform_.nextFileName.enqueue(own);
+    ASSERT_NO_FATAL_FAILURE(trigger("Otw1"));
+    EXPECT_EQ(shownCaption(currentSlot()), QStringLiteral("Sklep 2 — Spiżarnia Zosi.esk"));
+    const qsizetype dialogs = platform_.dialogs.size();
+    ASSERT_NO_FATAL_FAILURE(type(0, ItemField::Name, QStringLiteral("b")));
+    ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojekt1"));
+    EXPECT_EQ(platform_.dialogs.size(), dialogs);
     EXPECT_FALSE(current().Changed());
 }
 

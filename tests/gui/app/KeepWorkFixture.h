@@ -38,10 +38,10 @@ protected:
         return QTest::qWaitFor([&] { return current().Item(k).PicturePath == path.toStdString(); }, 5000);
     }
 
-    // "Zapisz projekt" answered with `path` ("" cancels); call through ASSERT_NO_FATAL_FAILURE.
+    // "Zapisz projekt jako…" answered with `path` ("" cancels); call through ASSERT_NO_FATAL_FAILURE.
     void save(const QString& path) {
         platform_.nextFileName.enqueue(path);
-        ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojekt1"));
+        ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojektjako1"));
     }
 
     // The close box of the page in `slot`; true when it closed.

@@ -56,8 +56,16 @@ TEST_F(MainWindowTest, AtStartOnlyTheCommandsThatNeedNoPageAreUsable) {
         EXPECT_TRUE(enabled(name)) << name;
     auto* wizard = window_->findChild<QToolButton*>(QStringLiteral("SpeedButton5"));
     ASSERT_NE(wizard, nullptr);
-    EXPECT_FALSE(wizard->isVisible());
+    EXPECT_TRUE(wizard->isVisible());
+    EXPECT_EQ(wizard->accessibleName(), QStringLiteral("Kreator nowego sklepu…"));
     wizard->click();
+    EXPECT_TRUE(window_->wizard().isVisible());
+    window_->wizard().hide();
+    auto* item = window_->findChild<QAction*>(QStringLiteral("Kreatornowegosklepu1"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), QStringLiteral("Kreator nowego sklepu…"));
+    EXPECT_TRUE(item->isEnabled());
+    item->trigger();
     EXPECT_TRUE(window_->wizard().isVisible());
     auto* help = window_->findChild<QToolButton*>(QStringLiteral("SpeedButton1"));
     EXPECT_EQ(help->toolTip(), QStringLiteral("Pomoc do programu"));

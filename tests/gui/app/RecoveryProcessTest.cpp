@@ -77,7 +77,7 @@ TEST(RecoveryProcess, AKilledProgramsChangeComesBackMarkedAndACleanExitLeavesNot
     EXPECT_EQ(page->Item(0).Name, "Miód lipowy");
     EXPECT_TRUE(page->Changed());
     EXPECT_EQ(window.subWindow(page->PageIndex())->windowTitle(),
-              QString::fromStdString(page->Caption() + "*"));
+              QString::fromStdString(page->Caption() + " — sklep.esk*"));
 
     platform.nextAnswer.enqueue(QStringLiteral("Nie zapisuj"));
     EXPECT_TRUE(window.close());

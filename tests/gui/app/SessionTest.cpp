@@ -150,7 +150,7 @@ TEST_F(SessionTest, APictureDroppedOnAProductLoadsAsChoosingItWould) {
     EXPECT_EQ(current().Item(1).PicturePath, picture.toStdString());
     EXPECT_EQ(current().Item(1).Picture, ItemPicture::File);
     EXPECT_TRUE(current().Changed());
-    EXPECT_EQ(shownCaption(currentSlot()), QStringLiteral("Sklep 1*"));
+    EXPECT_EQ(shownCaption(currentSlot()), QStringLiteral("Sklep 1 — s.esk*"));
 
     // A file that is no picture: the dialog's message, and the item keeps its picture.
     const QString broken = startPath(QStringLiteral("zly.jpg"));
@@ -181,7 +181,7 @@ TEST_F(SessionTest, ACrashedRunsPagesAreOfferedAndOpenMarkedAsChanged) {
     ASSERT_EQ(workspace().PageCount(), 1);
     EXPECT_EQ(current().Item(0).Name, "Miód lipowy");
     EXPECT_TRUE(current().Changed());
-    EXPECT_EQ(shownCaption(currentSlot()), QStringLiteral("Sklep 1*"));
+    EXPECT_EQ(shownCaption(currentSlot()), QStringLiteral("Sklep 1 — moj.esk*"));
     // The save dialog starts on the user's own file.
     ASSERT_NO_FATAL_FAILURE(save(QString()));
     EXPECT_EQ(platform_.dialogs.last().start, startPath(QStringLiteral("moj.esk")));

@@ -29,7 +29,7 @@ protected:
     // Call through ASSERT_NO_FATAL_FAILURE.
     void save(const QString& name) {
         platform_.nextFileName.enqueue(name);
-        ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojekt1"));
+        ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojektjako1"));
     }
 
     ShopPage* open(const QString& name) {
@@ -98,9 +98,23 @@ TEST_F(ProjectCommandsTest, AStoredPriceThatIsNoAmountBecomesZeroWithOneWarning)
     EXPECT_EQ(opened->Settings.ProductColumns, 3);
 }
 
+TEST_F(ProjectCommandsTest, AStoredOrderAddressThatTakesNoOrdersIsNotedAndThePageOpens) {
+    ASSERT_NO_FATAL_FAILURE(addPageWithItems(1));
+    current().Settings.OrderEmail = "zosia.spizarnia.pl";
+    ASSERT_NO_FATAL_FAILURE(save(startPath(QStringLiteral("adres.esk"))));
+    ShopPage* opened = open(startPath(QStringLiteral("adres.esk")));
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->Settings.OrderEmail, "zosia.spizarnia.pl");
+    ASSERT_EQ(platform_.shown.size(), 1);
+    EXPECT_EQ(platform_.shown[0].kind, ScriptedPlatform::Kind::Message);
+    EXPECT_EQ(platform_.shown[0].text,
+              QStringLiteral("Pole „adres e-mail na który będzie przesyłane zamówienie”: brak znaku „@”.\n"
+                             "Popraw adres w oknie „Ustawienia”, zanim opublikujesz sklep."));
+}
+
 TEST_F(ProjectCommandsTest, CancelledDialogsWriteAndOpenNothing) {
     ASSERT_NO_FATAL_FAILURE(addPageWithItems(1));
-    ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojekt1"));
+    ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojektjako1"));
     EXPECT_EQ(QDir(start_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     EXPECT_EQ(open(QString()), nullptr);
     EXPECT_EQ(workspace().PageCount(), 1);
@@ -110,7 +124,7 @@ TEST_F(ProjectCommandsTest, APageThatDoesNotFitTheFileIsRefusedBeforeTheDialog) 
     ASSERT_NO_FATAL_FAILURE(addPageWithItems(2));
     ShopPage& page = current();
     page.Item(1).Name = "茶";
-    ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojekt1"));
+    ASSERT_NO_FATAL_FAILURE(trigger("Zapiszprojektjako1"));
     EXPECT_TRUE(platform_.dialogs.isEmpty());
     ASSERT_EQ(platform_.shown.size(), 1);
     EXPECT_TRUE(platform_.shown.last().text.contains(QStringLiteral("2")))

@@ -101,7 +101,9 @@ def recover(shop, cwd):
             fail(f"the change was not recovered: the product is called {name!r}, not {CHANGED_NAME!r}")
         print(f"recovered {name!r}")
         # The unsaved-changes mark is heard, not only seen, in the page's title.
-        wait_for('page window "Sklep 1*" (the unsaved-changes mark)', lambda: titled(app, "Sklep 1*"), seconds=10)
+        # The caption names the page's file beside it.
+        wait_for('page window "Sklep 1 — sklep.esk*" (the unsaved-changes mark)',
+                 lambda: titled(app, "Sklep 1 — sklep.esk*"), seconds=10)
 
         # A page that is marked changed asks before it closes; an unchanged one
         # would let the program end without a question.

@@ -41,10 +41,13 @@ TEST_F(ModernPageBoxTest, TheWizardsLastStepHasTheBoxForItsOwnValues) {
     auto* box = Find<QCheckBox>(&wizard, "NowoczesnaBox");
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), QStringLiteral("Strona nowoczesna (telefony i komputery)"));
-    EXPECT_FALSE(box->isChecked());
+    // A shop made with the wizard has the modern page unless turned off.
+    EXPECT_TRUE(box->isChecked());
     for (int step = 1; step < Wizard::StepCount; ++step)
         wizard.next();
     EXPECT_TRUE(wizard.isStepPageVisible(Wizard::StepCount));
+    box->click();
+    EXPECT_FALSE(wizard.values().Values.ModernPage);
     box->click();
     EXPECT_TRUE(wizard.values().Values.ModernPage);
     EXPECT_FALSE(app_.editedSettings().Values.ModernPage);

@@ -129,6 +129,38 @@ TEST_F(OptionsFixture, WidthTypedOutOfRangeIsStoredOnceThenShownClamped) {
     EXPECT_EQ(page.Settings.PictureWidth, 300);
 }
 
+TEST_F(OptionsFixture, OrderAddressThatTakesNoOrdersRefusesOkAndStoresNothing) {
+    ShopPage& page = newPage();
+    dialog_->show();
+    const struct {
+        const char* address;
+        const char* message; // nullptr: stored
+    } cases[] = {
+        {"zosia.spizarnia.pl", "Pole „adres e-mail na który będzie przesyłane zamówienie”: brak znaku „@”."},
+        {"zosia@spizarnia.pl?bcc=obcy@x.pl",
+         "Pole „adres e-mail na który będzie przesyłane zamówienie”: adres nie może zawierać znaków „?” ani „&”."},
+        {"zosia@spizarnia.pl", nullptr},
+        {"", nullptr},
+    };
+    for (const auto& c : cases) {
+        const ShopSettings before = page.Settings;
+        shown().clear();
+        find<QLineEdit>("LabeledEdit1")->setText(QStringLiteral("Sklep ") + QString::fromUtf8(c.address));
+        find<QLineEdit>("LabeledEdit3")->setText(QString::fromUtf8(c.address));
+        const bool stored = dialog_->applyOptionsToPage();
+        EXPECT_EQ(stored, c.message == nullptr) << c.address;
+        if (c.message != nullptr) {
+            ASSERT_EQ(shown().size(), 1) << c.address;
+            EXPECT_EQ(shown()[0].text, QString::fromUtf8(c.message));
+            EXPECT_EQ(page.Settings, before);
+            dialog_->show();
+        } else {
+            EXPECT_TRUE(shown().isEmpty()) << c.address;
+            EXPECT_EQ(page.Settings.OrderEmail, c.address);
+        }
+    }
+}
+
 TEST_F(OptionsFixture, SizeThatIsNoWholeNumberRefusesOkAndStoresNothing) {
     ShopPage& page = newPage();
     const ShopSettings before = page.Settings;

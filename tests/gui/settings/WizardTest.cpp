@@ -1,9 +1,11 @@
 #include "gui/settings/Wizard.h"
 
 #include "SettingsTestApp.h"
+#include "core/project/PageToProject.h"
 #include "gui/settings/ColorBox.h"
 #include "gui/settings/FileChecks.h"
 #include "gui/settings/LinkGrid.h"
+#include "gui/settings/SettingsControls.h"
 #include "gui/settings/SpinEdit.h"
 #include "gui/settings/UpDown.h"
 
@@ -91,9 +93,6 @@ TEST_F(WizardFixture, WalksForwardAndBackOneStepAtATime) {
     press("Dalej3");
     press("Dalej4");
     EXPECT_EQ(shownStep(), 5);
-    press("Zakoncz"); // finishing does nothing
-    EXPECT_EQ(shownStep(), 5);
-    EXPECT_TRUE(wizard_.isVisible());
     press("Wstecz5");
     EXPECT_EQ(shownStep(), 4);
 }
@@ -120,6 +119,73 @@ TEST_F(WizardFixture, CancelHidesAndShowingAgainStartsOverWithTheValuesKept) {
     // Nothing of it reached the page or the options' working copy.
     EXPECT_EQ(app_.workspace().Current()->Settings, page);
     EXPECT_EQ(app_.editedSettings().Values, EditedSettings::initial().Values);
+}
+
+namespace {
+
+// What a trader chooses for a shop, made in either window: every value in
+// which a new page and the wizard begin differently.
+void MakeChoices(const SettingsWidgets& w) {
+    const char* colours[] = {"#102030", "#405060", "#708090", "#A0B0C0", "#D0E0F0", "#FFEEDD"};
+    for (std::size_t k = 0; k < 6; ++k)
+        emit w.colors[k]->colorPicked(QColor(QString::fromLatin1(colours[k])));
+    w.textHeader->setChecked(true);
+    w.shopTitle->setText(QStringLiteral("Spiżarnia Zosi"));
+    w.orderEmail->setText(QStringLiteral("zosia@spizarnia.pl"));
+    Choose(w.columns, 2);
+    w.basketCaption->setEditText(QStringLiteral("do koszyka"));
+    w.modernPage->setChecked(true);
+    w.invoiceOnly->setChecked(true);
+    w.pictureWidth->setText(QStringLiteral("150"));
+}
+
+} // namespace
+
+TEST_F(WizardFixture, FinishMakesTheProjectThatTheOptionsDialogMakesByHand) {
+    // By hand in a program of its own: "Nowy projekt", the options, OK, and "Wstaw" three times.
+    SettingsTestApp byHand;
+    PageWindow* window = byHand.newPage();
+    ASSERT_NE(window, nullptr);
+    OptionsDialog& options = byHand.options();
+    options.loadPageIntoOptions();
+    MakeChoices(options.controls().widgets());
+    Find<QPushButton>(&options, "OKButton")->click();
+    for (int k = 0; k < 3; ++k)
+        window->insertItem();
+
+    wizard_.show();
+    MakeChoices(wizard_.controls().widgets());
+    find<SpinEdit>("CSpinEdit1")->setText(QStringLiteral("3"));
+    press("Zakoncz");
+    EXPECT_FALSE(wizard_.isVisible());
+    ASSERT_EQ(app_.workspace().PageCount(), 1);
+    const ShopPage& made = *app_.workspace().Current();
+    ASSERT_EQ(made.ItemCount(), 3);
+    EXPECT_EQ(made.Item(2).Name, "Produkt 3");
+    EXPECT_TRUE(made.Settings.ModernPage);
+    EXPECT_EQ(*ProjectBytesFromPage(made).Value, *ProjectBytesFromPage(*byHand.workspace().Current()).Value);
+    EXPECT_TRUE(app_.platform_.shown.isEmpty());
+}
+
+TEST_F(WizardFixture, FinishRefusesAnAddressThatTakesNoOrdersAndMakesNothing) {
+    wizard_.show();
+    find<QLineEdit>("LabeledEdit3")->setText(QStringLiteral("zosia spizarnia.pl"));
+    press("Zakoncz");
+    EXPECT_EQ(app_.workspace().PageCount(), 0);
+    EXPECT_TRUE(wizard_.isVisible());
+    ASSERT_EQ(app_.platform_.shown.size(), 1);
+    EXPECT_EQ(app_.platform_.shown[0].text,
+              QStringLiteral("Pole „adres e-mail na który będzie przesyłane zamówienie”: adres nie może "
+                             "zawierać spacji ani znaków końca wiersza."));
+
+    // Mended, with the classic page chosen and no column layout: the page keeps a new page's two
+    // columns (a file with none could not be opened again).
+    find<QLineEdit>("LabeledEdit3")->clear();
+    find<QCheckBox>("NowoczesnaBox")->setChecked(false);
+    press("Zakoncz");
+    ASSERT_EQ(app_.workspace().PageCount(), 1);
+    EXPECT_FALSE(app_.workspace().Current()->Settings.ModernPage);
+    EXPECT_EQ(app_.workspace().Current()->Settings.ProductColumns, 2);
 }
 
 TEST_F(WizardFixture, SchemeLeavesTheMenuColour) {

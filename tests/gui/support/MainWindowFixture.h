@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QMdiSubWindow>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -46,6 +47,17 @@ protected:
     }
 
     QString startPath(const QString& name) const { return start_.filePath(name); }
+    // Copies the sample shop of `examples` into przyklad/ below the start
+    // directory, where the program looks for it first.
+    void layOutSample(const QString& examples) {
+        for (const QString& folder : {QString(), QStringLiteral("/obrazki")}) {
+            const QDir from(examples + folder);
+            QDir().mkpath(startPath(QStringLiteral("przyklad") + folder));
+            for (const QString& file : from.entryList({QStringLiteral("*.esk"), QStringLiteral("*.jpg")}))
+                QFile::copy(from.filePath(file),
+                            startPath(QStringLiteral("przyklad") + folder + QLatin1Char('/') + file));
+        }
+    }
     // The caption as the page's frame shows it, the changed mark included.
     QString shownCaption(int slot) const { return window_->subWindow(slot)->windowTitle(); }
     ShopWorkspace& workspace() { return window_->workspace(); }
