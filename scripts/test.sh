@@ -10,6 +10,9 @@
 # and last the tests of the code that runs on threads with ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# ccache keys its objects by paths relative to the checkout, so that a fresh
+# clone elsewhere (as CI makes) finds what an earlier run compiled.
+export CCACHE_BASEDIR="$PWD"
 scripts/install-deps.sh --tests
 deps_done=$SECONDS
 # Qt for Windows, built from Debian's source once per machine into a cache

@@ -171,6 +171,7 @@ async function desktop() {
   check('failed try', await page.textContent('#b-NAZWISKO'), 'Podaj imię i nazwisko.');
   const fields = { NAZWISKO: 'Zofia Nowak', ULICA: 'Długa 1', KOD: '00-950', MIASTO: 'Łódź', MAIL: 'zofia@example.pl' };
   for (const [name, value] of Object.entries(fields)) await page.fill(`#f-${name}`, value);
+  await page.check('#f-zgoda');
   const before = await page.locator('#wyslij').boundingBox();
   await page.mouse.move(before.x + before.width / 2, before.y + before.height / 2);
   await page.mouse.down();
