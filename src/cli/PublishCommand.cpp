@@ -29,7 +29,7 @@
 namespace targello {
 namespace {
 
-constexpr const char* Prefix = "targello-export: ";
+constexpr const char* MessagePrefix = "targello-export: ";
 
 #ifdef TARGELLO_HAS_PUBLISH
 // Keeps a password typed at a terminal off the screen while it is read.
@@ -87,10 +87,10 @@ void checkPage(const std::string& publicAddress, const std::filesystem::path& pa
     std::ifstream in(page, std::ios::binary);
     const std::string sent{std::istreambuf_iterator<char>(in), {}};
     if (!served)
-        err << Prefix << "uwaga: sklep wysłano, ale strony pod adresem „" << url
+        err << MessagePrefix << "uwaga: sklep wysłano, ale strony pod adresem „" << url
             << "” nie udało się sprawdzić (" << problem << ").\n";
     else if (*served != sent)
-        err << Prefix << "uwaga: pod adresem „" << url
+        err << MessagePrefix << "uwaga: pod adresem „" << url
             << "” jest inna strona niż wysłana; może to być kopia z "
             << "pamięci podręcznej serwera albo adres wskazuje inny folder.\n";
     else
@@ -105,22 +105,22 @@ int publish(const PublishAddress& address, const std::filesystem::path& page, co
     try {
         remote.Connect();
     } catch (const RemoteError& error) {
-        err << Prefix << PublishErrorText(error, address.Host) << "\n";
+        err << MessagePrefix << PublishErrorText(error, address.Host) << "\n";
         if (!error.Fingerprint.empty())
-            err << Prefix << "aby go przyjąć, uruchom polecenie jeszcze raz z opcją --odcisk "
+            err << MessagePrefix << "aby go przyjąć, uruchom polecenie jeszcze raz z opcją --odcisk "
                 << error.Fingerprint << "\n";
         return ExportPublishFailed;
     }
     if (remote.Seen() && trust.Known(address.Endpoint()) != remote.Seen() &&
         !trust.Remember(address.Endpoint(), *remote.Seen()))
-        err << Prefix << "uwaga: nie udało się zapamiętać odcisku serwera w pliku „"
+        err << MessagePrefix << "uwaga: nie udało się zapamiętać odcisku serwera w pliku „"
             << Utf8FromPath(TrustStore::DefaultFile()) << "”.\n";
 
     std::string problem;
     const std::string pageName = Utf8FromPath(page.filename());
     const std::optional<PublishLedger> local = PublishLedger::OfExport(page.parent_path(), pageName, problem);
     if (!local) {
-        err << Prefix << problem << "\n";
+        err << MessagePrefix << problem << "\n";
         return ExportPublishFailed;
     }
     Publisher publisher(remote, [](int attempt) {
@@ -128,9 +128,10 @@ int publish(const PublishAddress& address, const std::filesystem::path& page, co
     });
     const PublishOutcome outcome = publisher.Publish(page.parent_path(), *local, pageName, {});
     if (!outcome.Succeeded) {
-        err << Prefix << PublishErrorText(*outcome.Error, address.Host) << "\n";
+        err << MessagePrefix << PublishErrorText(*outcome.Error, address.Host) << "\n";
         if (!outcome.OldShopStands)
-            err << Prefix << "część nowego sklepu jest już na serwerze; uruchom publikację ponownie.\n";
+            err << MessagePrefix
+                << "część nowego sklepu jest już na serwerze; uruchom publikację ponownie.\n";
         return outcome.OldShopStands ? ExportPublishFailed : ExportFailed;
     }
     out << "Opublikowano: wysłane pliki: " << outcome.FilesSent << ", bajty: " << outcome.BytesSent << ".\n";
@@ -147,19 +148,19 @@ bool IsFingerprintText(const std::string& text) {
 int PublishExport(const ShopSettings& settings, const std::filesystem::path& page,
                   const std::string& fingerprint, std::istream& in, std::ostream& out, std::ostream& err) {
     if (settings.Publication.empty()) {
-        err << Prefix
+        err << MessagePrefix
             << "projekt nie ma adresu publikacji; ustaw go w programie poleceniem „Opublikuj sklep”.\n";
         return ExportPublishFailed;
     }
     std::string problem;
     const std::optional<PublishAddress> address = PublishAddress::Parse(settings.Publication, problem);
     if (!address) {
-        err << Prefix << problem << "\n";
+        err << MessagePrefix << problem << "\n";
         return ExportPublishFailed;
     }
 #ifdef TARGELLO_HAS_PUBLISH
     if (address->Protocol == PublishProtocol::Ftp)
-        err << Prefix
+        err << MessagePrefix
             << "uwaga: zwykłe FTP nie szyfruje połączenia: hasło i pliki można po drodze odczytać.\n";
     const int code = publish(*address, page, fingerprint, password(*address, in, err), out, err);
     if (code == ExportSucceeded && !settings.PublicAddress.empty())
@@ -167,7 +168,7 @@ int PublishExport(const ShopSettings& settings, const std::filesystem::path& pag
     return code;
 #else
     (void)page, (void)fingerprint, (void)in, (void)out;
-    err << Prefix << "ta wersja programu nie umie publikować sklepów.\n";
+    err << MessagePrefix << "ta wersja programu nie umie publikować sklepów.\n";
     return ExportPublishFailed;
 #endif
 }

@@ -5,7 +5,7 @@
 namespace targello {
 namespace {
 
-std::size_t receive(char* data, std::size_t size, std::size_t count, void* user) {
+std::size_t receivePage(char* data, std::size_t size, std::size_t count, void* user) {
     std::string& page = *static_cast<std::string*>(user);
     // A shop's page is far smaller; anything larger is not it.
     if (page.size() > (64u << 20))
@@ -31,7 +31,7 @@ std::optional<std::string> FetchPage(const std::string& url, std::string& proble
     curl_slist* headers = curl_slist_append(nullptr, "Cache-Control: no-cache");
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, receive);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, receivePage);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &page);
     const CURLcode code = curl_easy_perform(curl);
     long status = 0;

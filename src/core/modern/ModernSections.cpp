@@ -19,10 +19,6 @@ std::string attribute(const char* name, std::string_view value) {
     return std::string(" ") + name + "=\"" + EscapeHtml(value) + "\"";
 }
 
-bool blank(std::string_view text) {
-    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
-}
-
 // The first row's pictures are in the first screen: they load at once, the
 // first of them before anything else, as the largest thing the buyer sees.
 std::string loading(int index, int columns) {
@@ -33,7 +29,7 @@ std::string loading(int index, int columns) {
 
 std::string pictureButton(const ShopItem& item, int index, const WebPictureAddress& address,
                           const ShopSettings& edited, const std::string& sizes, int columns) {
-    const std::string name = blank(item.Name) ? "produkt " + std::to_string(index + 1) : item.Name;
+    const std::string name = IsBlank(item.Name) ? "produkt " + std::to_string(index + 1) : item.Name;
     std::string text = "<button type=\"button\" class=\"powieksz\"" + attribute("data-duze", address.Large) +
                        attribute("data-opis", name) + attribute("aria-label", "Powiększ zdjęcie: " + name) +
                        ">";
@@ -49,7 +45,7 @@ std::string pictureButton(const ShopItem& item, int index, const WebPictureAddre
 
 // An amount as the basket shows it; any other text as typed.
 std::string priceText(const std::string& price) {
-    if (blank(price))
+    if (IsBlank(price))
         return {};
     if (const std::optional<std::int64_t> amount = PriceInTenThousandths(price))
         return "<p class=\"cena\">" + ShownPrice(*amount) + "</p>";
@@ -68,8 +64,8 @@ std::string ModernHeader(const ShopPage& page, const ModernPictures& pictures) {
             image += " width=\"" + std::to_string(banner.Width) + "\" height=\"" +
                      std::to_string(banner.Height) + "\"";
         image += ">";
-        text += blank(s.ShopTitle) ? image : "<h1>" + image + "</h1>";
-    } else if (!blank(s.ShopTitle)) {
+        text += IsBlank(s.ShopTitle) ? image : "<h1>" + image + "</h1>";
+    } else if (!IsBlank(s.ShopTitle)) {
         text += "<h1>" + EscapeHtml(s.ShopTitle) + "</h1>";
     }
     return text + "</header>\n";
@@ -96,7 +92,7 @@ std::string ModernMenu(const ShopSettings& edited, const PageFolder& folder) {
 std::string ModernProducts(const ShopPage& page, const ShopSettings& edited, const ModernPictures& pictures) {
     const ShopSettings& s = page.Settings;
     const int columns = std::clamp(s.ProductColumns, 1, 4);
-    const std::string caption = blank(s.BasketCaption) ? "Do koszyka" : s.BasketCaption;
+    const std::string caption = IsBlank(s.BasketCaption) ? "Do koszyka" : s.BasketCaption;
     std::string text =
         "<section id=\"produkty\" aria-labelledby=\"produkty-tytul\"><h2 id=\"produkty-tytul\" "
         "class=\"ukryty\">Produkty</h2>\n" +
@@ -117,7 +113,7 @@ std::string ModernProducts(const ShopPage& page, const ShopSettings& edited, con
         text += priceText(item.Price);
         text += "<p><button type=\"button\" class=\"dodaj\" data-nr=\"" + std::to_string(k) +
                 "\" aria-describedby=\"" + id + "\">" + EscapeHtml(caption) + "</button></p>";
-        if (!blank(item.Description))
+        if (!IsBlank(item.Description))
             text += "<p class=\"opis\">" + EscapeHtml(item.Description) + "</p>";
         text += "</article>\n";
     }

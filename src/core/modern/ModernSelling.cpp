@@ -8,10 +8,6 @@
 namespace targello {
 namespace {
 
-bool blank(std::string_view text) {
-    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
-}
-
 struct LegalText {
     const char* Id;
     const char* Title;
@@ -33,7 +29,7 @@ std::string paragraphs(const std::string& text) {
         if (end == std::string::npos)
             end = text.size();
         const std::string part = text.substr(start, end - start);
-        if (!blank(part)) {
+        if (!IsBlank(part)) {
             std::string escaped = EscapeHtml(part);
             for (std::size_t at = 0; (at = escaped.find('\n', at)) != std::string::npos; at += 5)
                 escaped.replace(at, 1, "<br>");
@@ -60,8 +56,8 @@ std::string deliveryChoice(const SellingSettings& s) {
     std::string html = "<fieldset class=\"wybory\"><legend>Sposób dostawy</legend>";
     for (std::size_t k = 0; k < s.Delivery.size(); ++k)
         html += radio("dostawa", std::to_string(k), s.Delivery[k].Name,
-                      blank(s.Delivery[k].Price) ? "" : s.Delivery[k].Price + "\u00A0zł");
-    if (!blank(s.FreeDeliveryFrom))
+                      IsBlank(s.Delivery[k].Price) ? "" : s.Delivery[k].Price + "\u00A0zł");
+    if (!IsBlank(s.FreeDeliveryFrom))
         html += "<p>Dostawa gratis przy zamówieniu od " + EscapeHtml(s.FreeDeliveryFrom) + "\u00A0zł.</p>";
     return html + "<span class=\"blad\" id=\"b-dostawa\"></span></fieldset>";
 }
@@ -79,9 +75,9 @@ std::string paymentChoice(const SellingSettings& s) {
 }
 
 std::string consent(const SellingSettings& s) {
-    const std::string terms = blank(s.Terms) ? "regulamin" : "<a href=\"#regulamin\">regulamin</a>";
+    const std::string terms = IsBlank(s.Terms) ? "regulamin" : "<a href=\"#regulamin\">regulamin</a>";
     const std::string privacy =
-        blank(s.Privacy) ? "politykę prywatności" : "<a href=\"#prywatnosc\">politykę prywatności</a>";
+        IsBlank(s.Privacy) ? "politykę prywatności" : "<a href=\"#prywatnosc\">politykę prywatności</a>";
     return "<div class=\"zgoda\"><input type=\"checkbox\" id=\"f-zgoda\" required aria-required=\"true\" "
            "aria-describedby=\"b-zgoda\"><label for=\"f-zgoda\">Akceptuję " +
            terms + " i " + privacy + "</label><span class=\"blad\" id=\"b-zgoda\"></span></div>";
@@ -94,7 +90,7 @@ std::string ModernSellerFooter(const SellingSettings& s, bool credit) {
     if (s.NamesSeller()) {
         html += "<p class=\"sprzedawca\"><strong>" + EscapeHtml(s.SellerName) + "</strong>";
         for (const std::string* line : {&s.SellerAddress, &s.SellerNip, &s.SellerEmail, &s.SellerPhone})
-            if (!blank(*line)) {
+            if (!IsBlank(*line)) {
                 const bool nip = line == &s.SellerNip && s.SellerNip != "osoba fizyczna";
                 html += "<br>" + std::string(nip ? "NIP: " : "") + EscapeHtml(*line);
             }
@@ -102,7 +98,7 @@ std::string ModernSellerFooter(const SellingSettings& s, bool credit) {
     }
     std::string links;
     for (const LegalText& legal : LegalTexts)
-        if (!blank(s.*legal.Text))
+        if (!IsBlank(s.*legal.Text))
             links += "<li><a href=\"#" + std::string(legal.Id) + "\">" + legal.Title + "</a></li>";
     if (!links.empty())
         html += "<nav aria-label=\"Zasady sklepu\"><ul class=\"zasady\">" + links + "</ul></nav>";
@@ -114,7 +110,7 @@ std::string ModernSellerFooter(const SellingSettings& s, bool credit) {
 std::string ModernLegalSections(const SellingSettings& s) {
     std::string html;
     for (const LegalText& legal : LegalTexts)
-        if (!blank(s.*legal.Text))
+        if (!IsBlank(s.*legal.Text))
             html += "<section id=\"" + std::string(legal.Id) + "\" class=\"panel prawo\" aria-labelledby=\"" +
                     legal.Id + "-tytul\"><h2 id=\"" + legal.Id + "-tytul\">" + legal.Title + "</h2>" +
                     paragraphs(s.*legal.Text) + "</section>\n";
@@ -158,7 +154,8 @@ std::string ModernSellingData(const SellingSettings& s, const std::string& shopT
     for (std::size_t k = 0; k < s.Delivery.size(); ++k)
         data += std::string(k ? "," : "") + "{\"n\":" + JsonString(s.Delivery[k].Name) +
                 ",\"c\":" + price(s.Delivery[k].Price) + "}";
-    data += "],\"darmowa\":" + (blank(s.FreeDeliveryFrom) ? std::string("null") : price(s.FreeDeliveryFrom));
+    data +=
+        "],\"darmowa\":" + (IsBlank(s.FreeDeliveryFrom) ? std::string("null") : price(s.FreeDeliveryFrom));
     const BankAccount account = ReadBankAccount(s.TransferAccount);
     if (s.OffersTransfer() && account.Good())
         data += ",\"przelew\":{\"odbiorca\":" + JsonString(s.TransferRecipient) +

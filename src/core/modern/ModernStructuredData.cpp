@@ -9,20 +9,16 @@
 namespace targello {
 namespace {
 
-bool blank(std::string_view text) {
-    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
-}
-
 std::string absolute(const std::optional<ShopWebAddress>& web, const std::string& relative) {
     return web ? web->Resolve(relative) : relative;
 }
 
 std::string product(const ShopItem& item, int index, std::int64_t price, const WebPictureAddress& picture,
                     const std::optional<ShopWebAddress>& web) {
-    const std::string name = blank(item.Name) ? "Produkt " + std::to_string(index + 1) : item.Name;
+    const std::string name = IsBlank(item.Name) ? "Produkt " + std::to_string(index + 1) : item.Name;
     const std::string url = (web ? web->Page : std::string()) + "#" + ProductAnchor(index);
     std::string json = "{\"@type\":\"Product\",\"@id\":" + JsonString(url) + ",\"name\":" + JsonString(name) +
-                       ",\"description\":" + JsonString(blank(item.Description) ? name : item.Description);
+                       ",\"description\":" + JsonString(IsBlank(item.Description) ? name : item.Description);
     if (!picture.Large.empty())
         json += ",\"image\":" + JsonString(absolute(web, picture.Large));
     json += ",\"url\":" + JsonString(url);

@@ -113,4 +113,8 @@ RgbColor ReadableTextOn(const RgbColor& background) {
     return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
 }
 
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
 } // namespace targello

@@ -20,6 +20,10 @@ std::string EscapeHtml(std::string_view text);
 // Bytes that are not UTF-8 become U+FFFD.
 std::string JsonString(std::string_view text);
 
+// True where a text has nothing but blanks and line ends: the page treats such
+// a field as not filled in.
+bool IsBlank(std::string_view text);
+
 // "#RRGGBB" in lower case, for a style sheet.
 std::string CssColor(const RgbColor& color);
 

@@ -6,7 +6,7 @@
 namespace targello {
 namespace {
 
-std::string trimmed(std::string_view text) {
+std::string trimmedField(std::string_view text) {
     const std::size_t start = text.find_first_not_of(" \t\r");
     if (start == std::string_view::npos)
         return {};
@@ -34,8 +34,9 @@ std::vector<DeliveryMethod> ParseDeliveryList(std::string_view text) {
             end = text.size();
         const std::string_view line = text.substr(start, end - start);
         const std::size_t semicolon = line.rfind(';');
-        DeliveryMethod method{trimmed(line.substr(0, semicolon)),
-                              semicolon == std::string_view::npos ? "" : trimmed(line.substr(semicolon + 1))};
+        DeliveryMethod method{trimmedField(line.substr(0, semicolon)),
+                              semicolon == std::string_view::npos ? ""
+                                                                  : trimmedField(line.substr(semicolon + 1))};
         if (!method.Name.empty() || !method.Price.empty())
             methods.push_back(std::move(method));
         start = end + 1;

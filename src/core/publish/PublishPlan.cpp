@@ -7,11 +7,6 @@ namespace {
 
 using Kind = PublishStep::Kind;
 
-std::string folderOf(const std::string& name) {
-    const std::size_t slash = name.rfind('/');
-    return slash == std::string::npos ? "" : name.substr(0, slash);
-}
-
 // A file must travel unless the last publish sent exactly it and it is still there as sent.
 bool mustSend(const std::string& name, const PublishLedger::Entry& entry,
               const std::optional<PublishLedger>& remote,
@@ -35,18 +30,18 @@ std::vector<std::string> FoldersToList(const PublishLedger& local,
                                        const std::optional<PublishLedger>& remote) {
     std::set<std::string> folders{""};
     for (const auto& [name, entry] : local.Files())
-        folders.insert(folderOf(name));
+        folders.insert(ParentFolderOf(name));
     if (remote) {
         for (const auto& [name, entry] : remote->Files())
-            folders.insert(folderOf(name));
+            folders.insert(ParentFolderOf(name));
         for (const std::string& name : remote->Temporaries())
-            folders.insert(folderOf(name));
+            folders.insert(ParentFolderOf(name));
     }
     return {folders.begin(), folders.end()};
 }
 
 std::string TemporaryName(const std::string& name, const std::string& sha256) {
-    const std::string folder = folderOf(name);
+    const std::string folder = ParentFolderOf(name);
     const std::string base = folder.empty() ? name : name.substr(folder.size() + 1);
     return (folder.empty() ? "" : folder + "/") + ".targello-" + sha256.substr(0, 16) + "-" + base;
 }
@@ -104,6 +99,11 @@ PublishPlan PlanPublish(const PublishLedger& local, const std::optional<PublishL
         plan.Steps.insert(plan.Steps.end(), group->begin(), group->end());
     plan.Steps.push_back({Kind::WriteLedger, PublishLedger::FileName, {}, 0, 0});
     return plan;
+}
+
+std::string ParentFolderOf(const std::string& name) {
+    const std::size_t slash = name.rfind('/');
+    return slash == std::string::npos ? "" : name.substr(0, slash);
 }
 
 } // namespace targello

@@ -40,6 +40,9 @@ struct PublishPlan {
 std::vector<std::string> FoldersToList(const PublishLedger& local,
                                        const std::optional<PublishLedger>& remote);
 
+// The folder part of a shop file's name ("obrazki/a.jpg" -> "obrazki"; "" for the page).
+std::string ParentFolderOf(const std::string& name);
+
 // The temporary name `name` travels under, in the same folder, told apart by
 // the content it will hold.
 std::string TemporaryName(const std::string& name, const std::string& sha256);

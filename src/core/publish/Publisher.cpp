@@ -9,11 +9,6 @@ namespace {
 
 using Kind = PublishStep::Kind;
 
-std::string folderOf(const std::string& name) {
-    const std::size_t slash = name.rfind('/');
-    return slash == std::string::npos ? "" : name.substr(0, slash);
-}
-
 constexpr const char* LedgerTemporary = ".targello-publikacja.nowa";
 
 } // namespace
@@ -87,7 +82,7 @@ void Publisher::Send(const std::filesystem::path& folder, const PublishStep& ste
         }
         pause_(attempt + 1);
         // Go on from what the server kept of the file.
-        const auto present = Present({folderOf(step.Temporary)});
+        const auto present = Present({ParentFolderOf(step.Temporary)});
         const auto kept = present.find(step.Temporary);
         offset = kept != present.end() && kept->second <= step.Size ? kept->second : 0;
         // A server that answers but cuts the file off at the same byte again
@@ -105,7 +100,7 @@ void Publisher::CheckSizes(const PublishPlan& plan) {
     std::set<std::string> folders;
     for (const PublishStep& step : plan.Steps)
         if (step.Action == Kind::Rename)
-            folders.insert(folderOf(step.Temporary));
+            folders.insert(ParentFolderOf(step.Temporary));
     const auto present = Present({folders.begin(), folders.end()});
     for (const PublishStep& step : plan.Steps) {
         if (step.Action != Kind::Rename)
