@@ -5,6 +5,7 @@
 #include "core/publish/Fingerprint.h"
 #include "core/publish/PublishAddress.h"
 #include "core/publish/PublishErrorText.h"
+#include "core/publish/PublishSession.h"
 #include "core/publish/Publisher.h"
 #include "core/publish/TrustStore.h"
 #include "core/settings/ShopSettings.h"
@@ -16,9 +17,8 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <iterator>
+#include <memory>
 #include <thread>
 
 #ifndef _WIN32
@@ -79,31 +79,28 @@ std::string password(const PublishAddress& address, std::istream& in, std::ostre
 // Tells the shop is online only once its address serves the page just sent.
 void checkPage(const std::string& publicAddress, const std::filesystem::path& page, std::ostream& out,
                std::ostream& err) {
-    std::string url = publicAddress;
-    if (!url.ends_with(".html") && !url.ends_with(".htm"))
-        url += (url.ends_with("/") ? "" : "/") + Utf8FromPath(page.filename());
-    std::string problem;
-    const std::optional<std::string> served = FetchPage(url, problem);
-    std::ifstream in(page, std::ios::binary);
-    const std::string sent{std::istreambuf_iterator<char>(in), {}};
-    if (!served)
-        err << MessagePrefix << "uwaga: sklep wysłano, ale strony pod adresem „" << url
-            << "” nie udało się sprawdzić (" << problem << ").\n";
-    else if (*served != sent)
-        err << MessagePrefix << "uwaga: pod adresem „" << url
+    const PageCheckResult check = CheckPublishedPage(publicAddress, page, FetchPage);
+    if (check.Result == PageCheckResult::Kind::Unchecked)
+        err << MessagePrefix << "uwaga: sklep wysłano, ale strony pod adresem „" << check.Url
+            << "” nie udało się sprawdzić (" << check.Problem << ").\n";
+    else if (check.Result == PageCheckResult::Kind::Different)
+        err << MessagePrefix << "uwaga: pod adresem „" << check.Url
             << "” jest inna strona niż wysłana; może to być kopia z "
             << "pamięci podręcznej serwera albo adres wskazuje inny folder.\n";
     else
-        out << "Sklep jest online: " << url << "\n";
+        out << "Sklep jest online: " << check.Url << "\n";
 }
 
 int publish(const PublishAddress& address, const std::filesystem::path& page, const std::string& fingerprint,
             const std::string& secret, std::ostream& out, std::ostream& err) {
     TrustStore trust(TrustStore::DefaultFile());
-    const std::optional<Sha256::Digest> given = ParseFingerprint(fingerprint);
-    CurlRemoteFolder remote(address, secret, given ? given : trust.Known(address.Endpoint()));
+    PublishSession session(address, trust, [&](const std::optional<Sha256::Digest>& accepted) {
+        return std::make_unique<CurlRemoteFolder>(address, secret, accepted);
+    });
     try {
-        remote.Connect();
+        if (!session.Connect(ParseFingerprint(fingerprint)))
+            err << MessagePrefix << "uwaga: nie udało się zapamiętać odcisku serwera w pliku „"
+                << Utf8FromPath(TrustStore::DefaultFile()) << "”.\n";
     } catch (const RemoteError& error) {
         err << MessagePrefix << PublishErrorText(error, address.Host) << "\n";
         if (!error.Fingerprint.empty())
@@ -111,22 +108,15 @@ int publish(const PublishAddress& address, const std::filesystem::path& page, co
                 << error.Fingerprint << "\n";
         return ExportPublishFailed;
     }
-    if (remote.Seen() && trust.Known(address.Endpoint()) != remote.Seen() &&
-        !trust.Remember(address.Endpoint(), *remote.Seen()))
-        err << MessagePrefix << "uwaga: nie udało się zapamiętać odcisku serwera w pliku „"
-            << Utf8FromPath(TrustStore::DefaultFile()) << "”.\n";
-
-    std::string problem;
-    const std::string pageName = Utf8FromPath(page.filename());
-    const std::optional<PublishLedger> local = PublishLedger::OfExport(page.parent_path(), pageName, problem);
-    if (!local) {
-        err << MessagePrefix << problem << "\n";
+    const PublishResult result = session.Send(
+        page,
+        [](int attempt) { std::this_thread::sleep_for(std::chrono::seconds(PublishPauseSeconds(attempt))); },
+        {});
+    if (!result.ExportProblem.empty()) {
+        err << MessagePrefix << result.ExportProblem << "\n";
         return ExportPublishFailed;
     }
-    Publisher publisher(remote, [](int attempt) {
-        std::this_thread::sleep_for(std::chrono::seconds(PublishPauseSeconds(attempt)));
-    });
-    const PublishOutcome outcome = publisher.Publish(page.parent_path(), *local, pageName, {});
+    const PublishOutcome& outcome = result.Outcome;
     if (!outcome.Succeeded) {
         err << MessagePrefix << PublishErrorText(*outcome.Error, address.Host) << "\n";
         if (!outcome.OldShopStands)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/publish/PublishAddress.h"
+#include "core/publish/PublishSession.h"
 #include "core/publish/RemoteFolder.h"
 #include "core/publish/Sha256.h"
 
@@ -16,7 +17,7 @@ namespace targello {
 // certificate or host key is checked before the password is sent: a
 // certificate the system vouches for passes; any other certificate, and any
 // host key, passes only with the fingerprint the user accepted.
-class CurlRemoteFolder : public RemoteFolder {
+class CurlRemoteFolder : public PublishConnection {
 public:
     // `keepGoing` is asked at least once a second during every operation;
     // false stops it (RemoteProblem::Cancelled).
@@ -24,11 +25,8 @@ public:
                      std::function<bool()> keepGoing = {});
     ~CurlRemoteFolder() override;
 
-    // Connects and checks the server's identity; throws RemoteError, with the
-    // fingerprint of an unknown or changed certificate or key.
-    void Connect();
-    // The fingerprint the server showed, where it was checked by fingerprint.
-    const std::optional<Sha256::Digest>& Seen() const { return seen_; }
+    void Connect() override;
+    const std::optional<Sha256::Digest>& Seen() const override { return seen_; }
 
     std::optional<std::string> Read(const std::string& name) override;
     std::optional<std::vector<RemoteEntry>> List(const std::string& folder) override;
