@@ -37,6 +37,17 @@ PublishResult PublishSession::Send(const std::filesystem::path& page, Publisher:
     return result;
 }
 
+std::string PublishedPageName(const std::string& publicAddress) {
+    std::string path = publicAddress.substr(0, publicAddress.find_first_of("?#"));
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    const bool plain =
+        !name.empty() && name.front() != '.' &&
+        name.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._-") ==
+            std::string::npos;
+    const bool page = name.ends_with(".html") || name.ends_with(".htm");
+    return plain && page && publicAddress.find("://") != std::string::npos ? name : "sklep.html";
+}
+
 std::string PublishedPageUrl(const std::string& publicAddress, const std::string& pageName) {
     if (publicAddress.ends_with(".html") || publicAddress.ends_with(".htm"))
         return publicAddress;

@@ -73,6 +73,11 @@ struct PageCheckResult {
 using FetchPageFunction =
     std::function<std::optional<std::string>(const std::string& url, std::string& problem)>;
 
+// The page's file name on the server: the one `publicAddress` names, where
+// it names a page of a plain ASCII name, else "sklep.html" (never
+// "index.html", which may be a page of the trader's own site).
+std::string PublishedPageName(const std::string& publicAddress);
+
 // The page's own address: `publicAddress` where it names a page, else the
 // page's file name in that folder.
 std::string PublishedPageUrl(const std::string& publicAddress, const std::string& pageName);

@@ -24,6 +24,9 @@ const ButtonRow Buttons[] = {
     {Command::OpenProject, "SpeedButton92", "Otworz projekt (Ctrl+O)", Artwork::Glyph::OpenProject},
     {Command::SaveProject, "SpeedButton93", "Zapisz projekt (Ctrl+Z)", Artwork::Glyph::SaveProject},
     {Command::ExportHtml, "SpeedButton2", "Zapisz do pliku HTML (Ctrl+H)", Artwork::Glyph::SaveHtml},
+#ifdef TARGELLO_HAS_PUBLISH
+    {Command::Publish, "OpublikujSklep", "Opublikuj sklep (Ctrl+Shift+P)", Artwork::Glyph::WebSite},
+#endif
     {Command::InsertItem, "SpeedButton40", "Wstaw nową pozycję do sklepu (Ctrl+W)",
      Artwork::Glyph::InsertItem},
     {Command::RemoveItems, "SpeedButton4", "Usuń pozycję (Ctrl+U) ", Artwork::Glyph::RemoveItem},
@@ -59,6 +62,11 @@ const MenuRow ProjectMenu[] = {
     {Command::SaveProject, "Zapiszprojekt1", "Zapisz projekt", "Ctrl+Z;Ctrl+S", ""},
     {Command::SaveProjectAs, "Zapiszprojektjako1", "Zapisz projekt jako…", "Ctrl+Shift+Z;Ctrl+Shift+S", ""},
     {Command::ExportHtml, "WygenerujsklepHTML1", "Wygeneruj sklep HTML", "Ctrl+H", ""},
+#ifdef TARGELLO_HAS_PUBLISH
+    {Command::Publish, "Opublikujsklep1", "Opublikuj sklep", "Ctrl+Shift+P",
+     "Publish|Wysyła sklep na serwer: tylko pliki, które się zmieniły"},
+    {Command::PublishSettings, "Ustawieniapublikacji1", "Ustawienia publikacji…", "", ""},
+#endif
     {Command::Exit, nullptr, "", "", ""},
     {Command::InsertItem, "Wstawnowpozycj1", "Wstaw nową pozycję", "Ctrl+W", ""},
     {Command::RemoveItems, "UsupozycjCtrlU1", "Usuń pozycję", "Ctrl+U", ""},
@@ -72,9 +80,9 @@ const MenuRow WindowMenu[] = {
     {Command::TileVertical, "N31", "Pionowo", "", "Tile Vertically"},
 };
 
-const Command PageCommands[] = {Command::InsertItem,   Command::RemoveItems, Command::Settings,
-                                Command::Preview,      Command::ExportHtml,  Command::SaveProject,
-                                Command::SaveProjectAs};
+const Command PageCommands[] = {Command::InsertItem,    Command::RemoveItems, Command::Settings,
+                                Command::Preview,       Command::ExportHtml,  Command::SaveProject,
+                                Command::SaveProjectAs, Command::Publish,     Command::PublishSettings};
 const Command WindowCommands[] = {Command::Cascade, Command::TileHorizontal, Command::TileVertical};
 
 // The status bar shows the long part of a hint: the text after "|".
@@ -166,7 +174,9 @@ void CommandTable::setPageCommandsEnabled(bool enabled) {
     for (Command command : PageCommands) {
         if (QToolButton* button = buttons_.value(command))
             button->setEnabled(enabled);
-        menuItems_.value(command)->setEnabled(enabled);
+        // A build without publishing has no such items.
+        if (QAction* item = menuItems_.value(command))
+            item->setEnabled(enabled);
     }
 }
 

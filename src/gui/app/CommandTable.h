@@ -30,6 +30,8 @@ enum class Command {
     Exit,
     Wizard,
     SaveProjectAs,
+    Publish,
+    PublishSettings,
 };
 
 // The main window's toolbar buttons and menu items. A button and the menu
@@ -41,7 +43,7 @@ public:
     explicit CommandTable(QMainWindow& window);
 
     void setHandler(Command command, std::function<void()> handler);
-    // Insert, remove, settings, preview, export and both saves with their menu items.
+    // Insert, remove, settings, preview, export, publishing and both saves with their menu items.
     void setPageCommandsEnabled(bool enabled);
     // Cascade and the two tilings with their menu items.
     void setWindowCommandsEnabled(bool enabled);

@@ -14,6 +14,10 @@
 #include "gui/generator/GeneratorCommands.h"
 #include "gui/platform/Platform.h"
 #include "gui/project/ProjectCommands.h"
+#ifdef TARGELLO_HAS_PUBLISH
+#include "gui/publish/PublishCommands.h"
+#include "gui/publish/PublishTools.h"
+#endif
 #include "gui/project/RecentProjectList.h"
 #include "gui/settings/Wizard.h"
 #include "gui/workspace/PictureCache.h"
@@ -66,10 +70,11 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     connect(start_, &StartScreen::sampleChosen, this, [this] { OpenSampleShop(*this); });
     connect(start_, &StartScreen::recentChosen, recent_, &RecentMenu::open);
     QList<QKeySequence> shortcuts;
-    for (Command command :
-         {Command::NewProject, Command::OpenProject, Command::SaveProject, Command::SaveProjectAs,
-          Command::ExportHtml, Command::InsertItem, Command::RemoveItems, Command::Preview, Command::Help})
-        shortcuts.append(commands_->menuItem(command)->shortcuts());
+    for (Command command : {Command::NewProject, Command::OpenProject, Command::SaveProject,
+                            Command::SaveProjectAs, Command::ExportHtml, Command::InsertItem,
+                            Command::RemoveItems, Command::Preview, Command::Help, Command::Publish})
+        if (QAction* item = commands_->menuItem(command))
+            shortcuts.append(item->shortcuts());
     qApp->installEventFilter(new ShortcutFilter(shortcuts, this));
     qApp->installEventFilter(new TextStartKeeper(this));
 }
@@ -257,6 +262,23 @@ void MainWindow::connectCommands() {
     c.setHandler(Command::OpenProject, [this] { OpenProject(*this); });
     c.setHandler(Command::Preview, [this] { PreviewShop(*this); });
     c.setHandler(Command::ExportHtml, [this] { ExportShop(*this); });
+    connectPublishing();
+}
+
+void MainWindow::connectPublishing() {
+#ifdef TARGELLO_HAS_PUBLISH
+    publishing_ = PublishTools::ForDesktop(platform_);
+    // The connection dialog changes the project: its caption and recovery copy follow.
+    auto run = [this](auto command) {
+        return [this, command] {
+            command(*this, *publishing_);
+            if (const ShopPage* page = workspace_.Current())
+                pageEdited(page->PageIndex());
+        };
+    };
+    commands_->setHandler(Command::Publish, run(&PublishShop));
+    commands_->setHandler(Command::PublishSettings, run(&EditPublishSettings));
+#endif
 }
 
 } // namespace targello

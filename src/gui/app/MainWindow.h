@@ -27,6 +27,8 @@ class Wizard;
 // The multi-document frame: the toolbar and menus, one child window per open
 // shop, and the dialogs that live as long as the program. It owns the open
 // shops and the options dialog's working copy of their settings.
+class PublishTools;
+
 class MainWindow : public QMainWindow, public AppContext {
     Q_OBJECT
 public:
@@ -71,6 +73,7 @@ protected:
 
 private:
     void pageEdited(int slot);
+    void connectPublishing();
     void showChangedMark(int slot);
     // "Sklep 3", or "Sklep 3*" while the page has unsaved changes; with the
     // page's file beside it once it has one ("Sklep 3 — miód.esk*").
@@ -97,6 +100,10 @@ private:
     Autosave* autosave_ = nullptr;
     RecentMenu* recent_ = nullptr;
     StartScreen* start_ = nullptr;
+#ifdef TARGELLO_HAS_PUBLISH
+    // Kept for the whole run: the passwords typed are asked once per run.
+    std::unique_ptr<PublishTools> publishing_;
+#endif
     QHash<int, QMdiSubWindow*> subWindows_;
     QHash<const QMdiSubWindow*, int> slots_; // the other way round, for activations
 };

@@ -126,6 +126,13 @@ bool WriteShop(AppContext& app, const QString& baseName, const QString& path) {
     return true;
 }
 
+std::optional<QString> WriteShopFiles(AppContext& app, const QString& baseName, const QString& path) {
+    const ShopPage* page = app.workspace().Current();
+    if (page == nullptr)
+        return std::nullopt;
+    return writePage(app, *page, baseName, path);
+}
+
 void PreviewShop(AppContext& app) {
     const ShopPage* page = app.workspace().Current();
     if (page == nullptr)

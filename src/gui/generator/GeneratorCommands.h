@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace targello {
 
@@ -22,5 +23,10 @@ void ExportShop(AppContext& app);
 // to open it. False when nothing was written
 // (a failure or "Anuluj", which leaves the previous shop as it was).
 bool WriteShop(AppContext& app, const QString& baseName, const QString& path);
+
+// WriteShop without the closing message, for a command that goes on with
+// the written shop: the notes on pictures and links ("" for none), or
+// nothing when no page was written.
+std::optional<QString> WriteShopFiles(AppContext& app, const QString& baseName, const QString& path);
 
 } // namespace targello
