@@ -8,8 +8,9 @@ set -euo pipefail
 packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev xdg-utils
     qt6-translations-l10n)
 # libvips makes the modern page's pictures (pkg-config finds it), with
-# gdk-pixbuf's BMP reader; libcurl (with libssh2 for SFTP) carries a publish.
-packages+=(libvips-dev libgdk-pixbuf-2.0-dev pkg-config libcurl4-openssl-dev)
+# gdk-pixbuf's BMP reader; libcurl (with libssh2 for SFTP) carries a publish;
+# QtKeychain keeps a publish password in the system's keyring at the trader's word.
+packages+=(libvips-dev libgdk-pixbuf-2.0-dev pkg-config libcurl4-openssl-dev qtkeychain-qt6-dev)
 if [[ "${1:-}" == "--tests" ]]; then
     # libclang-rt-dev holds libFuzzer and the sanitizers, which clang alone
     # lacks; npm needs ca-certificates to reach its registry.
