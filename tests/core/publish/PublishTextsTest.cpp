@@ -1,6 +1,7 @@
 #include "core/publish/Fingerprint.h"
 #include "core/publish/PublishAddress.h"
 #include "core/publish/PublishLedger.h"
+#include "core/publish/PublishSession.h"
 #include "core/publish/RemoteFolder.h"
 #include "core/publish/Sha256.h"
 #include "core/publish/TrustStore.h"
@@ -147,6 +148,34 @@ TEST(TrustStoreTest, RemembersOneFingerprintPerHostAndPort) {
     EXPECT_EQ(again.Known("serwer:990"), Sha256::Of("b"));
     EXPECT_FALSE(again.Known("serwer:22"));
     std::filesystem::remove_all(file.parent_path());
+}
+
+} // namespace
+} // namespace targello
+
+namespace targello {
+namespace {
+
+TEST(PublishedPageTest, NamesThePageAndItsAddressFromThePublicAddress) {
+    const struct {
+        const char* Public;
+        const char* Name;
+        const char* Url;
+    } cases[] = {
+        {"https://miody.pl/", "sklep.html", "https://miody.pl/sklep.html"},
+        {"https://miody.pl/sklep", "sklep.html", "https://miody.pl/sklep/sklep.html"},
+        {"https://miody.pl/oferta.html", "oferta.html", "https://miody.pl/oferta.html"},
+        {"https://miody.pl/oferta.html?x=1", "oferta.html", "https://miody.pl/oferta.html?x=1"},
+        // A name a server may mangle, or none at all: the program's own.
+        {"https://miody.pl/miód.html", "sklep.html", "https://miody.pl/miód.html"},
+        {"https://miody.pl/.html", "sklep.html", "https://miody.pl/.html"},
+        {"", "sklep.html", "/sklep.html"},
+    };
+    for (const auto& c : cases) {
+        const std::string name = PublishedPageName(c.Public);
+        EXPECT_EQ(name, c.Name) << c.Public;
+        EXPECT_EQ(PublishedPageUrl(c.Public, name), c.Url) << c.Public;
+    }
 }
 
 } // namespace

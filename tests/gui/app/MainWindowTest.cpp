@@ -21,10 +21,18 @@ using namespace targello;
 
 namespace {
 
-const char* const PageButtons[] = {"SpeedButton40", "SpeedButton4", "SpeedButton13",
-                                   "SpeedButton18", "SpeedButton2", "SpeedButton93"};
+const char* const PageButtons[] = {"SpeedButton40", "SpeedButton4", "SpeedButton13", "SpeedButton18",
+                                   "SpeedButton2",  "SpeedButton93",
+#ifdef TARGELLO_HAS_PUBLISH
+                                   "OpublikujSklep"
+#endif
+};
 const char* const PageItems[] = {"Zapiszprojekt1",  "WygenerujsklepHTML1", "Wstawnowpozycj1",
-                                 "UsupozycjCtrlU1", "Podgldprojektu1",     "Ustawienia1"};
+                                 "UsupozycjCtrlU1", "Podgldprojektu1",     "Ustawienia1",
+#ifdef TARGELLO_HAS_PUBLISH
+                                 "Opublikujsklep1", "Ustawieniapublikacji1"
+#endif
+};
 const char* const WindowControls[] = {"SpeedButton41", "SpeedButton36", "SpeedButton38", "N11", "N21", "N31"};
 
 class MainWindowTest : public MainWindowFixture {
