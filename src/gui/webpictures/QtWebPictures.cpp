@@ -25,6 +25,7 @@
 #include <fstream>
 #include <functional>
 #include <future>
+#include <map>
 #include <mutex>
 #include <thread>
 
@@ -114,25 +115,38 @@ std::string unreadable() {
 
 // Qt's readers tell a cut-off JPEG only by a warning, and libpng complains
 // the same way: on the thread that reads, never on stderr. So the module
-// listens to Qt's messages, keeps those of a read in progress on this
-// thread, and hands every other message on to whoever listened before.
-thread_local QStringList* heardHere = nullptr;
+// listens to Qt's messages, keeps those of a read in progress on the thread
+// that reads, and hands every other message on to whoever listened before.
+// (A map rather than thread-local storage: a loaded module's thread-local
+// variables trip LeakSanitizer's thread scan at the program's end.)
+std::mutex hearingMutex;
+std::map<std::thread::id, QStringList*> hearings;
 QtMessageHandler earlierListener = nullptr;
 
 // Keeps Qt's messages on this thread for as long as it lives.
 class Hearing {
 public:
-    Hearing() { heardHere = &Heard; }
-    ~Hearing() { heardHere = nullptr; }
+    Hearing() {
+        std::lock_guard lock(hearingMutex);
+        hearings[std::this_thread::get_id()] = &Heard;
+    }
+    ~Hearing() {
+        std::lock_guard lock(hearingMutex);
+        hearings.erase(std::this_thread::get_id());
+    }
     Hearing(const Hearing&) = delete;
     Hearing& operator=(const Hearing&) = delete;
     QStringList Heard;
 };
 
 void listen(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (heardHere != nullptr && type != QtFatalMsg) {
-        heardHere->append(text);
-        return;
+    if (type != QtFatalMsg) {
+        std::lock_guard lock(hearingMutex);
+        const auto found = hearings.find(std::this_thread::get_id());
+        if (found != hearings.end()) {
+            found->second->append(text);
+            return;
+        }
     }
     earlierListener(type, context, text);
 }
