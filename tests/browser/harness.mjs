@@ -1,7 +1,7 @@
 // What both browser tests share: the tally of checks, a stub mail program on
 // PATH and the one way Chromium is started.
 import { chromium } from 'playwright-core';
-import { mkdtempSync, writeFileSync, chmodSync, rmSync } from 'node:fs';
+import { mkdtempSync, writeFileSync, chmodSync, rmSync, existsSync, readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
@@ -37,6 +37,18 @@ export function mailStub(prefix, line) {
     chmodSync(stub, 0o755);
   }
   return { folder, log };
+}
+
+// What the stub mail program recorded, once a whole line is there: the stub
+// creates the log before it writes to it, and a busy machine may be read
+// between the two. "" when nothing came within 20 s.
+export async function mailed(stub) {
+  for (let waited = 0; waited < 20000; waited += 50) {
+    const text = existsSync(stub.log) ? readFileSync(stub.log, 'utf8') : '';
+    if (text.endsWith('\n')) return text;
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  return '';
 }
 
 // Debian's Chromium, headless, with the stubs first on PATH and its profile

@@ -8,7 +8,7 @@ import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { check, finish, launch, mailStub } from './harness.mjs';
+import { check, finish, launch, mailed, mailStub } from './harness.mjs';
 
 const root = process.argv[2];
 if (!root) {
@@ -22,9 +22,7 @@ const shop = (name) => join(root, 'shop', `${name}.html`);
 const stub = mailStub('targello-modern-', () => `'%s\\n' "$1"`);
 const stubLog = stub.log;
 async function mailAddress() {
-  for (let waited = 0; waited < 20000 && !existsSync(stubLog); waited += 50)
-    await new Promise((resolve) => setTimeout(resolve, 50));
-  return existsSync(stubLog) ? readFileSync(stubLog, 'utf8').trim().split('\n').pop() : '';
+  return (await mailed(stub)).trim().split('\n').pop();
 }
 
 const NB = '\u00A0';

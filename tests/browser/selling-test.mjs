@@ -10,7 +10,7 @@ import { createRequire } from 'node:module';
 import { dirname, join } from 'node:path';
 import { tmpdir } from 'node:os';
 import { pathToFileURL } from 'node:url';
-import { check, fail, finish, launch, mailStub } from './harness.mjs';
+import { check, fail, finish, launch, mailed, mailStub } from './harness.mjs';
 
 const root = process.argv[2];
 const require = createRequire(import.meta.url);
@@ -20,9 +20,7 @@ const NB = '\u00A0';
 const zl = (text) => text.replaceAll(' ', NB) + NB + 'zł';
 
 async function mailAddress() {
-  for (let waited = 0; waited < 20000 && !existsSync(stub.log); waited += 50)
-    await new Promise((resolve) => setTimeout(resolve, 50));
-  const address = existsSync(stub.log) ? readFileSync(stub.log, 'utf8').trim().split('\n').pop() : '';
+  const address = (await mailed(stub)).trim().split('\n').pop();
   rmSync(stub.log, { force: true });
   return address;
 }

@@ -8,6 +8,14 @@ using namespace targello::testing;
 
 namespace {
 
+std::string OnPosix([[maybe_unused]] const char* text) {
+#ifdef _WIN32
+    return "Nie można zapisać strony";
+#else
+    return text;
+#endif
+}
+
 struct ArgumentShape {
     std::vector<std::string> Args; // "@" stands for the work folder
     int Exit;
@@ -34,7 +42,8 @@ const ArgumentShape Shapes[] = {
     {{"--", "-p.esk", "wynik/a.html"}, 1, "Nie można otworzyć projektu „-p.esk”"},
     {{"p.esk", "brak/a.html"}, 1, "nie istnieje"},
     {{"p.esk", "p.esk"}, 1, "nie może zastąpić pliku projektu"},
-    {{"p.esk", "wynik/" + std::string(300, 'x') + ".html"}, 1, "nazwa jest za długa"},
+    // Windows names this fault in its own way (wine as "access denied").
+    {{"p.esk", "wynik/" + std::string(300, 'x') + ".html"}, 1, OnPosix("nazwa jest za długa")},
     {{"p.esk", "wynik/a.html"}, 0, ""},
     {{"--styl=nowoczesny", "p.esk", "wynik/b"}, 0, ""},
 };

@@ -2,6 +2,7 @@
 
 #include "core/files/FileErrorText.h"
 #include "core/project/Utf8Path.h"
+#include "core/webpictures/BmpHeader.h"
 
 #include <cstring>
 #include <filesystem>
@@ -13,45 +14,12 @@
 namespace targello {
 namespace {
 
-constexpr const char* Damaged = "nie da się odczytać obrazka (plik jest uszkodzony)";
-
 struct UnrefLoader {
     void operator()(void* object) const {
         if (object)
             g_object_unref(object);
     }
 };
-
-unsigned number(const std::string& bytes, std::size_t at, int size) {
-    unsigned value = 0;
-    for (int k = size - 1; k >= 0; --k)
-        value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(k)]);
-    return value;
-}
-
-// Why the bitmap in `bytes` is not decoded, read from its header alone: a
-// size that is refused, or fewer bytes than the header promises (gdk-pixbuf
-// shows a cut-off bitmap with its missing rows blank). "" when it may be.
-std::string headerProblem(const std::string& bytes) {
-    if (bytes.size() < 26)
-        return Damaged;
-    const bool core = number(bytes, 14, 4) == 12; // the oldest header: 16-bit sizes
-    if (!core && bytes.size() < 54)
-        return Damaged;
-    const long long width = core ? number(bytes, 18, 2) : static_cast<int>(number(bytes, 18, 4));
-    long long height = core ? number(bytes, 20, 2) : static_cast<int>(number(bytes, 22, 4));
-    height = height < 0 ? -height : height;
-    if (PictureTooLarge(width, height))
-        return PictureTooLargeReason(width, height);
-    const unsigned pixels = number(bytes, 10, 4);
-    const unsigned bits = number(bytes, 28, 2);
-    const bool uncompressed = core || number(bytes, 30, 4) == 0;
-    const long long rowBytes = (width * bits + 31) / 32 * 4;
-    if (width <= 0 || height == 0 || number(bytes, 2, 4) > bytes.size() || pixels > bytes.size() ||
-        (uncompressed && rowBytes * height > static_cast<long long>(bytes.size() - pixels)))
-        return Damaged;
-    return {};
-}
 
 VipsImage* toVips(GdkPixbuf* pixbuf) {
     const int width = gdk_pixbuf_get_width(pixbuf);
@@ -80,7 +48,7 @@ VipsImage* DecodeBmp(const std::string& path, std::string& reason) {
     }
     std::ifstream in(PathFromUtf8(path), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    if (!(reason = headerProblem(bytes)).empty())
+    if (!(reason = BmpHeaderProblem(bytes, bytes.size())).empty())
         return nullptr;
     const std::unique_ptr<GdkPixbufLoader, UnrefLoader> loader(
         gdk_pixbuf_loader_new_with_type("bmp", nullptr));
@@ -93,7 +61,7 @@ VipsImage* DecodeBmp(const std::string& path, std::string& reason) {
     const bool closed = gdk_pixbuf_loader_close(loader.get(), nullptr);
     GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader.get());
     if (!written || !closed || pixbuf == nullptr || gdk_pixbuf_get_bits_per_sample(pixbuf) != 8) {
-        reason = Damaged;
+        reason = DamagedPictureReason;
         return nullptr;
     }
     return toVips(pixbuf);

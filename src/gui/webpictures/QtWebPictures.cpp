@@ -3,6 +3,7 @@
 // build that has no libvips (Windows).
 #include "core/files/FileErrorText.h"
 #include "core/project/Utf8Path.h"
+#include "core/webpictures/BmpHeader.h"
 #include "core/webpictures/PictureFormat.h"
 #include "core/webpictures/WebPictureEntry.h"
 #include "gui/webpictures/WebPictureSizes.h"
@@ -15,13 +16,16 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
 #include <cerrno>
 #include <condition_variable>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <future>
+#include <map>
 #include <mutex>
 #include <thread>
 
@@ -109,11 +113,94 @@ std::string unreadable() {
     return "nie da się odczytać obrazka (plik jest uszkodzony albo ma nieznany format)";
 }
 
-// Qt's name of the formats it reads here; Qt has no HEIC reader, and WebP
-// and TIFF only where its image formats plugins are installed.
-bool readableFormat(const QByteArray& format) {
-    return format == "jpeg" || format == "png" || format == "gif" || format == "bmp" || format == "webp" ||
-           format == "tiff";
+// Qt's readers tell a cut-off JPEG only by a warning, and libpng complains
+// the same way: on the thread that reads, never on stderr. So the module
+// listens to Qt's messages, keeps those of a read in progress on the thread
+// that reads, and hands every other message on to whoever listened before.
+// (A map rather than thread-local storage: a loaded module's thread-local
+// variables trip LeakSanitizer's thread scan at the program's end.)
+std::mutex hearingMutex;
+std::map<std::thread::id, QStringList*> hearings;
+QtMessageHandler earlierListener = nullptr;
+
+// Keeps Qt's messages on this thread for as long as it lives.
+class Hearing {
+public:
+    Hearing() {
+        std::lock_guard lock(hearingMutex);
+        hearings[std::this_thread::get_id()] = &Heard;
+    }
+    ~Hearing() {
+        std::lock_guard lock(hearingMutex);
+        hearings.erase(std::this_thread::get_id());
+    }
+    Hearing(const Hearing&) = delete;
+    Hearing& operator=(const Hearing&) = delete;
+    QStringList Heard;
+};
+
+void listen(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        std::lock_guard lock(hearingMutex);
+        const auto found = hearings.find(std::this_thread::get_id());
+        if (found != hearings.end()) {
+            found->second->append(text);
+            return;
+        }
+    }
+    earlierListener(type, context, text);
+}
+
+// libjpeg's "Premature end of JPEG file" and "premature end of data
+// segment": the rest of the picture would be grey.
+bool cutShort(const QStringList& heard) {
+    return std::any_of(heard.begin(), heard.end(), [](const QString& text) {
+        return text.contains(u"premature end", Qt::CaseInsensitive);
+    });
+}
+
+// The formats this build of Qt reads: JPEG, PNG, GIF and BMP always; WebP
+// and TIFF only where Qt's image formats plugins are installed, HEIC never.
+std::string formatName(PictureFormat format) {
+    switch (format) {
+    case PictureFormat::WebP:
+        return "WebP";
+    case PictureFormat::Tiff:
+        return "TIFF";
+    case PictureFormat::Heic:
+        return "HEIC";
+    default:
+        return {};
+    }
+}
+
+QByteArray qtName(PictureFormat format) {
+    switch (format) {
+    case PictureFormat::Jpeg:
+        return "jpeg";
+    case PictureFormat::Png:
+        return "png";
+    case PictureFormat::Gif:
+        return "gif";
+    case PictureFormat::Bmp:
+        return "bmp";
+    case PictureFormat::WebP:
+        return "webp";
+    case PictureFormat::Tiff:
+        return "tiff";
+    default:
+        return {};
+    }
+}
+
+bool qtReads(PictureFormat format) {
+    const QByteArray name = qtName(format);
+    return !name.isEmpty() && QImageReader::supportedImageFormats().contains(name);
+}
+
+std::string notReadHere(PictureFormat format) {
+    return "ta wersja programu nie odczytuje obrazków " + formatName(format) +
+           "; zapisz obrazek jako JPEG albo PNG";
 }
 
 // Pixels alone: no colour profile, no texts (camera data, comments), laid on white.
@@ -143,34 +230,72 @@ std::string encode(const QImage& image, bool optimize) {
     return bytes.toStdString();
 }
 
-// Whether the file at `path` can be opened and is of a format the export
-// reads by its first bytes, never by its name; `reason` says why not.
-bool readableFile(const std::string& path, std::string& reason) {
+// Whether the PNG at `in` holds all its chunks up to the closing one. A PNG
+// cut short is refused here, before libpng, which would print its error on
+// stderr, out of reach of Qt's messages.
+bool pngComplete(std::ifstream& in, std::uintmax_t size) {
+    std::uintmax_t at = 8;
+    char chunk[8];
+    while (at + 12 <= size) {
+        in.clear();
+        in.seekg(static_cast<std::streamoff>(at));
+        if (!in.read(chunk, sizeof chunk))
+            return false;
+        std::uintmax_t length = 0;
+        for (int k = 0; k < 4; ++k)
+            length = length << 8 | static_cast<unsigned char>(chunk[k]);
+        if (std::string_view(chunk + 4, 4) == "IEND")
+            return true;
+        at += 12 + length;
+    }
+    return false;
+}
+
+// The format of the file at `path` by its first bytes, never by its name,
+// where it can be opened and is one this build reads; otherwise `reason`
+// says why not. A bitmap's header and a PNG's chunks are checked here as
+// well: Qt shows a cut-off bitmap with its missing rows blank.
+PictureFormat readableFile(const std::string& path, std::string& reason) {
     errno = 0;
     std::ifstream in(PathFromUtf8(path), std::ios::binary);
     if (!in) {
         reason = FileErrorReason({errno ? errno : EIO, std::generic_category()});
-        return false;
+        return PictureFormat::Unknown;
     }
-    std::string head(PictureHeadSize, '\0');
+    std::string head(std::max(PictureHeadSize, BmpHeaderSize), '\0');
     in.read(head.data(), static_cast<std::streamsize>(head.size()));
     head.resize(static_cast<std::size_t>(in.gcount()));
-    if (SniffPictureFormat(head) == PictureFormat::Unknown) {
+    const PictureFormat format = SniffPictureFormat(head);
+    if (format == PictureFormat::Unknown)
         reason = UnknownFormatReason;
-        return false;
+    else if (!qtReads(format))
+        reason = notReadHere(format);
+    else if (format == PictureFormat::Bmp || format == PictureFormat::Png) {
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(PathFromUtf8(path), error);
+        if (error)
+            reason = FileErrorReason(error);
+        else if (format == PictureFormat::Bmp)
+            reason = BmpHeaderProblem(head, size);
+        else if (!pngComplete(in, size))
+            reason = unreadable();
     }
-    return true;
+    return reason.empty() ? format : PictureFormat::Unknown;
 }
 
 // The large copy, decoded at its size where the format allows and upright.
 QImage decodeLarge(const std::string& path, int side, std::string& reason) {
-    if (!readableFile(path, reason))
+    const PictureFormat format = readableFile(path, reason);
+    if (format == PictureFormat::Unknown)
         return {};
-    QImageReader reader(fromUtf8(path));
+    // Read with the reader of the format the first bytes name and no other,
+    // whatever the file's name says.
+    Hearing hearing;
+    QImageReader reader(fromUtf8(path), qtName(format));
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(true); // EXIF orientation
-    const QByteArray format = reader.format();
     const QSize size = reader.size();
-    if (!readableFormat(format) || !size.isValid()) {
+    if (!size.isValid()) {
         reason = unreadable();
         return {};
     }
@@ -179,14 +304,22 @@ QImage decodeLarge(const std::string& path, int side, std::string& reason) {
         return {};
     }
     const PictureSize source{size.width(), size.height()};
-    const PictureSize large = format == "jpeg" ? WebPictureSizes::LargeJpeg(source, side)
-                                               : WebPictureSizes::Fitted(source, {side, side});
+    const PictureSize large = format == PictureFormat::Jpeg ? WebPictureSizes::LargeJpeg(source, side)
+                                                            : WebPictureSizes::Fitted(source, {side, side});
     if (large.Width != source.Width || large.Height != source.Height)
         reader.setScaledSize(QSize(large.Width, large.Height));
     QImage image = reader.read();
     if (image.isNull())
         reason = unreadable();
-    return image;
+    else if (cutShort(hearing.Heard))
+        reason = unreadable(); // as the libvips module says it
+    return reason.empty() ? image : QImage();
+}
+
+// Once per process: where the plugins are, and Qt's messages heard.
+void prepare() {
+    findPlugins();
+    earlierListener = qInstallMessageHandler(listen);
 }
 
 } // namespace
@@ -197,7 +330,7 @@ namespace {
 
 WebPictureOutcome makeWebPictures(const WebPictureJob& job) {
     static std::once_flag once;
-    std::call_once(once, findPlugins);
+    std::call_once(once, prepare);
     std::string reason;
     const QImage decoded = decodeLarge(job.Source, job.LargestSide, reason);
     if (decoded.isNull())

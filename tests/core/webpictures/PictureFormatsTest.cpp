@@ -41,6 +41,17 @@ std::string cut(const std::string& bytes, double kept) {
 constexpr const char* Damaged = "nie da się odczytać obrazka (plik jest uszkodzony albo ma nieznany format)";
 constexpr const char* OtherFormat = "to nie jest obrazek w formacie JPEG, PNG, GIF, WebP, TIFF, BMP ani HEIC";
 
+// The Windows module is Qt's image reader, which has no HEIC reader and
+// reads WebP and TIFF only with plugins the setup program does not carry.
+std::string NotOnWindows([[maybe_unused]] const char* format) {
+#ifdef _WIN32
+    return std::string("ta wersja programu nie odczytuje obrazków ") + format +
+           "; zapisz obrazek jako JPEG albo PNG";
+#else
+    return {};
+#endif
+}
+
 struct Case {
     const char* Name;
     std::string Bytes;
@@ -58,10 +69,10 @@ TEST(PictureFormats, OnlyTheSevenFormatsAreReadAndDamageIsRefusedQuietly) {
     const Case cases[] = {
         {"a.png", readAll(Fixtures / "maly.png"), "", 40},
         {"a.gif", readAll(Fixtures / "maly.gif"), "", 40},
-        {"a.tif", readAll(Fixtures / "maly.tif"), "", 40},
-        {"a.webp", readAll(Fixtures / "maly.webp"), "", 40},
+        {"a.tif", readAll(Fixtures / "maly.tif"), NotOnWindows("TIFF"), 40},
+        {"a.webp", readAll(Fixtures / "maly.webp"), NotOnWindows("WebP"), 40},
         {"a.bmp", bmp, "", 5},
-        {"a.heic", readAll(fs::path(TARGELLO_MODERN_PICTURES) / "telefon.heic"), "", 0},
+        {"a.heic", readAll(fs::path(TARGELLO_MODERN_PICTURES) / "telefon.heic"), NotOnWindows("HEIC"), 0},
         {"png-named.jpg", readAll(Fixtures / "maly.png"), "", 40},
         {"svg.jpg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\" height=\"9\"/>", OtherFormat},
         {"pdf.png", "%PDF-1.4\n1 0 obj << /Type /Catalog >> endobj\n", OtherFormat},
@@ -85,7 +96,7 @@ TEST(PictureFormats, OnlyTheSevenFormatsAreReadAndDamageIsRefusedQuietly) {
             make({file.string(), (root / "l.jpg").string(), "s.jpg", 1600, 20, 20});
         EXPECT_EQ(made.Reason, c.Reason) << c.Name;
         EXPECT_EQ(made.LargeBytes.empty(), !c.Reason.empty()) << c.Name;
-        if (c.Width > 0) {
+        if (c.Width > 0 && c.Reason.empty()) {
             EXPECT_EQ(made.LargeWidth, c.Width) << c.Name;
         }
     }
