@@ -49,9 +49,11 @@ std::string PublishedPageName(const std::string& publicAddress) {
 }
 
 std::string PublishedPageUrl(const std::string& publicAddress, const std::string& pageName) {
-    if (publicAddress.ends_with(".html") || publicAddress.ends_with(".htm"))
+    // A query or fragment after the page's name still names that page.
+    const std::string path = publicAddress.substr(0, publicAddress.find_first_of("?#"));
+    if (path.ends_with(".html") || path.ends_with(".htm"))
         return publicAddress;
-    return publicAddress + (publicAddress.ends_with("/") ? "" : "/") + pageName;
+    return path + (path.ends_with("/") ? "" : "/") + pageName;
 }
 
 PageCheckResult CheckPublishedPage(const std::string& publicAddress, const std::filesystem::path& page,
