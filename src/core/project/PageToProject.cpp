@@ -102,12 +102,29 @@ void encodeTexts(const ShopPage& page, ProjectRecord& r, TextEncoder& encoder) {
     }
 }
 
+// The reader refuses a trailer over its limit, so a file saved with one
+// would never open again: such a save is refused while the texts are still
+// in the window to be shortened.
+std::string trailerSizeProblem(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const std::string& line : lines)
+        size += line.size() + 1;
+    if (size <= ProjectTrailer::MaxBodySize)
+        return {};
+    return "Nie można zapisać projektu: opis sklepu, regulamin i pozostałe dodatkowe ustawienia mają razem " +
+           PolishCount(static_cast<long long>(size), "bajt", "bajty", "bajtów") +
+           ", a w pliku projektu mieści się najwyżej 1 MiB (1048576 bajtów); skróć najdłuższy z tych "
+           "tekstów.";
+}
+
 } // namespace
 
 ProjectOutcome<ProjectRecord> RecordFromPage(const ShopPage& page) {
     ProjectRecord record;
     copyNumbers(page.Settings, record);
     record.TrailerLines = TrailerLinesFromSettings(page.Settings);
+    if (std::string problem = trailerSizeProblem(record.TrailerLines); !problem.empty())
+        return ProjectOutcome<ProjectRecord>::Failure(problem);
     TextEncoder encoder;
     encodeTexts(page, record, encoder);
     if (!encoder.Error().empty())

@@ -206,3 +206,19 @@ TEST(ProjectTrailer, SellingSettingsTravelUnderTheirKeysAndDeliveryInItsOrder) {
               (std::vector<DeliveryMethod>{{"Kurier", "15"}, {"Paczkomat", "12"}}));
     EXPECT_EQ(reordered.Settings.OtherProjectLines, std::vector<std::string>{"dostawa.x=?"});
 }
+
+TEST(ProjectTrailer, SettingsThatWouldNotOpenAgainAreNotSaved) {
+    // "regulamin=" and the line's end take 11 bytes of the limit.
+    const std::size_t fits = ProjectTrailer::MaxBodySize - 11;
+    ShopPage page = FullPage(1);
+    page.Settings.Selling.Terms = std::string(fits, 'a');
+    EXPECT_EQ(reopened(bytesOf(page)).Settings.Selling.Terms, page.Settings.Selling.Terms);
+
+    page.Settings.Selling.Terms += "ą";
+    const ProjectOutcome<std::string> refused = ProjectBytesFromPage(page);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.Error,
+              "Nie można zapisać projektu: opis sklepu, regulamin i pozostałe dodatkowe ustawienia "
+              "mają razem 1048578 bajtów, a w pliku projektu mieści się najwyżej 1 MiB (1048576 "
+              "bajtów); skróć najdłuższy z tych tekstów.");
+}
