@@ -27,7 +27,8 @@ namespace fs = std::filesystem;
 constexpr const char* Usage =
     "Użycie: targello-export PROJEKT.esk WYNIK.html\n"
     "       targello-export --styl klasyczny|nowoczesny PROJEKT.esk WYNIK.html\n"
-    "       targello-export --opublikuj [--odcisk SHA256:...] PROJEKT.esk WYNIK.html\n";
+    "       targello-export --opublikuj [--odcisk SHA256:...] [--utworz-folder]\n"
+    "                       PROJEKT.esk WYNIK.html\n";
 
 constexpr const char* Help =
     "\n"
@@ -65,6 +66,8 @@ constexpr const char* Help =
     "                                bez, albo SHA256:… jak w OpenSSH); bez tej opcji\n"
     "                                nieznany certyfikat lub klucz zatrzymuje publikację\n"
     "                                i jego odcisk trafia na standardowe wyjście błędów\n"
+    "  --utworz-folder               tworzy folder publikacji na serwerze, jeśli go nie\n"
+    "                                ma; bez tej opcji brak folderu zatrzymuje publikację\n"
     "  -h, --help                    pokazuje ten opis\n";
 
 constexpr const char* Prefix = "targello-export: ";
@@ -76,6 +79,7 @@ struct Arguments {
     std::optional<bool> Modern; // from --styl; unset: the project's choice
     bool Publish = false;
     std::string Fingerprint; // from --odcisk
+    bool MakeFolder = false; // from --utworz-folder
 };
 
 // The page kind named after --styl, or nothing after telling `err`.
@@ -125,6 +129,8 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, st
                 return std::nullopt;
             }
             parsed.Fingerprint = args[++k];
+        } else if (!optionsEnded && arg == "--utworz-folder") {
+            parsed.MakeFolder = true;
         } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && (arg == "-h" || arg == "--help")) {
@@ -278,7 +284,8 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const int exported = exportPage(page, edited.Values, Utf8FromPath(output), arguments->Modern, err);
     if (!arguments->Publish || (exported != ExportSucceeded && exported != ExportIncomplete))
         return exported;
-    const int published = PublishExport(page.Settings, output, arguments->Fingerprint, in, out, err);
+    const int published =
+        PublishExport(page.Settings, output, {arguments->Fingerprint, arguments->MakeFolder}, in, out, err);
     return published == ExportSucceeded ? exported : published;
 }
 

@@ -91,14 +91,14 @@ void checkPage(const std::string& publicAddress, const std::filesystem::path& pa
         out << "Sklep jest online: " << check.Url << "\n";
 }
 
-int publish(const PublishAddress& address, const std::filesystem::path& page, const std::string& fingerprint,
+int publish(const PublishAddress& address, const std::filesystem::path& page, const PublishOptions& options,
             const std::string& secret, std::ostream& out, std::ostream& err) {
     TrustStore trust(TrustStore::DefaultFile());
     PublishSession session(address, trust, [&](const std::optional<Sha256::Digest>& accepted) {
         return std::make_unique<CurlRemoteFolder>(address, secret, accepted);
     });
     try {
-        if (!session.Connect(ParseFingerprint(fingerprint)))
+        if (!session.Connect(ParseFingerprint(options.Fingerprint), options.MakeFolder))
             err << MessagePrefix << "uwaga: nie udało się zapamiętać odcisku serwera w pliku „"
                 << Utf8FromPath(TrustStore::DefaultFile()) << "”.\n";
     } catch (const RemoteError& error) {
@@ -106,6 +106,9 @@ int publish(const PublishAddress& address, const std::filesystem::path& page, co
         if (!error.Fingerprint.empty())
             err << MessagePrefix << "aby go przyjąć, uruchom polecenie jeszcze raz z opcją --odcisk "
                 << error.Fingerprint << "\n";
+        if (error.Problem == RemoteProblem::FolderMissing)
+            err << MessagePrefix << "popraw folder w adresie publikacji albo, aby go utworzyć, uruchom "
+                << "polecenie jeszcze raz z opcją --utworz-folder\n";
         return ExportPublishFailed;
     }
     const PublishResult result = session.Send(
@@ -136,7 +139,7 @@ bool IsFingerprintText(const std::string& text) {
 }
 
 int PublishExport(const ShopSettings& settings, const std::filesystem::path& page,
-                  const std::string& fingerprint, std::istream& in, std::ostream& out, std::ostream& err) {
+                  const PublishOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
     if (settings.Publication.empty()) {
         err << MessagePrefix
             << "projekt nie ma adresu publikacji; ustaw go w programie poleceniem „Opublikuj sklep”.\n";
@@ -152,12 +155,12 @@ int PublishExport(const ShopSettings& settings, const std::filesystem::path& pag
     if (address->Protocol == PublishProtocol::Ftp)
         err << MessagePrefix
             << "uwaga: zwykłe FTP nie szyfruje połączenia: hasło i pliki można po drodze odczytać.\n";
-    const int code = publish(*address, page, fingerprint, password(*address, in, err), out, err);
+    const int code = publish(*address, page, options, password(*address, in, err), out, err);
     if (code == ExportSucceeded && !settings.PublicAddress.empty())
         checkPage(settings.PublicAddress, page, out, err);
     return code;
 #else
-    (void)page, (void)fingerprint, (void)in, (void)out;
+    (void)page, (void)options, (void)in, (void)out;
     err << MessagePrefix << "ta wersja programu nie umie publikować sklepów.\n";
     return ExportPublishFailed;
 #endif

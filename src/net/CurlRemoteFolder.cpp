@@ -270,7 +270,13 @@ void CurlRemoteFolder::Connect() {
     }
     for (int round = 0; round < 2; ++round) {
         Prepare(Url("", true), "");
-        curl_easy_setopt(handle_->Curl, CURLOPT_NOBODY, 1L);
+        // SFTP looks a folder up only to list it.
+        if (address_.Protocol != PublishProtocol::Sftp)
+            curl_easy_setopt(handle_->Curl, CURLOPT_NOBODY, 1L);
+        // A folder mistyped is told, not made: the shop would go where no
+        // visitor looks.
+        curl_easy_setopt(handle_->Curl, CURLOPT_FTP_CREATE_MISSING_DIRS,
+                         static_cast<long>(CURLFTP_CREATE_DIR_NONE));
         const int code = Perform("");
         if (code == CURLE_OK)
             return;
@@ -368,6 +374,29 @@ void CurlRemoteFolder::Remove(const std::string& name) {
         Quote("", {"*rm " + QuotePath(name)}, name);
     else
         Quote(folderOf(name), {"*DELE " + baseOf(name)}, name);
+}
+
+void CurlRemoteFolder::MakeOwnFolder() {
+    if (address_.Folder.empty())
+        return; // the home folder is there
+    if (address_.Protocol == PublishProtocol::Sftp) {
+        // Each level in turn, from the home folder down ("*": it may be there).
+        std::vector<std::string> commands;
+        for (std::size_t slash = 0; slash != std::string::npos;) {
+            slash = address_.Folder.find('/', slash + 1);
+            commands.push_back("*mkdir " + quotedArgument(address_.Folder.substr(0, slash)));
+        }
+        const std::string folderUrl = Url("", true);
+        Prepare(folderUrl.substr(0, folderUrl.find("~/") + 2), address_.Folder);
+        for (const std::string& command : commands)
+            handle_->Quote = curl_slist_append(handle_->Quote, command.c_str());
+        curl_easy_setopt(handle_->Curl, CURLOPT_NOBODY, 1L);
+        curl_easy_setopt(handle_->Curl, CURLOPT_POSTQUOTE, handle_->Quote);
+        if (const int code = Perform(address_.Folder); code != CURLE_OK)
+            Fail(code, address_.Folder);
+        return;
+    }
+    MakeFolder("");
 }
 
 void CurlRemoteFolder::MakeFolder(const std::string& folder) {

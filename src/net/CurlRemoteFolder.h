@@ -26,6 +26,7 @@ public:
     ~CurlRemoteFolder() override;
 
     void Connect() override;
+    void MakeOwnFolder() override;
     const std::optional<Sha256::Digest>& Seen() const override { return seen_; }
 
     std::optional<std::string> Read(const std::string& name) override;

@@ -40,7 +40,7 @@ class PublishServerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         work_ = fs::temp_directory_path() /
-                ("targello-publish-" +
+                ("targello-publish-" + std::to_string(::getpid()) + "-" +
                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         Clean();
         fs::create_directories(work_ / "zdjecia");
@@ -195,6 +195,32 @@ TEST_F(PublishServerTest, UnknownOrChangedCertificateOrKeyStopsThePublish) {
         EXPECT_NE(changed.Err.find("jest inny niż przyjęty wcześniej"), std::string::npos) << changed.Err;
         EXPECT_NE(changed.Err.find(server.Fingerprint()), std::string::npos) << changed.Err;
         EXPECT_EQ(OnServer(), before);
+        server.Stop();
+        TearDown();
+    }
+}
+
+TEST_F(PublishServerTest, AMissingFolderIsToldAndMadeOnlyWhenAsked) {
+    for (const ServerKind kind : {ServerKind::FtpsExplicit, ServerKind::Sftp}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        SetUp();
+        TestServer server(kind, work_ / "konfiguracja", work_ / "serwer");
+        ASSERT_TRUE(server.Start());
+        std::system(("chown -R " + std::string(TestUser) + " " + (work_ / "serwer").string()).c_str());
+        Picture("a.jpg", 1000);
+        Project(server.Address("www/nowy/sklep"), "12,50", {"a.jpg"});
+
+        std::vector<std::string> options = accepting(server);
+        const Finished missing = Publish(options);
+        EXPECT_EQ(missing.Exit, 4);
+        EXPECT_NE(missing.Err.find("nie ma folderu „www/nowy/sklep”"), std::string::npos) << missing.Err;
+        EXPECT_NE(missing.Err.find("--utworz-folder"), std::string::npos) << missing.Err;
+        EXPECT_FALSE(fs::exists(work_ / "serwer" / "www" / "nowy")) << "a mistyped folder is not made";
+
+        options.push_back("--utworz-folder");
+        const Finished made = Publish(options);
+        ASSERT_EQ(made.Exit, 0) << made.Err;
+        EXPECT_EQ(filesIn(work_ / "serwer" / "www" / "nowy" / "sklep"), filesIn(work_ / "wynik"));
         server.Stop();
         TearDown();
     }

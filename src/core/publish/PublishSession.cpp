@@ -12,10 +12,17 @@ namespace targello {
 PublishSession::PublishSession(PublishAddress address, TrustStore& trust, Open open)
     : address_(std::move(address)), trust_(trust), open_(std::move(open)) {}
 
-bool PublishSession::Connect(const std::optional<Sha256::Digest>& accepted) {
+bool PublishSession::Connect(const std::optional<Sha256::Digest>& accepted, bool makeFolder) {
     const std::optional<Sha256::Digest> known = trust_.Known(address_.Endpoint());
     connection_ = open_(accepted ? accepted : known);
-    connection_->Connect();
+    try {
+        connection_->Connect();
+    } catch (const RemoteError& error) {
+        if (!makeFolder || error.Problem != RemoteProblem::FolderMissing)
+            throw;
+        connection_->MakeOwnFolder();
+        connection_->Connect();
+    }
     const std::optional<Sha256::Digest>& seen = connection_->Seen();
     if (!seen || seen == known)
         return true;

@@ -22,6 +22,9 @@ public:
     // Connects and checks the server's identity; throws RemoteError, with the
     // fingerprint of an unknown or changed certificate or key.
     virtual void Connect() = 0;
+    // Makes the remote folder, and those above it, where missing: after a
+    // Connect that found no such folder, which is then tried again.
+    virtual void MakeOwnFolder() = 0;
     // The fingerprint the server showed, where it was checked by fingerprint.
     virtual const std::optional<Sha256::Digest>& Seen() const = 0;
 };
@@ -45,8 +48,9 @@ public:
 
     // Connects trusting `accepted` or, without it, what the store remembers
     // for this server; throws RemoteError. A fingerprint the server passed
-    // with is remembered; false where the store could not be written.
-    bool Connect(const std::optional<Sha256::Digest>& accepted = {});
+    // with is remembered; false where the store could not be written. With
+    // `makeFolder`, a remote folder that does not exist is made.
+    bool Connect(const std::optional<Sha256::Digest>& accepted = {}, bool makeFolder = false);
 
     // Sends the export `page` (its picture folder beside it).
     PublishResult Send(const std::filesystem::path& page, Publisher::Pause pause,

@@ -39,10 +39,11 @@ QString exportPath(const PublishTools& tools, const ShopPage& page) {
 }
 
 std::optional<RemoteError> connectOnce(PublishProgressWindow& window, PublishSession& session,
-                                       const std::optional<Sha256::Digest>& accepted, bool& remembered) {
+                                       const std::optional<Sha256::Digest>& accepted, bool& remembered,
+                                       bool makeFolder = false) {
     return window.run([&]() -> std::optional<RemoteError> {
         try {
-            remembered = session.Connect(accepted);
+            remembered = session.Connect(accepted, makeFolder);
             return std::nullopt;
         } catch (const RemoteError& error) {
             return error;
@@ -63,13 +64,22 @@ bool connectTrusted(AppContext& app, PublishTools& tools, PublishProgressWindow&
     const PublishAddress& address = session.Address();
     window.setStage(QStringLiteral("Łączenie z serwerem „%1”…").arg(hostOf(address)));
     bool remembered = true;
-    std::optional<RemoteError> error = connectOnce(window, session, std::nullopt, remembered);
+    std::optional<Sha256::Digest> accepted;
+    std::optional<RemoteError> error = connectOnce(window, session, accepted, remembered);
     if (error && isUnknownIdentity(*error) && !window.cancelled()) {
         window.hide();
         if (app.platform().ask(app.window(), TrustQuestion(*error, address),
                                {QStringLiteral("Przyjmij"), QStringLiteral("Anuluj")}) != 0)
             return false;
-        error = connectOnce(window, session, ParseFingerprint(error->Fingerprint), remembered);
+        accepted = ParseFingerprint(error->Fingerprint);
+        error = connectOnce(window, session, accepted, remembered);
+    }
+    if (error && error->Problem == RemoteProblem::FolderMissing && !window.cancelled()) {
+        window.hide();
+        if (app.platform().ask(app.window(), MissingFolderQuestion(address),
+                               {QStringLiteral("Utwórz folder"), QStringLiteral("Anuluj")}) != 0)
+            return false;
+        error = connectOnce(window, session, accepted, remembered, true);
     }
     if (error) {
         window.hide();

@@ -14,6 +14,14 @@ QString TrustQuestion(const RemoteError& error, const PublishAddress& address) {
         .arg(QString::fromStdString(error.Fingerprint));
 }
 
+QString MissingFolderQuestion(const PublishAddress& address) {
+    return QStringLiteral(
+               "Na serwerze „%1” nie ma folderu „%2”.\n\nCzy utworzyć go i opublikować w nim sklep? "
+               "Jeśli nazwa folderu jest błędna, wybierz „Anuluj” i popraw ją w ustawieniach "
+               "publikacji.")
+        .arg(QString::fromStdString(address.Host), QString::fromStdString(address.Folder));
+}
+
 QString FailureText(const PublishOutcome& outcome, const PublishAddress& address) {
     if (outcome.Error && outcome.Error->Problem == RemoteProblem::Cancelled && outcome.OldShopStands)
         return QString::fromUtf8(CancelledText);

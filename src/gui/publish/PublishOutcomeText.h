@@ -17,6 +17,9 @@ inline constexpr const char* CancelledText =
 // trusted: host, port and its SHA-256 fingerprint.
 QString TrustQuestion(const RemoteError& error, const PublishAddress& address);
 
+// The question before the remote folder the address names is made.
+QString MissingFolderQuestion(const PublishAddress& address);
+
 // Why a publish failed, and whether the shop online is still the old one.
 QString FailureText(const PublishOutcome& outcome, const PublishAddress& address);
 

@@ -180,6 +180,32 @@ TEST_F(PublishCommandsTest, PublishShopFromFirstUseToTheShopOnline) {
     }
 }
 
+TEST_F(PublishCommandsTest, AMissingFolderIsMadeOnlyWhenTheTraderSaysSo) {
+    const struct {
+        const char* answer;
+        bool online;
+    } cases[] = {{"Utwórz folder", true}, {"Anuluj", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer);
+        server_ = FakeServer{};
+        server_.FolderExists = false;
+        app_.scripted().questions.clear();
+        trust(server_.Key);
+        configure();
+        prompts_->Published.clear();
+        app_.scripted().nextAnswer.enqueue(QString::fromUtf8(c.answer));
+
+        PublishShop(app_, *tools_);
+
+        ASSERT_EQ(app_.scriptedConst().questions.size(), 1);
+        EXPECT_TRUE(app_.scriptedConst().questions[0].startsWith(
+            QStringLiteral("Na serwerze „sklep.example” nie ma folderu „sklep”.")));
+        EXPECT_EQ(server_.FolderExists, c.online);
+        EXPECT_EQ(server_.Folder.Files.count("sklep.html"), c.online ? 1U : 0U);
+        EXPECT_EQ(prompts_->Published.size(), c.online ? 1 : 0);
+    }
+}
+
 struct PasswordCase {
     const char* name;
     bool systemKeyring;  // QtKeychain with no keyring service running

@@ -21,6 +21,7 @@ struct FakeServer {
     std::string Password = "tajne";
     // Uploads wait until the publish is cancelled, as a slow line would.
     bool Stall = false;
+    bool FolderExists = true;
 };
 
 class FakeConnection : public PublishConnection {
@@ -38,7 +39,10 @@ public:
             throw error;
         if (password_ != server_.Password)
             throw RemoteError(RemoteProblem::LoginDenied);
+        if (!server_.FolderExists)
+            throw RemoteError(RemoteProblem::FolderMissing, "sklep");
     }
+    void MakeOwnFolder() override { server_.FolderExists = true; }
     const std::optional<Sha256::Digest>& Seen() const override { return seen_; }
 
     std::optional<std::string> Read(const std::string& name) override { return server_.Folder.Read(name); }
