@@ -64,21 +64,36 @@ async function scrollThrough(page) {
   });
 }
 
-// Each picture as wide as its card's content, drawn from a copy with enough pixels.
+// Each picture as wide as its card's content, drawn from a copy with enough
+// pixels and no more than the narrowest such copy has.
 async function picturesFillCards(page, what) {
   const pictures = await page.$$eval('article img', (all) => all.map((img) => {
     const card = img.closest('article');
     const style = getComputedStyle(card);
     const inner = card.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
     // The pixels of the copy the browser chose, as its srcset entry names them.
-    const chosen = img.srcset.split(', ').map((c) => c.split(' '))
-      .find(([address]) => new URL(address, location.href).href === img.currentSrc);
+    const candidates = img.srcset.split(', ').map((c) => c.split(' '));
+    const chosen = candidates.find(([address]) => new URL(address, location.href).href === img.currentSrc);
+    // The width `sizes` tells the browser before the page is laid out: the
+    // first entry whose media condition holds, measured on a box of that width.
+    const entries = img.sizes.split(/,\s*(?![^()]*\))/).map((e) => e.match(/^(\([^()]*\))?\s*(.*)$/));
+    const [, , length] = entries.find(([, media]) => !media || matchMedia(media).matches);
+    const box = document.body.appendChild(document.createElement('div'));
+    box.style.width = length;
+    const told = box.getBoundingClientRect().width;
+    box.remove();
     return { width: img.getBoundingClientRect().width, inner, natural: chosen ? parseInt(chosen[1], 10) : 0,
-      dpr: devicePixelRatio };
+      widths: candidates.map(([, w]) => parseInt(w, 10)), dpr: devicePixelRatio, told };
   }));
   check(`${what}: pictures fill their cards`, pictures.every((p) => Math.abs(p.width - p.inner) < 1), true);
   const blurred = pictures.filter((p) => p.natural < Math.min(1200, p.width * p.dpr));
   check(`${what}: sharp copies chosen`, JSON.stringify(blurred), '[]');
+  const wasteful = pictures.filter((p) => {
+    const sharp = p.widths.filter((w) => w >= p.width * p.dpr);
+    return sharp.length > 0 && p.natural > Math.min(...sharp);
+  });
+  check(`${what}: no copy wider than the screen needs`, JSON.stringify(wasteful), '[]');
+  return pictures;
 }
 
 async function phone() {
@@ -97,7 +112,10 @@ async function phone() {
   await page.waitForTimeout(300);
   const shift = await page.evaluate(() => window.shift);
   check(`phone: layout shift below 0.01 (${shift.toFixed(4)})`, shift < 0.01, true);
-  await picturesFillCards(page, 'phone');
+  const pictures = await picturesFillCards(page, 'phone');
+  check('phone: sizes gives the pictures\' width', JSON.stringify(pictures.filter((p) => Math.abs(p.told - p.width) >= 1)), '[]');
+  // The 1200-pixel photo's middle copy is all a phone's card needs.
+  check('phone: the middle copy chosen', JSON.stringify([...new Set(pictures.map((p) => p.natural))]), '[800]');
   check('phone: nothing failed on load', problems.join('\n'), '');
 
   // The floating basket button, with a long total, leaves the last content clear.

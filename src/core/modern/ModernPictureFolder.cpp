@@ -5,6 +5,7 @@
 #include "core/files/FileKind.h"
 #include "core/project/Utf8Path.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -19,12 +20,22 @@ bool endsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// The copies of a job: the large one, and the small one where it has a name of its own.
+// The copies of a job: the large one, and the small and middle ones where they have names of their own.
 std::vector<const std::string*> copiesOf(const WebPictureJob& job) {
     std::vector<const std::string*> copies{&job.LargeTarget};
     if (!job.SmallTarget.empty() && job.SmallTarget != job.LargeTarget)
         copies.push_back(&job.SmallTarget);
+    if (!job.MediumTarget.empty())
+        copies.push_back(&job.MediumTarget);
     return copies;
+}
+
+// Where a copy of the job stands until it takes its name; empty for a copy the job does not make.
+fs::path stagedCopy(const WebPictureJob& job, const std::string& target) {
+    const std::vector<const std::string*> copies = copiesOf(job);
+    const bool made =
+        std::any_of(copies.begin(), copies.end(), [&](const std::string* copy) { return copy == &target; });
+    return made ? PathFromUtf8(StagingName(target)) : fs::path();
 }
 
 } // namespace
@@ -79,10 +90,8 @@ std::error_code ModernPictureFolder::Stage(const std::vector<WebPictureJob>& job
             stamps_.Forget(jobs[k]);
             continue;
         }
-        const fs::path large = PathFromUtf8(StagingName(jobs[k].LargeTarget));
-        const fs::path small =
-            copiesOf(jobs[k]).size() > 1 ? PathFromUtf8(StagingName(jobs[k].SmallTarget)) : fs::path();
-        stamps_.Record(jobs[k], batch.Outcomes[k], large, small);
+        stamps_.Record(jobs[k], batch.Outcomes[k], stagedCopy(jobs[k], jobs[k].LargeTarget),
+                       stagedCopy(jobs[k], jobs[k].SmallTarget), stagedCopy(jobs[k], jobs[k].MediumTarget));
         for (const std::string* copy : copiesOf(jobs[k])) {
             const fs::path staged = PathFromUtf8(StagingName(*copy));
             if (StatusOfFile(staged).Kind == FileKind::Regular)

@@ -33,8 +33,14 @@ std::string PictureSrcset(const WebPictureAddress& address, int smallBoxWidth, i
     const int small = std::max(1, static_cast<int>(std::lround(address.Width * scale)));
     if (small >= address.Width)
         return {};
-    return candidate(address.Small) + " " + std::to_string(small) + "w, " + candidate(address.Large) + " " +
-           std::to_string(address.Width) + "w";
+    std::string srcset = candidate(address.Small) + " " + std::to_string(small) + "w, ";
+    // The middle copy is the large one made at most MediumPictureWidth wide;
+    // where that is no size of its own, it is left out: two candidates of
+    // one width make the whole attribute invalid.
+    const int medium = std::min(MediumPictureWidth, address.Width);
+    if (!address.Medium.empty() && small < medium && medium < address.Width)
+        srcset += candidate(address.Medium) + " " + std::to_string(medium) + "w, ";
+    return srcset + candidate(address.Large) + " " + std::to_string(address.Width) + "w";
 }
 
 std::string PictureSizes(int columns, bool menuBeside) {

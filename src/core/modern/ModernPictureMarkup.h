@@ -7,9 +7,9 @@
 namespace targello {
 
 // The copies of a product picture a browser may choose from to fill its
-// card: "small 266w, large 1600w", the small copy's width found from the
-// large one's as the copies are made (fitted, never enlarged); "" where
-// the large copy's size is unknown or there is one copy only.
+// card: "small 266w, medium 800w, large 1600w", the other copies' widths
+// found from the large one's as the copies are made (fitted, never
+// enlarged); "" where the large copy's size is unknown or there is one copy only.
 std::string PictureSrcset(const WebPictureAddress& address, int smallBoxWidth, int smallBoxHeight);
 
 // How wide a card's picture is shown, for the `sizes` attribute: the grid's

@@ -55,20 +55,27 @@ private:
                                       : hasExtension ? "." + WebFileStem(name.substr(dot + 1))
                                                      : std::string();
         const std::string size = "-" + std::to_string(width) + "x" + std::to_string(height);
+        const std::string middle = "-" + std::to_string(MediumPictureWidth) + "w";
+        const bool copies = width > 0 && kind_ == WebPictureKind::Encoded;
         std::string large = stem + extension;
         std::string small = stem + size + extension;
-        for (int n = 2; taken(large) || (width > 0 && kind_ == WebPictureKind::Encoded && taken(small));
-             ++n) {
-            large = stem + "-" + std::to_string(n) + extension;
-            small = stem + "-" + std::to_string(n) + size + extension;
+        std::string medium = stem + middle + extension;
+        for (int n = 2; taken(large) || (copies && (taken(small) || taken(medium))); ++n) {
+            const std::string numbered = stem + "-" + std::to_string(n);
+            large = numbered + extension;
+            small = numbered + size + extension;
+            medium = numbered + middle + extension;
         }
         used_.insert(folded(large));
         WebPictureJob job{source, rules_.Join(folder_, large), {}, 1600, width, height};
         WebPictureAddress address{addressOf(large), addressOf(large), static_cast<int>(plan_.Jobs.size())};
-        if (width > 0 && kind_ == WebPictureKind::Encoded) {
+        if (copies) {
             used_.insert(folded(small));
+            used_.insert(folded(medium));
             job.SmallTarget = rules_.Join(folder_, small);
+            job.MediumTarget = rules_.Join(folder_, medium);
             address.Small = addressOf(small);
+            address.Medium = addressOf(medium);
         }
         plan_.Jobs.push_back(std::move(job));
         return address;

@@ -20,6 +20,7 @@ struct WebPictureAddress {
     int Job = -1;  // index into ModernPictures::Jobs
     int Width = 0; // of the large copy once made, 0 while unknown
     int Height = 0;
+    std::string Medium{}; // empty where the picture has no middle copy
 };
 
 // The pictures of one modern page: the addresses the page uses and the jobs
@@ -35,7 +36,8 @@ struct ModernPictures {
 
 // How the copies are made: re-encoded as JPEG (the large copy "stem.jpg",
 // the small "stem-WxH.jpg", the size in the name so a new size is a new
-// file), or copied unchanged where no picture library is built in.
+// file, and for product pictures the middle "stem-800w.jpg"), or copied
+// unchanged where no picture library is built in.
 enum class WebPictureKind { Encoded, Unchanged };
 
 // The shown size of a product picture on the page: the page's picture size,

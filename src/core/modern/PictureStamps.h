@@ -6,15 +6,18 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace targello {
 
 // What the copies in a picture folder were made from and what they were made
-// as: for each large copy, the small copy beside it, the size and
-// modification time of its source at the time, the size the large copy was
-// made at, and the size and modification time each copy had when it was
-// written. Kept in the file ".targello-obrazki" in that folder, which names
-// the copies only, never the sources, because the folder is published.
+// as: for each large copy, the small and middle copies beside it, the size
+// and modification time of its source at the time, the size the large copy
+// was made at, and the size and modification time each copy had when it was
+// written. The middle copy has a line of its own after its large copy's, which
+// versions that made no middle copy pass over, so they still read the rest. Kept in the file
+// ".targello-obrazki" in that folder, which names the copies only, never the sources, because the folder is
+// published.
 //
 // The copies' own sizes and times tell the export's files from the user's:
 // a file in the folder is replaced only while it is still the copy the
@@ -39,10 +42,11 @@ public:
     // copy was made at.
     bool Unchanged(const WebPictureJob& job, WebPictureOutcome& made) const;
     // Remembers that the copies of `job` were just made from its source, as
-    // the files `largeCopy` and `smallCopy` (where they stand until they take
-    // their names: a rename keeps a file's size and time).
+    // the files `largeCopy`, `smallCopy` and `mediumCopy` (where they stand
+    // until they take their names: a rename keeps a file's size and time).
     void Record(const WebPictureJob& job, const WebPictureOutcome& made,
-                const std::filesystem::path& largeCopy, const std::filesystem::path& smallCopy);
+                const std::filesystem::path& largeCopy, const std::filesystem::path& smallCopy,
+                const std::filesystem::path& mediumCopy = {});
     // Forgets what the copies of `job` were made from, so that they are made
     // again; they stay the export's own to replace.
     void Forget(const WebPictureJob& job);
@@ -62,8 +66,12 @@ private:
         int Height = 0;
         FileState LargeCopy;
         FileState SmallCopy;
+        std::string Medium;
+        FileState MediumCopy;
     };
     static bool Matches(const FileState& written, const std::filesystem::path& file);
+    // One line of the stamps file, split at its tabs; throws where a number is damaged.
+    void ReadLine(const std::vector<std::string>& fields, const std::string& folder);
     void Retire(const std::string& name, const FileState& written);
     static FileState StateOf(const std::filesystem::path& file);
 

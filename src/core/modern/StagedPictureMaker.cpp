@@ -24,15 +24,18 @@ void writeCopies(const WebPictureJob& staged, WebPictureOutcome& outcome) {
         outcome.WriteError = writeCopy(staged.LargeTarget, outcome.LargeBytes);
     if (!outcome.WriteError && !outcome.SmallBytes.empty() && staged.SmallTarget != staged.LargeTarget)
         outcome.WriteError = writeCopy(staged.SmallTarget, outcome.SmallBytes);
+    if (!outcome.WriteError && !outcome.MediumBytes.empty() && !staged.MediumTarget.empty())
+        outcome.WriteError = writeCopy(staged.MediumTarget, outcome.MediumBytes);
     // The bytes are on the disk now: a batch of photos must not keep them all.
     outcome.LargeBytes = std::string();
     outcome.SmallBytes = std::string();
+    outcome.MediumBytes = std::string();
     if (!outcome.WriteError)
         return;
     std::error_code ignored;
-    fs::remove(PathFromUtf8(staged.LargeTarget), ignored);
-    if (!staged.SmallTarget.empty())
-        fs::remove(PathFromUtf8(staged.SmallTarget), ignored);
+    for (const std::string* copy : {&staged.LargeTarget, &staged.SmallTarget, &staged.MediumTarget})
+        if (!copy->empty())
+            fs::remove(PathFromUtf8(*copy), ignored);
 }
 
 } // namespace
@@ -44,6 +47,8 @@ WebPictureMaker StagedPictureMaker(WebPictureMaker maker) {
         if (!job.SmallTarget.empty())
             staged.SmallTarget =
                 job.SmallTarget == job.LargeTarget ? staged.LargeTarget : StagingName(job.SmallTarget);
+        if (!job.MediumTarget.empty())
+            staged.MediumTarget = StagingName(job.MediumTarget);
         WebPictureOutcome outcome = maker(staged);
         if (outcome.Reason.empty() && !outcome.WriteError)
             writeCopies(staged, outcome);

@@ -6,8 +6,14 @@
 
 namespace targello {
 
+// The widest a product picture's middle copy is: a phone's screen of about
+// 400 points at two pixels to the point, which the large copy would fill
+// four times over.
+inline constexpr int MediumPictureWidth = 800;
+
 // One source picture and the copies the modern page shows of it. Paths are
-// UTF-8. An empty SmallTarget asks for the large copy alone (banner, texture).
+// UTF-8. An empty SmallTarget asks for the large copy alone (banner, texture);
+// an empty MediumTarget leaves out the middle copy.
 struct WebPictureJob {
     std::string Source;
     std::string LargeTarget;
@@ -15,6 +21,9 @@ struct WebPictureJob {
     int LargestSide = 1600; // the large copy fits a square of this side
     int SmallWidth = 0;     // the small copy fits this box
     int SmallHeight = 0;
+    // The middle copy: the large one made at most MediumWidth wide, never enlarged.
+    std::string MediumTarget{}; // braces: the jobs written without it stay warning-free
+    int MediumWidth = MediumPictureWidth;
 };
 
 // What became of one job. Reason is empty when the copies were made, and
@@ -32,6 +41,7 @@ struct WebPictureOutcome {
     // and tells a full disk from a picture that cannot be read.
     std::string LargeBytes;
     std::string SmallBytes;
+    std::string MediumBytes;
     // Set where a copy could not be written: then the whole export fails.
     std::error_code WriteError;
 };

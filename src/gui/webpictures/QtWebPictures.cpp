@@ -328,6 +328,15 @@ void prepare() {
 namespace targello {
 namespace {
 
+// A copy of `large` fitted into `box` as libvips fits it, never enlarged.
+std::string encodeFitted(const QImage& large, PictureSize box) {
+    const PictureSize fitted = WebPictureSizes::Fitted({large.width(), large.height()}, box);
+    if (fitted.Width == large.width() && fitted.Height == large.height())
+        return encode(large, true);
+    return encode(large.scaled(fitted.Width, fitted.Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                  true);
+}
+
 WebPictureOutcome makeWebPictures(const WebPictureJob& job) {
     static std::once_flag once;
     std::call_once(once, prepare);
@@ -341,13 +350,10 @@ WebPictureOutcome makeWebPictures(const WebPictureJob& job) {
         return {unencodable()};
     if (job.SmallTarget.empty())
         return outcome;
-    const PictureSize small =
-        WebPictureSizes::Fitted({large.width(), large.height()}, {job.SmallWidth, job.SmallHeight});
-    const QImage shrunk =
-        small.Width == large.width() && small.Height == large.height()
-            ? large
-            : large.scaled(small.Width, small.Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if ((outcome.SmallBytes = encode(shrunk, true)).empty())
+    if (!job.MediumTarget.empty() &&
+        (outcome.MediumBytes = encodeFitted(large, {job.MediumWidth, large.height()})).empty())
+        return {unencodable()};
+    if ((outcome.SmallBytes = encodeFitted(large, {job.SmallWidth, job.SmallHeight})).empty())
         return {unencodable()};
     return outcome;
 }
@@ -355,7 +361,7 @@ WebPictureOutcome makeWebPictures(const WebPictureJob& job) {
 } // namespace
 } // namespace targello
 
-void targello_make_web_pictures_v2(const targello::WebPictureJob* job, targello::WebPictureOutcome* outcome) {
+void targello_make_web_pictures_v3(const targello::WebPictureJob* job, targello::WebPictureOutcome* outcome) {
     using namespace targello;
     QtThreads::Shared().Run([&] { *outcome = makeWebPictures(*job); });
 }

@@ -83,13 +83,31 @@ TEST(ModernPageParts, SearchBoxIconAndPictureCopies) {
         EXPECT_EQ(IconLetter(l.Title), l.Letter) << l.Title;
     EXPECT_TRUE(Contains(IconSvg("<b>", RgbColor::fromHex("#102030")), "fill=\"#102030\""));
     EXPECT_EQ(IconSvg("x", {}).rfind(IconMark, 0), 0u);
+}
 
-    // A 1600 x 1200 large copy: the small one fits 266 x 188, so 251 pixels wide.
-    WebPictureAddress address{"s/a b.jpg", "s/a b-266x188.jpg", 0, 1600, 1200};
-    EXPECT_EQ(PictureSrcset(address, 266, 188), "s/a%20b-266x188.jpg 251w, s/a%20b.jpg 1600w");
-    address.Width = 200; // a large copy that fits the box has one size only
-    address.Height = 150;
-    EXPECT_EQ(PictureSrcset(address, 266, 188), "");
-    address.Width = 0;
-    EXPECT_EQ(PictureSrcset(address, 266, 188), "");
+// Each copy's candidate carries the width the copy is made at: a browser
+// that took a width for another copy's would pick too small or too large.
+TEST(ModernPictureMarkup, SrcsetNamesEachCopyWithItsWidth) {
+    const struct {
+        int Width, Height, BoxWidth, BoxHeight;
+        bool Medium;
+        const char* Srcset;
+    } cases[] = {
+        // The small copy fits 266 x 188, so 251 pixels wide; the middle one is 800.
+        {1600, 1200, 266, 188, true, "s/a%20b-266x188.jpg 251w, s/a%20b-800w.jpg 800w, s/a%20b.jpg 1600w"},
+        {1200, 1600, 266, 188, true, "s/a%20b-266x188.jpg 141w, s/a%20b-800w.jpg 800w, s/a%20b.jpg 1200w"},
+        {1600, 1200, 266, 188, false, "s/a%20b-266x188.jpg 251w, s/a%20b.jpg 1600w"},
+        // A middle copy no narrower than the large one, or no wider than the
+        // small one, is no size of its own: one width, one candidate.
+        {800, 600, 266, 188, true, "s/a%20b-266x188.jpg 251w, s/a%20b.jpg 800w"},
+        {1600, 1200, 1000, 750, true, "s/a%20b-266x188.jpg 1000w, s/a%20b.jpg 1600w"},
+        {1600, 1200, 800, 800, true, "s/a%20b-266x188.jpg 800w, s/a%20b.jpg 1600w"},
+        {200, 150, 266, 188, true, ""}, // a large copy that fits the box has one size only
+        {0, 0, 266, 188, true, ""},     // the large copy's size unknown
+    };
+    for (const auto& c : cases) {
+        const WebPictureAddress address{
+            "s/a b.jpg", "s/a b-266x188.jpg", 0, c.Width, c.Height, c.Medium ? "s/a b-800w.jpg" : ""};
+        EXPECT_EQ(PictureSrcset(address, c.BoxWidth, c.BoxHeight), c.Srcset) << c.Width << "x" << c.Height;
+    }
 }

@@ -4,11 +4,13 @@
 #include "core/modern/PictureStamps.h"
 #include "core/project/Utf8Path.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <sstream>
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
@@ -119,6 +121,32 @@ TEST_F(UsersPictureFolder, StampsOfAnOlderVersionNeverLetACopyBeReplaced) {
     ASSERT_TRUE(generate().Succeeded);
     EXPECT_EQ(ReadFile(folder() / "telefon.jpg"), "nie wiadomo czyje");
     EXPECT_TRUE(pageShows("telefon-2.jpg"));
+}
+
+TEST_F(UsersPictureFolder, CopiesMadeBeforeThereWasAMiddleCopyAreMadeAgainUnderTheirNames) {
+    if (!WebPicturesBuiltIn())
+        GTEST_SKIP() << "copied unchanged: no middle copy";
+    ASSERT_TRUE(generate().Succeeded);
+    // The folder as a version without middle copies left it: their stamps
+    // (a line of four fields each) and files gone, the other copies stamped.
+    std::string older;
+    std::istringstream stamps(ReadFile(folder() / PictureStamps::FileName));
+    for (std::string line; std::getline(stamps, line);)
+        if (std::count(line.begin(), line.end(), '\t') != 3)
+            older += line + "\n";
+    ASSERT_NE(older, ReadFile(folder() / PictureStamps::FileName));
+    WriteFile(folder() / PictureStamps::FileName, older);
+    for (const char* copy : {"telefon-800w.jpg", "kubek-800w.jpg", "miska-800w.jpg"})
+        ASSERT_TRUE(fs::remove(folder() / copy)) << copy;
+
+    const ModernShopResult result = generate();
+    ASSERT_TRUE(result.Succeeded) << result.ErrorText;
+    EXPECT_EQ(result.PicturesMade, 3);
+    for (const char* copy : {"telefon-800w.jpg", "kubek-800w.jpg", "miska-800w.jpg"})
+        EXPECT_EQ(ReadFile(folder() / copy).rfind("\xFF\xD8\xFF", 0), 0u) << copy;
+    EXPECT_TRUE(pageShows("telefon.jpg"));
+    EXPECT_FALSE(fs::exists(folder() / "telefon-2.jpg"));
+    EXPECT_EQ(generate().PicturesUnchanged, 3);
 }
 
 TEST_F(UsersPictureFolder, WorkLeftByACutOffExportIsClearedAndNeverPutInPlace) {

@@ -32,11 +32,34 @@ TEST(ModernPictures, EachSourceIsMadeOnceAndSameNamesStayApart) {
     EXPECT_EQ(pictures.Jobs[0].SmallHeight, 188);
     EXPECT_EQ(pictures.Jobs[1].LargeTarget, "C:\\www\\sklep\\kubek-2.jpg");
     EXPECT_EQ(pictures.Jobs[1].SmallTarget, "C:\\www\\sklep\\kubek-2-266x188.jpg");
+    EXPECT_EQ(pictures.Jobs[0].MediumTarget, "C:\\www\\sklep\\kubek-800w.jpg");
+    EXPECT_EQ(pictures.Jobs[0].MediumWidth, 800);
+    EXPECT_EQ(pictures.Jobs[1].MediumTarget, "C:\\www\\sklep\\kubek-2-800w.jpg");
     EXPECT_EQ(pictures.Items[0].Small, "sklep/kubek-266x188.jpg");
+    EXPECT_EQ(pictures.Items[1].Medium, "sklep/kubek-2-800w.jpg");
     EXPECT_EQ(pictures.Items[2].Large, "sklep/kubek.jpg");
     EXPECT_EQ(pictures.Items[1].Job, 1);
     EXPECT_TRUE(pictures.Items[3].Large.empty());
     EXPECT_EQ(pictures.Items[3].Job, -1);
+}
+
+// A picture whose own name is another one's middle copy's takes the next
+// free name for all its copies, and so does one whose middle copy's name
+// the folder already holds.
+TEST(ModernPictures, MiddleCopyNamesNeverMeetAnotherCopy) {
+    ModernShop shop(2);
+    shop.page.Item(0).PicturePath = "C:\\zdjęcia\\kubek.jpg";
+    shop.page.Item(1).PicturePath = "C:\\inne\\kubek-800w.jpg";
+    const ModernPictures pictures = plan(shop, WebPictureKind::Encoded);
+    EXPECT_EQ(pictures.Items[0].Medium, "sklep/kubek-800w.jpg");
+    EXPECT_EQ(pictures.Items[1].Large, "sklep/kubek-800w-2.jpg");
+    EXPECT_EQ(pictures.Items[1].Medium, "sklep/kubek-800w-2-800w.jpg");
+
+    const ModernPictures beside = PlanModernPictures(
+        shop.page, shop.edited.Values, "sklep", "C:\\www", PathStyle::Windows, WebPictureKind::Encoded,
+        [](const std::string& name) { return name == "kubek-800w.jpg"; });
+    EXPECT_EQ(beside.Items[0].Large, "sklep/kubek-2.jpg");
+    EXPECT_EQ(beside.Items[0].Medium, "sklep/kubek-2-800w.jpg");
 }
 
 TEST(ModernPictures, CopiesAreNamedInLowercaseAscii) {
@@ -48,6 +71,7 @@ TEST(ModernPictures, CopiesAreNamedInLowercaseAscii) {
     EXPECT_EQ(encoded.Items[0].Small, "sklep/sloik-pionowo-266x188.jpg");
     EXPECT_EQ(encoded.Items[1].Large, "sklep/sloik-pionowo-2.jpg");
     EXPECT_EQ(encoded.Items[2].Large, "sklep/1-zolw.jpg");
+    EXPECT_EQ(encoded.Items[2].Medium, "sklep/1-zolw-800w.jpg");
     const ModernPictures copied = plan(shop, WebPictureKind::Unchanged);
     EXPECT_EQ(copied.Items[1].Large, "sklep/sloik-pionowo.png");
     EXPECT_EQ(copied.Items[2].Large, "sklep/1-zolw.jpeg");
@@ -60,7 +84,9 @@ TEST(ModernPictures, WithoutThePictureLibraryFilesAreCopiedUnderTheirOwnName) {
     ASSERT_EQ(pictures.Jobs.size(), 1u);
     EXPECT_EQ(pictures.Jobs[0].LargeTarget, "C:\\www\\kubek.png");
     EXPECT_TRUE(pictures.Jobs[0].SmallTarget.empty());
+    EXPECT_TRUE(pictures.Jobs[0].MediumTarget.empty());
     EXPECT_EQ(pictures.Items[0].Small, "kubek.png");
+    EXPECT_TRUE(pictures.Items[0].Medium.empty());
     EXPECT_EQ(pictures.Items[0].Large, "kubek.png");
 }
 
@@ -74,6 +100,7 @@ TEST(ModernPictures, BannerAndTextureGetOneLargeCopy) {
     ASSERT_EQ(pictures.Jobs.size(), 1u);
     EXPECT_EQ(pictures.Banner.Large, "sklep/baner.jpg");
     EXPECT_TRUE(pictures.Jobs[0].SmallTarget.empty());
+    EXPECT_TRUE(pictures.Jobs[0].MediumTarget.empty());
     EXPECT_TRUE(pictures.Texture.Large.empty());
 
     shop.page.Settings.TexturePath = "C:\\tekstury\\len.jpg";

@@ -40,7 +40,7 @@ protected:
     fs::path root;
 };
 
-TEST_F(WebPictureModuleFiles, SharedModuleLoadsAndMakesBothCopies) {
+TEST_F(WebPictureModuleFiles, SharedModuleLoadsAndMakesEveryCopy) {
     const WebPictureModule& module = WebPictureModule::Shared();
     ASSERT_TRUE(module.Loaded()) << module.Problem();
     EXPECT_EQ(module.Problem(), "");
@@ -51,13 +51,15 @@ TEST_F(WebPictureModuleFiles, SharedModuleLoadsAndMakesBothCopies) {
     const fs::path large = root / "miod.jpg";
     const fs::path small = root / "miod-maly.jpg";
     const WebPictureOutcome outcome =
-        make({TARGELLO_EXAMPLE_PICTURES "/miod-lipowy.jpg", large.string(), small.string(), 1600, 60, 60});
+        make({TARGELLO_EXAMPLE_PICTURES "/miod-lipowy.jpg", large.string(), small.string(), 1600, 60, 60,
+              (root / "miod-sredni.jpg").string(), 100});
     EXPECT_EQ(outcome.Reason, "");
     // The source is 266 x 188: never enlarged, and the small copy fits its box.
     EXPECT_EQ(outcome.LargeWidth, 266);
     EXPECT_EQ(outcome.LargeHeight, 188);
     EXPECT_EQ(jpegSize(outcome.LargeBytes), std::make_pair(266, 188));
     EXPECT_EQ(jpegSize(outcome.SmallBytes), std::make_pair(60, 42));
+    EXPECT_EQ(jpegSize(outcome.MediumBytes), std::make_pair(100, 71));
     EXPECT_FALSE(fs::exists(large)) << "the export writes the copies, not the module";
 
     // The module's reasons reach the program intact.

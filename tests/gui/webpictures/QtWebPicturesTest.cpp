@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -28,39 +29,44 @@ TEST(QtWebPictures, CopiesHaveTheLibvipsModulesSizes) {
 
     struct Case {
         std::string Source;
-        int Side, SmallWidth, SmallHeight;
+        int Side, SmallWidth, SmallHeight, MediumWidth;
     };
     const std::string examples = TARGELLO_EXAMPLE_PICTURES "/";
     const std::string modern = TARGELLO_MODERN_PICTURES "/";
     const std::vector<Case> cases = {
-        {examples + "miod-lipowy.jpg", 1600, 266, 188}, // smaller than the copy: kept
-        {examples + "ser.jpg", 100, 60, 60},            // JPEG shrunk while decoding, then resized
-        {examples + "krowki.jpg", 33, 20, 7},           // the narrow side rounded
-        {examples + "pierniki.jpg", 127, 400, 300},     // a small copy never enlarged
-        {modern + "obrocony.jpg", 1600, 100, 100},      // EXIF orientation turns the sides
-        {modern + "obrocony.jpg", 45, 30, 30},
-        {modern + "przezroczysty.png", 1600, 40, 25}, // not a JPEG: fitted whole
+        {examples + "miod-lipowy.jpg", 1600, 266, 188, 800}, // smaller than the copies: kept
+        {examples + "ser.jpg", 100, 60, 60, 70},             // JPEG shrunk while decoding, then resized
+        {examples + "krowki.jpg", 33, 20, 7, 25},            // the narrow side rounded
+        {examples + "pierniki.jpg", 127, 400, 300, 90},      // a small copy never enlarged
+        {examples + "grzyby.jpg", 1600, 100, 100, 201},      // the middle copy's height rounded
+        {modern + "obrocony.jpg", 1600, 100, 100, 30},       // EXIF orientation turns the sides
+        {modern + "obrocony.jpg", 45, 30, 30, 15},
+        {modern + "przezroczysty.png", 1600, 40, 25, 25}, // not a JPEG: fitted whole
     };
     for (const Case& c : cases) {
         const std::string label = c.Source + " " + std::to_string(c.Side);
-        const WebPictureJob vipsJob{c.Source,
-                                    (root / "vips.jpg").string(),
-                                    (root / "vips-maly.jpg").string(),
-                                    c.Side,
-                                    c.SmallWidth,
-                                    c.SmallHeight};
-        const WebPictureJob qtJob{
-            c.Source,     (root / "qt.jpg").string(), (root / "qt-maly.jpg").string(), c.Side, c.SmallWidth,
-            c.SmallHeight};
-        const WebPictureOutcome byVips = vips.Maker()(vipsJob);
-        const WebPictureOutcome byQt = qt.Maker()(qtJob);
+        const auto job = [&](const std::string& name) {
+            return WebPictureJob{c.Source,
+                                 (root / (name + ".jpg")).string(),
+                                 (root / (name + "-maly.jpg")).string(),
+                                 c.Side,
+                                 c.SmallWidth,
+                                 c.SmallHeight,
+                                 (root / (name + "-sredni.jpg")).string(),
+                                 c.MediumWidth};
+        };
+        const WebPictureOutcome byVips = vips.Maker()(job("vips"));
+        const WebPictureOutcome byQt = qt.Maker()(job("qt"));
         ASSERT_EQ(byVips.Reason, "") << label;
         ASSERT_EQ(byQt.Reason, "") << label;
         EXPECT_EQ(byQt.LargeWidth, byVips.LargeWidth) << label;
         EXPECT_EQ(byQt.LargeHeight, byVips.LargeHeight) << label;
         EXPECT_EQ(sizeOf(byQt.LargeBytes), sizeOf(byVips.LargeBytes)) << label;
         EXPECT_EQ(sizeOf(byQt.SmallBytes), sizeOf(byVips.SmallBytes)) << label;
+        EXPECT_EQ(sizeOf(byQt.MediumBytes), sizeOf(byVips.MediumBytes)) << label;
         EXPECT_EQ(sizeOf(byQt.LargeBytes), QSize(byQt.LargeWidth, byQt.LargeHeight)) << label;
+        // The page gives the middle copy this width without seeing it.
+        EXPECT_EQ(sizeOf(byVips.MediumBytes).width(), std::min(c.MediumWidth, byVips.LargeWidth)) << label;
     }
     fs::remove_all(root);
 }
