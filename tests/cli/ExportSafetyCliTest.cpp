@@ -231,7 +231,7 @@ TEST_F(FullDiskCli, ModernCopiesThatDoNotFitKeepThePreviousShop) {
     std::vector<std::string> pictures;
     for (unsigned i = 0; i < 3; ++i) {
         pictures.push_back((work_ / ("p" + std::to_string(i) + ".tif")).string());
-        writeFile(pictures.back(), noiseTiff(400, 300, i));
+        writeFile(pictures.back(), noiseTiff(320, 240, i));
     }
     saveProject(pictures);
     const std::string page = (disk_ / "sklep.html").string();
