@@ -26,7 +26,8 @@ if [[ "${1:-}" == "--tests" ]]; then
     # The Windows build of the core and targello-export, tested under wine:
     # the 64-bit mingw-w64 compiler with posix threads, GoogleTest's sources
     # to build with it, and the 64-bit wine alone (no display needed).
-    packages+=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine64)
+    # fonts-wine: wine's Tahoma and the rest, copied into the test prefixes.
+    packages+=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine64 fonts-wine)
     # The Windows setup program (NSIS), and the test that installs it and
     # looks at the installed program on a virtual display (xdotool finds its
     # window, ImageMagick keeps a screenshot).

@@ -24,6 +24,12 @@ reg_value() { "$wine" reg query "$1" /ve 2>/dev/null | tr -d '\r' | sed -n 's/.*
 
 "$wine" wineboot --init </dev/null >/dev/null 2>&1
 "$server" -w
+# Wine's own fonts (Tahoma among them) in the Windows folder of fonts, where
+# every Windows has them: Debian's wine does not read them where fonts-wine
+# puts them, and a fallback font with a huge line height leaves line edits
+# looking empty.
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 "$wine" "$setup" /S </dev/null >/dev/null 2>&1 || fail "the setup program ended with $?"
 "$server" -w
 dir="$WINEPREFIX/drive_c/Program Files/Targello"
