@@ -4,6 +4,7 @@
 #include "core/workspace/ShopWorkspace.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -28,6 +29,13 @@ std::map<std::string, std::string> filesIn(const fs::path& folder) {
         if (entry.is_regular_file() && !entry.path().filename().string().starts_with(".targello-"))
             files[fs::relative(entry.path(), folder).generic_string()] = contents(entry.path());
     return files;
+}
+
+// The program that publishes: this build's targello-export, or the command
+// given in TARGELLO_PUBLISH_PROGRAM (the Windows one under wine, say).
+std::string exportProgram() {
+    const char* given = std::getenv("TARGELLO_PUBLISH_PROGRAM");
+    return given && *given ? given : TARGELLO_EXPORT_PROGRAM;
 }
 
 struct Finished {
@@ -89,7 +97,7 @@ protected:
                               (typed ? "echo '" + std::string(TestPassword) + "' | env -u TARGELLO_HASLO"
                                      : "TARGELLO_HASLO='" + std::string(TestPassword) + "'") +
                               " XDG_DATA_HOME='" + (work_ / "dane").string() + "' timeout -k 5 120 " +
-                              TARGELLO_EXPORT_PROGRAM + " --opublikuj";
+                              exportProgram() + " --opublikuj";
         for (const std::string& option : options)
             command += " '" + option + "'";
         return command + " sklep.esk wynik/sklep.html >out.txt 2>err.txt";
