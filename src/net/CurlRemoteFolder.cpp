@@ -168,13 +168,6 @@ void CurlRemoteFolder::Prepare(const std::string& url, const std::string&) {
     if (address_.Protocol == PublishProtocol::FtpsExplicit ||
         address_.Protocol == PublishProtocol::FtpsImplicit) {
         curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
-#ifdef _WIN32
-        // libcurl 7.88 on Windows' TLS misses the listing that follows a TLS 1.3
-        // handshake on an FTP data connection and waits until the server gives up.
-        curl_easy_setopt(curl, CURLOPT_SSLVERSION,
-                         static_cast<long>(CURL_SSLVERSION_TLSv1_2) |
-                             static_cast<long>(CURL_SSLVERSION_MAX_TLSv1_2));
-#endif
         if (!pinnedKey_.empty()) {
             // Accepted by its fingerprint: the pinned key stands for the system's word.
             curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 0L);
