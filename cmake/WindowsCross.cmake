@@ -17,3 +17,5 @@ set(TARGELLO_HOST_ROOT "Z:")
 
 # The Linux build's targello-export, whose shop the Windows one must match.
 set(TARGELLO_HOST_EXPORT "" CACHE FILEPATH "targello-export of a Linux build, to compare exports with")
+# The Linux build's publish server tests, which drive the Windows targello-export too.
+set(TARGELLO_HOST_PUBLISH_TESTS "" CACHE FILEPATH "publish_server_tests of a Linux build, to publish through")

@@ -32,6 +32,16 @@ if(EXISTS ${TARGELLO_WINDOWS_QT}/.complete)
     set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 endif()
 
+# libcurl and libssh2 for Windows (static, Schannel and WinCNG), kept in a
+# cache beside the Qt by scripts/windows-curl.sh; found the same way.
+if(NOT TARGELLO_WINDOWS_CURL)
+    execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/windows-curl.sh --print
+        OUTPUT_VARIABLE TARGELLO_WINDOWS_CURL OUTPUT_STRIP_TRAILING_WHITESPACE)
+endif()
+if(EXISTS ${TARGELLO_WINDOWS_CURL}/.complete)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${TARGELLO_WINDOWS_CURL})
+endif()
+
 # The folders holding the compiler's runtime DLLs, for wine and the packages.
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
     OUTPUT_VARIABLE TARGELLO_MINGW_RUNTIME OUTPUT_STRIP_TRAILING_WHITESPACE)

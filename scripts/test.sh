@@ -18,11 +18,13 @@ deps_done=$SECONDS
 # Qt for Windows, built from Debian's source once per machine into a cache
 # outside the checkout (about half an hour the first time, nothing after).
 windows_qt=$(scripts/windows-qt.sh)
+# libcurl for Windows (Schannel, libssh2), cached the same way (minutes).
+windows_curl=$(scripts/windows-curl.sh)
 qt_done=$SECONDS
 cmake --preset ci -DTARGELLO_FUZZ=ON >/dev/null
 cmake --build --preset ci
 linux_done=$SECONDS
-cmake --preset windows -DTARGELLO_WINDOWS_QT="$windows_qt" >/dev/null
+cmake --preset windows -DTARGELLO_WINDOWS_QT="$windows_qt" -DTARGELLO_WINDOWS_CURL="$windows_curl" >/dev/null
 cmake --build --preset windows
 windows_done=$SECONDS
 cmake --preset nogui >/dev/null

@@ -8,7 +8,9 @@
 #include "net/CurlRemoteFolder.h"
 #include "net/PageCheck.h"
 
-#ifdef TARGELLO_HAS_KEYRING
+#ifdef _WIN32
+#include "gui/publish/WindowsKeyring.h"
+#elif defined(TARGELLO_HAS_KEYRING)
 #include "gui/publish/QtKeyring.h"
 #endif
 
@@ -26,7 +28,9 @@ PublishTools::PublishTools(std::unique_ptr<PublishPrompts> prompts, std::unique_
 PublishTools::~PublishTools() = default;
 
 std::unique_ptr<PublishTools> PublishTools::ForDesktop(Platform& platform) {
-#ifdef TARGELLO_HAS_KEYRING
+#ifdef _WIN32
+    auto keyring = std::make_unique<WindowsKeyring>();
+#elif defined(TARGELLO_HAS_KEYRING)
     auto keyring = std::make_unique<QtKeyring>();
 #else
     auto keyring = std::make_unique<NoKeyring>();
