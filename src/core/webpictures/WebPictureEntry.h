@@ -6,7 +6,7 @@
 // carries a version: a module whose job or outcome differ in layout must
 // not be called by a program built with the other layout.
 namespace targello {
-inline constexpr const char* WebPictureEntryName = "targello_make_web_pictures_v2";
+inline constexpr const char* WebPictureEntryName = "targello_make_web_pictures_v3";
 } // namespace targello
 
 #ifdef _WIN32
@@ -16,4 +16,4 @@ inline constexpr const char* WebPictureEntryName = "targello_make_web_pictures_v
 #endif
 
 extern "C" TARGELLO_PICTURE_MODULE_EXPORT void
-targello_make_web_pictures_v2(const targello::WebPictureJob* job, targello::WebPictureOutcome* outcome);
+targello_make_web_pictures_v3(const targello::WebPictureJob* job, targello::WebPictureOutcome* outcome);

@@ -209,10 +209,27 @@ Image decodeUpright(const std::string& path, int side, std::string& reason) {
     return Image(vips_image_copy_memory(upright.get()));
 }
 
-} // namespace
+// Whether the picture at `path` decodes without one warning from its loader,
+// which is asked to fail at the first. Asked only where a warning came while
+// the picture was made; bitmaps, read by gdk-pixbuf, are not asked.
+bool decodesCleanly(const std::string& path) {
+    std::string reason;
+    const PictureFormat format = formatOf(path, reason);
+    if (format == PictureFormat::Bmp || format == PictureFormat::Unknown)
+        return true;
+    Source source(vips_source_new_from_file(path.c_str()));
+    VipsImage* loaded = nullptr;
+    if (source)
+        loaded = vips_image_new_from_source(source.get(), "", "fail_on", VIPS_FAIL_ON_WARNING, "access",
+                                            VIPS_ACCESS_SEQUENTIAL, nullptr);
+    const Image image(loaded);
+    double mean = 0;
+    const bool clean = image && vips_avg(image.get(), &mean, nullptr) == 0;
+    vips_error_clear();
+    return clean;
+}
 
-WebPictureOutcome MakeWebPictures(const WebPictureJob& job) {
-    StartVips();
+WebPictureOutcome makeCopies(const WebPictureJob& job) {
     // Decoded once here; both copies come from this memory image.
     std::string reason;
     const Image large = decodeUpright(job.Source, job.LargestSide, reason);
@@ -234,8 +251,19 @@ WebPictureOutcome MakeWebPictures(const WebPictureJob& job) {
     return outcome;
 }
 
+} // namespace
+
+WebPictureOutcome MakeWebPictures(const WebPictureJob& job) {
+    StartVips();
+    const unsigned long warnedBefore = VipsWarningCount();
+    WebPictureOutcome outcome = makeCopies(job);
+    outcome.MadeDespiteFault =
+        outcome.Reason.empty() && VipsWarningCount() != warnedBefore && !decodesCleanly(job.Source);
+    return outcome;
+}
+
 } // namespace targello
 
-void targello_make_web_pictures_v2(const targello::WebPictureJob* job, targello::WebPictureOutcome* outcome) {
+void targello_make_web_pictures_v3(const targello::WebPictureJob* job, targello::WebPictureOutcome* outcome) {
     *outcome = targello::MakeWebPictures(*job);
 }

@@ -355,7 +355,7 @@ WebPictureOutcome makeWebPictures(const WebPictureJob& job) {
 } // namespace
 } // namespace targello
 
-void targello_make_web_pictures_v2(const targello::WebPictureJob* job, targello::WebPictureOutcome* outcome) {
+void targello_make_web_pictures_v3(const targello::WebPictureJob* job, targello::WebPictureOutcome* outcome) {
     using namespace targello;
     QtThreads::Shared().Run([&] { *outcome = makeWebPictures(*job); });
 }
