@@ -40,6 +40,10 @@ public:
             return;
         }
         switched_ = true;
+        if (::access(workspace.c_str(), R_OK | W_OK | X_OK) != 0) { // a folder above it closed to others
+            problem_ = "nobody cannot reach " + workspace.string();
+            restore();
+        }
 #endif
     }
     ~OrdinaryUser() {
