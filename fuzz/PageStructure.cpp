@@ -10,22 +10,37 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 
+// ASCII letters only, as std::tolower in the "C" locale the fuzzer runs in,
+// without a call into the C library for every byte of every page.
+char LowerChar(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+void AppendLower(std::string& to, std::string_view text) {
+    const std::size_t from = to.size();
+    to += text;
+    for (std::size_t k = from; k < to.size(); ++k)
+        to[k] = LowerChar(to[k]);
+}
+
 std::string Lower(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::string lower;
+    AppendLower(lower, text);
     return lower;
 }
 
-// `part` (lowercase) in `text` from `from` on, in any case; the page is
-// searched where it stands, not copied, since this runs at every script.
-std::size_t FindNoCase(std::string_view text, std::string_view part, std::size_t from) {
-    if (from > text.size())
-        return std::string_view::npos;
-    const auto found =
-        std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), part.begin(), part.end(),
-                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-    return found == text.end() ? std::string_view::npos : static_cast<std::size_t>(found - text.begin());
+// The first "</script" in `text` from `from` on, in any case. Only a "<"
+// can start it, and memchr finds those far faster than a byte-by-byte
+// comparison: this runs at every script of the two pages of every input.
+std::size_t FindScriptEnd(std::string_view text, std::size_t from) {
+    constexpr std::string_view End = "</script";
+    for (std::size_t at = text.find('<', from); at != std::string_view::npos; at = text.find('<', at + 1)) {
+        const std::string_view candidate = text.substr(at, End.size());
+        if (std::equal(candidate.begin(), candidate.end(), End.begin(), End.end(),
+                       [](char a, char b) { return LowerChar(a) == b; }))
+            return at;
+    }
+    return std::string_view::npos;
 }
 
 // Reads one tag starting after its "<"; `at` ends after its ">".
@@ -33,7 +48,11 @@ class TagReader {
 public:
     TagReader(std::string_view page, std::size_t& at) : page_(page), at_(at) {}
 
-    std::string Read(std::string& name, std::vector<std::pair<std::string, std::string>>& attributes) {
+    // Appends the tag's shape, its name and the names of its attributes in
+    // lowercase, to `shape`, and the values of its ON… attributes, as they
+    // stand in the page, to `handlers`. Nothing is copied but the shape:
+    // every tag of both pages of every input passes here.
+    void Read(std::string& shape, std::vector<std::string_view>& handlers) {
         const std::size_t start = at_;
         while (at_ < page_.size() && !IsSpace(page_[at_]) && page_[at_] != '>' && page_[at_] != '/')
             ++at_;
@@ -41,27 +60,27 @@ public:
             ++at_;
         while (at_ < page_.size() && !IsSpace(page_[at_]) && page_[at_] != '>')
             ++at_;
-        name = Lower(page_.substr(start, at_ - start));
-        std::string shape = name;
+        AppendLower(shape, page_.substr(start, at_ - start));
         while (SkipSpace(), at_ < page_.size() && page_[at_] != '>') {
             const std::size_t nameStart = at_;
             while (at_ < page_.size() && !IsSpace(page_[at_]) && page_[at_] != '>' &&
                    (page_[at_] != '=' || at_ == nameStart))
                 ++at_;
-            std::string attribute = Lower(page_.substr(nameStart, at_ - nameStart));
+            shape += ' ';
+            const std::size_t attribute = shape.size();
+            AppendLower(shape, page_.substr(nameStart, at_ - nameStart));
             SkipSpace();
-            std::string value;
+            std::string_view value;
             if (at_ < page_.size() && page_[at_] == '=') {
                 ++at_;
                 SkipSpace();
                 value = Value();
             }
-            shape += " " + attribute;
-            attributes.emplace_back(std::move(attribute), std::move(value));
+            if (shape.compare(attribute, 2, "on") == 0)
+                handlers.push_back(value);
         }
         if (at_ < page_.size())
             ++at_;
-        return shape;
     }
 
 private:
@@ -70,18 +89,18 @@ private:
             ++at_;
     }
 
-    std::string Value() {
+    std::string_view Value() {
         if (at_ < page_.size() && (page_[at_] == '"' || page_[at_] == '\'')) {
             const char quote = page_[at_++];
             const std::size_t end = std::min(page_.find(quote, at_), page_.size());
-            std::string value(page_.substr(at_, end - at_));
+            const std::string_view value = page_.substr(at_, end - at_);
             at_ = std::min(end + 1, page_.size());
             return value;
         }
         const std::size_t start = at_;
         while (at_ < page_.size() && !IsSpace(page_[at_]) && page_[at_] != '>')
             ++at_;
-        return std::string(page_.substr(start, at_ - start));
+        return page_.substr(start, at_ - start);
     }
 
     std::string_view page_;
@@ -93,18 +112,20 @@ private:
 PageShape ShapeOf(std::string_view page) {
     PageShape shape;
     std::size_t at = 0;
+    std::vector<std::string_view> handlers; // kept from tag to tag with its room
     while ((at = page.find('<', at)) != std::string_view::npos) {
         ++at;
         if (at >= page.size() || !(std::isalpha(static_cast<unsigned char>(page[at])) || page[at] == '/'))
             continue; // text, as browsers read it
-        std::string name;
-        std::vector<std::pair<std::string, std::string>> attributes;
-        shape.Tags.push_back(TagReader(page, at).Read(name, attributes));
-        for (const auto& [attribute, value] : attributes)
-            if (attribute.starts_with("on"))
-                shape.Scripts.push_back(ScriptSkeleton(DecodedAttribute(value)));
-        if (name == "script") {
-            const std::size_t end = std::min(FindNoCase(page, "</script", at), page.size());
+        std::string tag;
+        handlers.clear();
+        TagReader(page, at).Read(tag, handlers);
+        for (const std::string_view value : handlers)
+            shape.Scripts.push_back(ScriptSkeleton(DecodedAttribute(value)));
+        const bool script = tag == "script" || tag.starts_with("script ");
+        shape.Tags.push_back(std::move(tag));
+        if (script) {
+            const std::size_t end = std::min(FindScriptEnd(page, at), page.size());
             shape.Scripts.push_back(ScriptSkeleton(page.substr(at, end - at)));
             at = end;
         }
@@ -113,12 +134,17 @@ PageShape ShapeOf(std::string_view page) {
 }
 
 std::string ScriptSkeleton(std::string_view code) {
+    // The code between literals goes in whole pieces, not byte by byte:
+    // scripts are most of a page, and appending each byte cost more than
+    // making the page.
     std::string skeleton;
+    skeleton.reserve(code.size());
+    std::size_t kept = 0; // the code before it is in the skeleton or left out
     for (std::size_t at = 0; at < code.size(); ++at) {
         const char c = code[at];
-        skeleton += c;
         if (c != '\'' && c != '"')
             continue;
+        skeleton.append(code.substr(kept, at + 1 - kept));
         for (++at;; ++at) {
             if (at >= code.size() || code[at] == '\n' || code[at] == '\r')
                 return "unterminated string";
@@ -127,8 +153,9 @@ std::string ScriptSkeleton(std::string_view code) {
             else if (code[at] == c)
                 break;
         }
-        skeleton += c;
+        kept = at; // the closing quote begins the next piece
     }
+    skeleton.append(code.substr(kept));
     return skeleton;
 }
 
@@ -163,8 +190,13 @@ std::string DecodedAttribute(std::string_view value) {
 }
 
 bool IsUtf8(std::string_view bytes) {
+    static constexpr char32_t Least[] = {0, 0, 0x80, 0x800, 0x10000}; // shorter forms are overlong
     for (std::size_t at = 0; at < bytes.size();) {
         const auto lead = static_cast<unsigned char>(bytes[at]);
+        if (lead < 0x80) { // most of every page
+            ++at;
+            continue;
+        }
         const int length = lead < 0x80                    ? 1
                            : lead >= 0xC2 && lead <= 0xDF ? 2
                            : lead >= 0xE0 && lead <= 0xEF ? 3
@@ -179,8 +211,7 @@ bool IsUtf8(std::string_view bytes) {
                 return false;
             code = (code << 6) | (next & 0x3F);
         }
-        const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < least[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        if (code < Least[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
             return false;
         at += static_cast<std::size_t>(length);
     }

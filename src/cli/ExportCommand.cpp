@@ -222,6 +222,8 @@ int exportModern(const ShopPage& page, const ShopSettings& edited, const std::st
         err << Prefix << "uwaga: " << result.PicturesNotice << "\n";
     for (const std::string& line : result.LinkWarnings)
         err << Prefix << "uwaga: " << line << "\n";
+    for (const std::string& line : result.PictureWarnings)
+        err << Prefix << "uwaga: " << line << "\n";
     if (const std::string gaps = SellingGapsWarning(edited.Selling); !gaps.empty())
         err << Prefix << "uwaga: " << gaps << "\n";
     // The page is written without them; listed and told by the exit code as the classic export does.

@@ -276,3 +276,24 @@ TEST_F(ExportSafetyCli, UnwritablePictureFolderIsNamedNotThePage) {
         fs::create_directories(work_ / "wynik");
     }
 }
+
+// A picture that libjpeg decodes, warning of stray bytes before its scan:
+// the shop is whole, and the user hears of it once, in Polish.
+TEST_F(ExportSafetyCli, PictureMadeDespiteAFaultIsToldInOneLine) {
+    std::string bytes = contents(Examples / "obrazki" / "miod-lipowy.jpg");
+    const std::size_t scan = bytes.find("\xFF\xDA");
+    ASSERT_NE(scan, std::string::npos);
+    writeFile(work_ / "uszkodzony.jpg", bytes.insert(scan, std::string("\0\x11\x22\x33", 4)));
+    fs::copy_file(Examples / "obrazki" / "miod-lipowy.jpg", work_ / "dobry.jpg");
+    saveProject({"uszkodzony.jpg", "dobry.jpg"});
+
+    const Finished r = run(work_, {"--styl", "nowoczesny", "projekt.esk", "wynik/sklep.html"});
+    EXPECT_EQ(r.Exit, 0) << r.Err;
+    const std::string line =
+        "” użyto, choć jego plik jest uszkodzony; sprawdź, czy na stronie wygląda dobrze.\n";
+    ASSERT_NE(r.Err.find("targello-export: uwaga: Obrazek „"), std::string::npos) << r.Err;
+    EXPECT_NE(r.Err.find("uszkodzony.jpg" + line), std::string::npos) << r.Err;
+    EXPECT_EQ(r.Err.find(line), r.Err.rfind(line)) << "one line, for the damaged picture alone: " << r.Err;
+    EXPECT_EQ(r.Err.find("Corrupt"), std::string::npos) << "libjpeg's English stays off stderr: " << r.Err;
+    EXPECT_TRUE(fs::exists(work_ / "wynik" / "sklep" / "uszkodzony.jpg"));
+}

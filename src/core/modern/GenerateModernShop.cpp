@@ -181,6 +181,8 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
         for (std::size_t k = 0; k < pictures.Jobs.size(); ++k)
             if (!batch.Outcomes[k].Reason.empty())
                 result.UnreadablePictures.push_back({pictures.Jobs[k].Source, batch.Outcomes[k].Reason});
+            else if (batch.Done[k] && batch.Outcomes[k].MadeDespiteFault)
+                result.PictureWarnings.push_back(DamagedPictureText(pictures.Jobs[k].Source));
         for (WebPictureAddress& address : pictures.Items)
             settle(address, batch);
         settle(pictures.Texture, batch);
@@ -212,6 +214,11 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
     if (result.Succeeded && ShowsMenu(edited))
         result.LinkWarnings = MenuLinkWarnings(edited);
     return result;
+}
+
+std::string DamagedPictureText(const std::string& path) {
+    return "Obrazek „" + path +
+           "” użyto, choć jego plik jest uszkodzony; sprawdź, czy na stronie wygląda dobrze.";
 }
 
 std::string PictureProblemsText(const std::vector<PictureProblem>& problems) {

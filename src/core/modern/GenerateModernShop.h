@@ -33,6 +33,9 @@ struct ModernShopResult {
     // One line per menu link the page shows without its address because it
     // would run code (see MenuLinkWarnings).
     std::vector<std::string> LinkWarnings;
+    // One line per picture whose copies were made though its file is
+    // damaged (see DamagedPictureText); the shop is whole all the same.
+    std::vector<std::string> PictureWarnings;
 };
 
 // Called on the calling thread after each picture with the number done and
@@ -53,6 +56,9 @@ ModernShopResult GenerateModernShop(const ShopPage& page, const ShopSettings& ed
                                     std::string_view baseName, std::string_view outputPath,
                                     PathStyle style = NativePathStyle(),
                                     const ModernShopProgress& progress = {});
+
+// The line that tells of a picture used despite a fault in its file, in Polish.
+std::string DamagedPictureText(const std::string& path);
 
 // The message that names every picture left out, one per line, or "".
 std::string PictureProblemsText(const std::vector<PictureProblem>& problems);

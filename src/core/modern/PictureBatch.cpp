@@ -1,12 +1,14 @@
 #include "core/modern/PictureBatch.h"
 
 #include "core/files/FileCopy.h"
+#include "core/files/FileErrorText.h"
 #include "core/files/FileKind.h"
 #include "core/modern/PictureStamps.h"
 #include "core/project/Utf8Path.h"
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <filesystem>
 #include <fstream>
@@ -124,7 +126,10 @@ PictureBatchResult RunPictureBatch(const std::vector<WebPictureJob>& jobs, const
 WebPictureOutcome CopyWebPicture(const WebPictureJob& job) {
     const fs::path source = PathFromUtf8(job.Source);
     {
+        errno = 0;
         std::ifstream in(source, std::ios::binary);
+        if (!in) // the reasons the classic export gives ("brak uprawnień", …)
+            return {FileErrorReason({errno ? errno : EIO, std::generic_category()})};
         std::string head(16, '\0');
         in.read(head.data(), static_cast<std::streamsize>(head.size()));
         head.resize(static_cast<std::size_t>(in.gcount()));

@@ -44,6 +44,9 @@ struct WebPictureOutcome {
     std::string MediumBytes;
     // Set where a copy could not be written: then the whole export fails.
     std::error_code WriteError;
+    // The copies were made, though the file is damaged (its decoder warned):
+    // the user is told to look at them.
+    bool MadeDespiteFault = false;
 };
 
 } // namespace targello

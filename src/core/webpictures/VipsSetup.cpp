@@ -1,5 +1,6 @@
 #include "core/webpictures/VipsSetup.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <mutex>
 #include <vips/vips.h>
@@ -14,12 +15,22 @@ constexpr const char* AllowedLoaders[] = {
     "VipsForeignLoadWebp", "VipsForeignLoadTiff", "VipsForeignLoadHeif",
 };
 
+std::atomic<unsigned long> warnings{0};
+
 // libvips warns about damaged pictures (and libjpeg, libpng and libtiff
 // through it) on stderr, in English, for every one. The export says in
-// Polish which pictures it could not use; the rest is not for the user.
-void keepQuiet(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+// Polish which pictures it could not use or used despite a fault; the
+// English text is not for the user.
+void keepQuiet(const gchar*, GLogLevelFlags level, const gchar*, gpointer) {
+    if (level & G_LOG_LEVEL_WARNING)
+        warnings.fetch_add(1, std::memory_order_relaxed);
+}
 
 } // namespace
+
+unsigned long VipsWarningCount() {
+    return warnings.load(std::memory_order_relaxed);
+}
 
 void StartVips() {
     static std::once_flag once;

@@ -219,10 +219,27 @@ bool encodeFitted(VipsImage* large, int width, int height, std::string& bytes) {
     return encode(fitted.get(), true, bytes);
 }
 
-} // namespace
+// Whether the picture at `path` decodes without one warning from its loader,
+// which is asked to fail at the first. Asked only where a warning came while
+// the picture was made; bitmaps, read by gdk-pixbuf, are not asked.
+bool decodesCleanly(const std::string& path) {
+    std::string reason;
+    const PictureFormat format = formatOf(path, reason);
+    if (format == PictureFormat::Bmp || format == PictureFormat::Unknown)
+        return true;
+    Source source(vips_source_new_from_file(path.c_str()));
+    VipsImage* loaded = nullptr;
+    if (source)
+        loaded = vips_image_new_from_source(source.get(), "", "fail_on", VIPS_FAIL_ON_WARNING, "access",
+                                            VIPS_ACCESS_SEQUENTIAL, nullptr);
+    const Image image(loaded);
+    double mean = 0;
+    const bool clean = image && vips_avg(image.get(), &mean, nullptr) == 0;
+    vips_error_clear();
+    return clean;
+}
 
-WebPictureOutcome MakeWebPictures(const WebPictureJob& job) {
-    StartVips();
+WebPictureOutcome makeCopies(const WebPictureJob& job) {
     // Decoded once here; every copy comes from this memory image.
     std::string reason;
     const Image large = decodeUpright(job.Source, job.LargestSide, reason);
@@ -239,6 +256,17 @@ WebPictureOutcome MakeWebPictures(const WebPictureJob& job) {
         return {unreadable()};
     if (!encodeFitted(large.get(), job.SmallWidth, job.SmallHeight, outcome.SmallBytes))
         return {unreadable()};
+    return outcome;
+}
+
+} // namespace
+
+WebPictureOutcome MakeWebPictures(const WebPictureJob& job) {
+    StartVips();
+    const unsigned long warnedBefore = VipsWarningCount();
+    WebPictureOutcome outcome = makeCopies(job);
+    outcome.MadeDespiteFault =
+        outcome.Reason.empty() && VipsWarningCount() != warnedBefore && !decodesCleanly(job.Source);
     return outcome;
 }
 

@@ -97,7 +97,9 @@ RunOutcome writeModern(AppContext& app, const ShopPage& page, const std::string&
         result.PicturesNotice.empty()
             ? PictureProblemsText(result.UnreadablePictures)
             : result.PicturesNotice + "\n\n" + PictureProblemsText(result.UnreadablePictures);
-    return withLinkWarnings(QString::fromStdString(notes).trimmed(), result.LinkWarnings);
+    std::vector<std::string> warnings = result.PictureWarnings;
+    warnings.insert(warnings.end(), result.LinkWarnings.begin(), result.LinkWarnings.end());
+    return withLinkWarnings(QString::fromStdString(notes).trimmed(), warnings);
 }
 
 RunOutcome writePage(AppContext& app, const ShopPage& page, const QString& baseName, const QString& path) {

@@ -283,8 +283,9 @@ PictureFormat readableFile(const std::string& path, std::string& reason) {
     return reason.empty() ? format : PictureFormat::Unknown;
 }
 
-// The large copy, decoded at its size where the format allows and upright.
-QImage decodeLarge(const std::string& path, int side, std::string& reason) {
+// The large copy, decoded at its size where the format allows and upright;
+// `faulty` tells whether the reader warned about a file it still read.
+QImage decodeLarge(const std::string& path, int side, std::string& reason, bool& faulty) {
     const PictureFormat format = readableFile(path, reason);
     if (format == PictureFormat::Unknown)
         return {};
@@ -313,6 +314,7 @@ QImage decodeLarge(const std::string& path, int side, std::string& reason) {
         reason = unreadable();
     else if (cutShort(hearing.Heard))
         reason = unreadable(); // as the libvips module says it
+    faulty = reason.empty() && !hearing.Heard.isEmpty();
     return reason.empty() ? image : QImage();
 }
 
@@ -341,11 +343,13 @@ WebPictureOutcome makeWebPictures(const WebPictureJob& job) {
     static std::once_flag once;
     std::call_once(once, prepare);
     std::string reason;
-    const QImage decoded = decodeLarge(job.Source, job.LargestSide, reason);
+    bool faulty = false;
+    const QImage decoded = decodeLarge(job.Source, job.LargestSide, reason, faulty);
     if (decoded.isNull())
         return {reason};
     const QImage large = plain(decoded);
     WebPictureOutcome outcome({}, large.width(), large.height());
+    outcome.MadeDespiteFault = faulty;
     if ((outcome.LargeBytes = encode(large, false)).empty())
         return {unencodable()};
     if (job.SmallTarget.empty())

@@ -1,6 +1,7 @@
 #include "core/modern/GenerateModernShop.h"
 
 #include "../files/FileContents.h"
+#include "../files/OrdinaryUser.h"
 #include "ModernTestShop.h"
 #include "core/files/FileSync.h"
 #include "core/files/FileWriteLimit.h"
@@ -108,7 +109,14 @@ TEST_F(GenerateModernShopFiles, UnreadablePicturesAreNamedAndTheShopIsWritten) {
     shop.page.InsertItem();
     ASSERT_EQ(mkfifo((root / "potok.jpg").c_str(), 0600), 0); // would block a reader for ever
     shop.page.Item(4).PicturePath = Utf8FromPath(root / "potok.jpg");
+    shop.page.InsertItem();
+    fs::copy_file(Pictures / "obrocony.jpg", root / "tajny.jpg");
+    fs::permissions(root / "tajny.jpg", fs::perms::none);
+    shop.page.Item(5).PicturePath = Utf8FromPath(root / "tajny.jpg");
 #endif
+    const OrdinaryUser user(root);
+    if (!user.Problem().empty())
+        GTEST_SKIP() << user.Problem();
     const ModernShopResult result = generate();
     ASSERT_TRUE(result.Succeeded) << result.ErrorText;
     EXPECT_EQ(result.PicturesMade, 1);
@@ -121,6 +129,7 @@ TEST_F(GenerateModernShopFiles, UnreadablePicturesAreNamedAndTheShopIsWritten) {
     };
 #ifndef _WIN32
     expected.push_back({shop.page.Item(4).PicturePath, "to nie jest zwykły plik"});
+    expected.push_back({shop.page.Item(5).PicturePath, "brak uprawnień"});
 #endif
     EXPECT_EQ(result.UnreadablePictures, expected);
     const std::string message = PictureProblemsText(result.UnreadablePictures);

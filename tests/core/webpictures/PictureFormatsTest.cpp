@@ -34,6 +34,17 @@ std::string hugeJpeg() {
     return bytes;
 }
 
+// The example JPEG with four stray bytes before its scan: libjpeg warns
+// ("Corrupt JPEG data: 4 extraneous bytes before marker 0xda") and decodes it.
+std::string jpegWithStrayBytes() {
+    std::string bytes = readAll(Example);
+    std::size_t at = 2;
+    while (at + 4 < bytes.size() && static_cast<unsigned char>(bytes[at + 1]) != 0xDA)
+        at +=
+            2 + (static_cast<unsigned char>(bytes[at + 2]) << 8 | static_cast<unsigned char>(bytes[at + 3]));
+    return bytes.insert(at, std::string("\0\x11\x22\x33", 4));
+}
+
 std::string cut(const std::string& bytes, double kept) {
     return bytes.substr(0, static_cast<std::size_t>(static_cast<double>(bytes.size()) * kept));
 }
@@ -57,6 +68,7 @@ struct Case {
     std::string Bytes;
     std::string Reason; // "" where both copies are made
     int Width = 0;
+    bool Faulty = false; // made, and told as made despite a fault in the file
 };
 
 TEST(PictureFormats, OnlyTheSevenFormatsAreReadAndDamageIsRefusedQuietly) {
@@ -80,6 +92,7 @@ TEST(PictureFormats, OnlyTheSevenFormatsAreReadAndDamageIsRefusedQuietly) {
         {"ppm.jpg", "P3\n1 1\n255\n0 0 0\n", OtherFormat},
         {"fits.jpg", "SIMPLE  =                    T / FITS", OtherFormat},
         {"bm-text.bmp", "BM is not enough to be a bitmap", OtherFormat},
+        {"stray.jpg", jpegWithStrayBytes(), "", 266, true},
         {"cut.jpg", cut(readAll(Example), 0.5), Damaged},
         {"cut.png", cut(readAll(Fixtures / "maly.png"), 0.7), Damaged},
         {"cut.bmp", cut(bmp, 0.8), "nie da się odczytać obrazka (plik jest uszkodzony)"},
@@ -96,6 +109,7 @@ TEST(PictureFormats, OnlyTheSevenFormatsAreReadAndDamageIsRefusedQuietly) {
             make({file.string(), (root / "l.jpg").string(), "s.jpg", 1600, 20, 20});
         EXPECT_EQ(made.Reason, c.Reason) << c.Name;
         EXPECT_EQ(made.LargeBytes.empty(), !c.Reason.empty()) << c.Name;
+        EXPECT_EQ(made.MadeDespiteFault, c.Faulty) << c.Name;
         if (c.Width > 0 && c.Reason.empty()) {
             EXPECT_EQ(made.LargeWidth, c.Width) << c.Name;
         }

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <utility>
 
 namespace targello {
 namespace {
@@ -90,6 +92,37 @@ TEST(QtWebPictures, RefusesWhatTheLibvipsModuleRefusesWithItsReason) {
         EXPECT_TRUE(byQt.LargeBytes.empty()) << name;
     }
     EXPECT_FALSE(fs::exists(root / "kopia.jpg"));
+    fs::remove_all(root);
+}
+
+} // namespace
+} // namespace targello
+
+namespace targello {
+namespace {
+
+// A JPEG with stray bytes before its scan is made by both modules, and both
+// say that its file is damaged; the sound one is told by neither.
+TEST(QtWebPictures, TellsAPictureMadeDespiteAFaultAsTheLibvipsModuleDoes) {
+    const WebPictureModule vips(TARGELLO_VIPS_MODULE);
+    const WebPictureModule qt(TARGELLO_QT_MODULE);
+    ASSERT_TRUE(vips.Loaded()) << vips.Problem();
+    ASSERT_TRUE(qt.Loaded()) << qt.Problem();
+    const fs::path root = fs::temp_directory_path() / "targello-qt-webpictures-faulty";
+    fs::remove_all(root);
+    fs::create_directories(root);
+    const fs::path sound = fs::path(TARGELLO_EXAMPLE_PICTURES) / "miod-lipowy.jpg";
+    std::ifstream in(sound, std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    bytes.insert(bytes.find("\xFF\xDA"), std::string("\0\x11\x22\x33", 4));
+    std::ofstream(root / "uszkodzony.jpg", std::ios::binary) << bytes;
+    for (const auto& [path, faulty] : {std::pair{root / "uszkodzony.jpg", true}, std::pair{sound, false}})
+        for (const WebPictureModule* module : {&vips, &qt}) {
+            const WebPictureOutcome made =
+                module->Maker()({path.string(), (root / "l.jpg").string(), {}, 1600, 0, 0});
+            EXPECT_EQ(made.Reason, "") << path;
+            EXPECT_EQ(made.MadeDespiteFault, faulty) << path << (module == &qt ? " by Qt" : " by libvips");
+        }
     fs::remove_all(root);
 }
 
