@@ -52,7 +52,7 @@ TEST(LineBoxText, NameAndPriceBoxesDrawTheirText) {
     item.Price = "24,50";
     editors.bind(0, item, QImage(), ItemLayout(canvas.font()), QPoint(10, 10));
     canvas.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&canvas));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&canvas, 20000));
 
     for (ItemField field : {ItemField::Name, ItemField::Price}) {
         auto* box = qobject_cast<QLineEdit*>(editors.widget(field));
