@@ -21,7 +21,9 @@
 #include <memory>
 #include <thread>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <termios.h>
 #include <unistd.h>
 #endif
@@ -36,32 +38,66 @@ constexpr const char* MessagePrefix = "targello-export: ";
 class HiddenTyping {
 public:
     HiddenTyping(const PublishAddress& address, std::istream& in, std::ostream& err) {
-#ifndef _WIN32
+#ifdef _WIN32
+        console_ = GetStdHandle(STD_INPUT_HANDLE);
+        if (&in != &std::cin || !GetConsoleMode(console_, &saved_))
+            return;
+        active_ = SetConsoleMode(console_, saved_ & ~static_cast<DWORD>(ENABLE_ECHO_INPUT)) != 0;
+#else
         if (&in != &std::cin || !isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &saved_) != 0)
             return;
         termios hidden = saved_;
         hidden.c_lflag &= static_cast<tcflag_t>(~ECHO);
         active_ = tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden) == 0;
-        err << "Hasło dla " << address.User << "@" << address.Host << ": " << std::flush;
-#else
-        (void)address, (void)in, (void)err;
 #endif
+        err << "Hasło dla " << address.User << "@" << address.Host << ": " << std::flush;
     }
     ~HiddenTyping() {
-#ifndef _WIN32
-        if (active_) {
-            tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved_);
-            std::cerr << "\n";
-        }
+        if (!active_)
+            return;
+#ifdef _WIN32
+        SetConsoleMode(console_, saved_);
+#else
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved_);
 #endif
+        std::cerr << "\n";
+    }
+
+    // Whether the password is typed at a console or terminal, not piped in.
+    bool Typed() const {
+        return active_;
     }
 
 private:
-#ifndef _WIN32
+#ifdef _WIN32
+    HANDLE console_ = nullptr;
+    DWORD saved_ = 0;
+#else
     termios saved_{};
-    bool active_ = false;
 #endif
+    bool active_ = false;
 };
+
+#ifdef _WIN32
+// A line typed at the Windows console, as UTF-8: the console's code page
+// would lose the Polish letters of a password.
+std::string consoleLine() {
+    const HANDLE console = GetStdHandle(STD_INPUT_HANDLE);
+    std::wstring typed;
+    wchar_t buffer[256];
+    DWORD read = 0;
+    while (typed.find(L'\n') == std::wstring::npos && ReadConsoleW(console, buffer, 256, &read, nullptr) &&
+           read > 0)
+        typed.append(buffer, read);
+    typed = typed.substr(0, typed.find_first_of(L"\r\n"));
+    const int size = WideCharToMultiByte(CP_UTF8, 0, typed.data(), static_cast<int>(typed.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string line(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, typed.data(), static_cast<int>(typed.size()), line.data(), size, nullptr,
+                        nullptr);
+    return line;
+}
+#endif
 
 std::string password(const PublishAddress& address, std::istream& in, std::ostream& err) {
     if (const char* given = std::getenv("TARGELLO_HASLO"))
@@ -69,7 +105,12 @@ std::string password(const PublishAddress& address, std::istream& in, std::ostre
     std::string line;
     {
         const HiddenTyping hidden(address, in, err);
-        std::getline(in, line);
+#ifdef _WIN32
+        if (hidden.Typed())
+            line = consoleLine();
+        else
+#endif
+            std::getline(in, line);
     }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
