@@ -10,8 +10,11 @@
 #   scripts/windows-curl.sh --print    print the folder it would use, build nothing
 set -euo pipefail
 
-# Debian 12's own versions (curl 7.88.1, libssh2 1.10.0), whatever security
-# update the archive holds now; the versions fetched are kept in the cache.
+# Debian 13's versions (curl 8.14, libssh2 1.11), whatever update the archive
+# holds now; the versions fetched are kept in the cache. Debian 12's curl 7.88
+# never sees a listing arrive on an FTPS data connection through Schannel, and
+# its libssh2 1.10 signs RSA with SHA-1 alone on WinCNG, which OpenSSH refuses.
+suite=trixie version=8.14
 cache=${TARGELLO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/targello}
 common=(-G Ninja -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=x86_64
     -DCMAKE_C_COMPILER=x86_64-w64-mingw32-gcc-posix -DCMAKE_RC_COMPILER=x86_64-w64-mingw32-windres
@@ -21,10 +24,11 @@ common=(-G Ninja -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=x86_64
 ssh_options=(-DCRYPTO_BACKEND=WinCNG -DENABLE_ZLIB_COMPRESSION=OFF -DBUILD_EXAMPLES=OFF -DBUILD_TESTING=OFF)
 curl_options=(-DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF -DCURL_USE_LIBSSH2=ON -DCURL_ZLIB=OFF
     -DCURL_DISABLE_LDAP=ON -DCURL_USE_LIBPSL=OFF -DUSE_LIBIDN2=OFF -DUSE_NGHTTP2=OFF -DCURL_BROTLI=OFF
-    -DCURL_ZSTD=OFF -DBUILD_CURL_EXE=ON -DBUILD_TESTING=OFF -DENABLE_MANUAL=OFF)
-hash=$(printf '%s\n' bookworm "${common[@]}" "${ssh_options[@]}" "${curl_options[@]}" |
+    -DCURL_ZSTD=OFF -DBUILD_CURL_EXE=ON -DBUILD_TESTING=OFF -DENABLE_CURL_MANUAL=OFF
+    -DBUILD_LIBCURL_DOCS=OFF -DBUILD_MISC_DOCS=OFF)
+hash=$(printf '%s\n' "$suite" "${common[@]}" "${ssh_options[@]}" "${curl_options[@]}" |
     sha256sum | cut -c1-12)
-prefix=$cache/curl-7.88.1-mingw-$hash
+prefix=$cache/curl-$version-mingw-$hash
 
 if [[ ${1:-} == --print || -f $prefix/.complete ]]; then
     echo "$prefix"
@@ -41,11 +45,20 @@ rm -rf "$work" "$prefix"
 source "$(dirname "$0")/lib/debian-source.sh"
 
 log "fetching the sources of libssh2 and curl"
-# The newest source first; where the archive lacks it (a security update
-# listed but not served), the one of the release itself.
+# The newest source first; where the archive lacks it (an update listed but
+# not served yet), the next older one it lists.
+fetch() {
+    local package=$1 version
+    debian_source "$work" "$package" "$package" "$suite" 2>/dev/null && return 0
+    for version in $(debian_source_versions "$work" "$package"); do
+        rm -rf "${work:?}/download-$package" "${work:?}/$package"
+        debian_source "$work" "$package=$version" "$package" "$suite" 2>/dev/null && return 0
+    done
+    log "no source of $package to be had from Debian $suite"
+    return 1
+}
 for package in libssh2 curl; do
-    debian_source "$work" "$package" "$package" 2>/dev/null ||
-        { rm -rf "$work/download-$package" && debian_source "$work" "$package/bookworm" "$package"; }
+    fetch "$package"
 done
 log "building libssh2 (WinCNG) and curl (Schannel, libssh2)"
 cmake -S "$work/libssh2" -B "$work/build-libssh2" "${common[@]}" "${ssh_options[@]}" \
