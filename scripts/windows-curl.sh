@@ -4,7 +4,7 @@
 # which checks certificates against the Windows store) and SSH crypto
 # (WinCNG), and prints the folder it is installed in. Kept in a cache outside
 # the checkout like the Windows Qt, so only the first run on a machine builds
-# it (about five minutes of CPU).
+# it (about two minutes of CPU).
 #
 #   scripts/windows-curl.sh            build if needed, print the folder
 #   scripts/windows-curl.sh --print    print the folder it would use, build nothing
