@@ -14,13 +14,11 @@ fi
 "$wine_run" cmd /c exit # the first program under wine makes the prefix
 # The password also comes on standard input, which wine then must reach.
 export TARGELLO_WINE_CONSOLE=1
-# Plain FTP only under wine 8: through its Schannel, libcurl 8.14 gets the
-# listing on vsftpd's FTPS data connection, and then it and the server both
-# wait on that connection until the transfer is given up; and wine's bcrypt
-# has neither Diffie-Hellman nor raw RSA, with which libssh2 on WinCNG
-# computes the SSH key exchange ("Unable to exchange encryption keys").
-export TARGELLO_PUBLISH_SERVERS=${TARGELLO_PUBLISH_SERVERS:-ftp}
-# libssh2 on WinCNG has no ed25519; hosting servers offer an RSA key as well.
+# FTP and SFTP, not FTPS under wine 8: through its Schannel, libcurl 8.14
+# gets the listing on vsftpd's FTPS data connection, and then it and the
+# server both wait on that connection until the transfer is given up.
+export TARGELLO_PUBLISH_SERVERS=${TARGELLO_PUBLISH_SERVERS:-ftp sftp}
+# libssh2 on mbed TLS has no ed25519; hosting servers offer an RSA key as well.
 export TARGELLO_PUBLISH_HOST_KEY=rsa
 export TARGELLO_PUBLISH_PROGRAM="'$wine_run' '$windows_export'"
 exec "$server_tests" "$@"
