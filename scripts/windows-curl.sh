@@ -2,9 +2,9 @@
 # Builds libcurl for 64-bit Windows (mingw-w64) from Debian's own sources of
 # curl, libssh2 and mbed TLS, as static libraries, with Windows' own TLS
 # (Schannel, which checks certificates against the Windows store) and mbed
-# TLS's crypto under SSH, and prints the folder it is installed in. Kept in a cache outside
-# the checkout like the Windows Qt, so only the first run on a machine builds
-# it (about two minutes of CPU).
+# TLS's crypto under SSH, and prints the folder it is installed in. Kept in a
+# cache outside the checkout like the Windows Qt, so only the first run on a
+# machine builds it (about two minutes of CPU).
 #
 #   scripts/windows-curl.sh            build if needed, print the folder
 #   scripts/windows-curl.sh --print    print the folder it would use, build nothing
@@ -30,8 +30,8 @@ curl_options=(-DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF -DCURL_USE_LIBSSH2=O
     -DCURL_DISABLE_LDAP=ON -DCURL_USE_LIBPSL=OFF -DUSE_LIBIDN2=OFF -DUSE_NGHTTP2=OFF -DCURL_BROTLI=OFF
     -DCURL_ZSTD=OFF -DBUILD_CURL_EXE=ON -DBUILD_TESTING=OFF -DENABLE_CURL_MANUAL=OFF
     -DBUILD_LIBCURL_DOCS=OFF -DBUILD_MISC_DOCS=OFF)
-hash=$(printf '%s\n' "$suite" "${common[@]}" "${mbedtls_options[@]}" "${ssh_options[@]}" "${curl_options[@]}" |
-    sha256sum | cut -c1-12)
+hash=$(printf '%s\n' "$suite" "${common[@]}" "${mbedtls_options[@]}" "${ssh_options[@]}" \
+    "${curl_options[@]}" | sha256sum | cut -c1-12)
 prefix=$cache/curl-$version-mingw-$hash
 
 if [[ ${1:-} == --print || -f $prefix/.complete ]]; then
