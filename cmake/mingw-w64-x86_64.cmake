@@ -40,6 +40,9 @@ if(NOT TARGELLO_WINDOWS_CURL)
 endif()
 if(EXISTS ${TARGELLO_WINDOWS_CURL}/.complete)
     list(APPEND CMAKE_FIND_ROOT_PATH ${TARGELLO_WINDOWS_CURL})
+    # A build tree made against an older cache folder would keep linking that
+    # one's libcurl, which find_package remembers.
+    set(CURL_DIR ${TARGELLO_WINDOWS_CURL}/lib/cmake/CURL CACHE PATH "libcurl for Windows" FORCE)
 endif()
 
 # The folders holding the compiler's runtime DLLs, for wine and the packages.

@@ -79,6 +79,14 @@ std::vector<int> descendants(int root) {
     return found;
 }
 
+// ed25519, as OpenSSH makes by default, or the type named in
+// TARGELLO_PUBLISH_HOST_KEY ("rsa") for a client without ed25519, as libssh2
+// on Windows' own crypto is; hosting servers offer an RSA key too.
+std::string hostKeyType() {
+    const char* named = std::getenv("TARGELLO_PUBLISH_HOST_KEY");
+    return named && *named ? named : "ed25519";
+}
+
 } // namespace
 
 TestServer::TestServer(ServerKind kind, fs::path work, fs::path served)
@@ -105,8 +113,8 @@ bool TestServer::MakeUser() {
 void TestServer::NewIdentity() {
     const std::string w = work_.string();
     if (kind_ == ServerKind::Sftp)
-        std::system(("rm -f " + w + "/hostkey " + w + "/hostkey.pub && ssh-keygen -q -t ed25519 -N '' -f " +
-                     w + "/hostkey")
+        std::system(("rm -f " + w + "/hostkey " + w + "/hostkey.pub && ssh-keygen -q -t " + hostKeyType() +
+                     " -N '' -f " + w + "/hostkey")
                         .c_str());
     else if (kind_ != ServerKind::Ftp)
         std::system(("openssl req -x509 -newkey rsa:2048 -nodes -keyout " + w + "/key.pem -out " + w +

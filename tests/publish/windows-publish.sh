@@ -14,10 +14,11 @@ fi
 "$wine_run" cmd /c exit # the first program under wine makes the prefix
 # The password also comes on standard input, which wine then must reach.
 export TARGELLO_WINE_CONSOLE=1
-# Plain FTP only: the libcurl 7.88 of Debian 12 on Schannel never sees a
-# listing arrive on vsftpd's FTPS data connection (it waits until the
-# connection is given up), and its libssh2 1.10 on WinCNG has neither the
-# ed25519 nor the SHA-2 RSA host keys an OpenSSH of today offers.
-export TARGELLO_PUBLISH_SERVERS=${TARGELLO_PUBLISH_SERVERS:-ftp}
+# FTP and SFTP, not FTPS under wine 8: through its Schannel, libcurl 8.14
+# gets the listing on vsftpd's FTPS data connection, and then it and the
+# server both wait on that connection until the transfer is given up.
+export TARGELLO_PUBLISH_SERVERS=${TARGELLO_PUBLISH_SERVERS:-ftp sftp}
+# libssh2 on mbed TLS has no ed25519; hosting servers offer an RSA key as well.
+export TARGELLO_PUBLISH_HOST_KEY=rsa
 export TARGELLO_PUBLISH_PROGRAM="'$wine_run' '$windows_export'"
 exec "$server_tests" "$@"
