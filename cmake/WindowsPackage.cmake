@@ -15,6 +15,18 @@ install(FILES ${qt}/plugins/styles/qwindowsvistastyle.dll DESTINATION plugins/st
 install(FILES ${TARGELLO_MINGW_RUNTIME_DIR}/libstdc++-6.dll ${TARGELLO_MINGW_RUNTIME_DIR}/libgcc_s_seh-1.dll
     ${TARGELLO_MINGW_THREADS_DIR}/libwinpthread-1.dll DESTINATION .)
 install(FILES /usr/share/qt6/translations/qtbase_pl.qm DESTINATION translations)
+# The licences of what ships beside our own code: Qt (LGPL 3, with the
+# notices of the libraries inside it), the compiler's runtime and the
+# mingw-w64 thread library, and the transfer libraries where publishing is built.
+install(FILES /usr/share/doc/libqt6core6/copyright DESTINATION licencje RENAME Qt.txt)
+install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licencje RENAME LGPL-3.txt)
+install(FILES /usr/share/common-licenses/GPL-3 DESTINATION licencje RENAME GPL-3.txt)
+install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licencje RENAME gcc-runtime.txt)
+install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright DESTINATION licencje RENAME mingw-w64.txt)
+if(TARGELLO_PUBLISH)
+    install(DIRECTORY ${TARGELLO_WINDOWS_CURL}/share/licenses/ DESTINATION licencje)
+endif()
+
 # Qt's folders (plugins, translations) are found beside the program, not in
 # the Qt this was built with.
 file(WRITE ${CMAKE_BINARY_DIR}/package/qt.conf "[Paths]\r\nPrefix = .\r\n")

@@ -30,7 +30,9 @@ curl_options=(-DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF -DCURL_USE_LIBSSH2=O
     -DCURL_DISABLE_LDAP=ON -DCURL_USE_LIBPSL=OFF -DUSE_LIBIDN2=OFF -DUSE_NGHTTP2=OFF -DCURL_BROTLI=OFF
     -DCURL_ZSTD=OFF -DBUILD_CURL_EXE=ON -DBUILD_TESTING=OFF -DENABLE_CURL_MANUAL=OFF
     -DBUILD_LIBCURL_DOCS=OFF -DBUILD_MISC_DOCS=OFF)
-hash=$(printf '%s\n' "$suite" "${common[@]}" "${mbedtls_options[@]}" "${ssh_options[@]}" \
+# What the cache folder holds beyond the libraries (their licences since 2).
+layout=2
+hash=$(printf '%s\n' "$layout" "$suite" "${common[@]}" "${mbedtls_options[@]}" "${ssh_options[@]}" \
     "${curl_options[@]}" | sha256sum | cut -c1-12)
 prefix=$cache/curl-$version-mingw-$hash
 
@@ -84,6 +86,11 @@ bcrypt=$(x86_64-w64-mingw32-gcc-posix -print-file-name=libbcrypt.a)
 build curl "${curl_options[@]}" -DLIBSSH2_INCLUDE_DIR="$prefix/include" \
     -DLIBSSH2_LIBRARY="$prefix/lib/libssh2.a;$prefix/lib/libmbedcrypto.a;$bcrypt"
 (cd "$work" && ls download-*/*.dsc) >"$prefix/sources.txt"
+# The setup program ships the libraries' licences beside the program.
+mkdir -p "$prefix/share/licenses"
+cp "$work/mbedtls/LICENSE" "$prefix/share/licenses/mbedtls.txt"
+cp "$work/libssh2/COPYING" "$prefix/share/licenses/libssh2.txt"
+cp "$work/curl/COPYING" "$prefix/share/licenses/curl.txt"
 touch "$prefix/.complete"
 rm -rf "$work"
 log "curl for Windows is ready"
