@@ -20,11 +20,16 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The Qt for Windows: given, or the one the project's script keeps in its cache.
-if(NOT TARGELLO_WINDOWS_QT)
-    execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/windows-qt.sh --print
-        OUTPUT_VARIABLE TARGELLO_WINDOWS_QT OUTPUT_STRIP_TRAILING_WHITESPACE)
-endif()
+# A library built for Windows: the folder given, or the one the project's
+# script keeps in its cache.
+macro(targello_windows_library variable script)
+    if(NOT ${variable})
+        execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/${script} --print
+            OUTPUT_VARIABLE ${variable} OUTPUT_STRIP_TRAILING_WHITESPACE)
+    endif()
+endmacro()
+
+targello_windows_library(TARGELLO_WINDOWS_QT windows-qt.sh)
 if(EXISTS ${TARGELLO_WINDOWS_QT}/.complete)
     list(APPEND CMAKE_FIND_ROOT_PATH ${TARGELLO_WINDOWS_QT})
     # Qt's tools (moc, rcc, uic) are the Linux ones of Debian's Qt of the same version.
@@ -32,12 +37,9 @@ if(EXISTS ${TARGELLO_WINDOWS_QT}/.complete)
     set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 endif()
 
-# libcurl and libssh2 for Windows (static, Schannel and WinCNG), kept in a
-# cache beside the Qt by scripts/windows-curl.sh; found the same way.
-if(NOT TARGELLO_WINDOWS_CURL)
-    execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/windows-curl.sh --print
-        OUTPUT_VARIABLE TARGELLO_WINDOWS_CURL OUTPUT_STRIP_TRAILING_WHITESPACE)
-endif()
+# libcurl and libssh2 for Windows (static; Schannel, and Mbed TLS for SSH),
+# kept in a cache beside the Qt by scripts/windows-curl.sh.
+targello_windows_library(TARGELLO_WINDOWS_CURL windows-curl.sh)
 if(EXISTS ${TARGELLO_WINDOWS_CURL}/.complete)
     list(APPEND CMAKE_FIND_ROOT_PATH ${TARGELLO_WINDOWS_CURL})
     # A build tree made against an older cache folder would keep linking that

@@ -3,6 +3,7 @@
 #include "core/publish/Fingerprint.h"
 #include "net/CertificateKey.h"
 #include "net/CurlProblem.h"
+#include "net/RemotePaths.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -70,40 +71,6 @@ int checkHostKey(void* user, int, const char* key, std::size_t length) {
     return *handle.Accepted && **handle.Accepted == **handle.Seen ? CURLKHMATCH_OK : CURLKHMATCH_MISMATCH;
 }
 
-std::string escaped(CURL* curl, const std::string& path) {
-    std::string url;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        const std::size_t slash = std::min(path.find('/', start), path.size());
-        char* part = curl_easy_escape(curl, path.data() + start, static_cast<int>(slash - start));
-        url += part;
-        curl_free(part);
-        if (slash < path.size())
-            url += '/';
-        start = slash + 1;
-    }
-    return url;
-}
-
-std::string quotedArgument(const std::string& path) {
-    std::string text = "\"";
-    for (const char c : path) {
-        if (c == '"' || c == '\\')
-            text += '\\';
-        text += c;
-    }
-    return text + "\"";
-}
-
-std::string folderOf(const std::string& name) {
-    const std::size_t slash = name.rfind('/');
-    return slash == std::string::npos ? "" : name.substr(0, slash);
-}
-
-std::string baseOf(const std::string& name) {
-    return name.substr(name.rfind('/') + 1);
-}
-
 } // namespace
 
 CurlRemoteFolder::CurlRemoteFolder(PublishAddress address, std::string password,
@@ -129,14 +96,14 @@ std::string CurlRemoteFolder::Url(const std::string& name, bool folder) const {
     std::string url = scheme + address_.Host + ":" + std::to_string(address_.Port) + "/";
     if (address_.Protocol == PublishProtocol::Sftp)
         url += "~/";
-    url += escaped(handle_->Curl, path);
+    url += EscapedRemotePath(handle_->Curl, path);
     if (folder && !path.empty())
         url += '/';
     return url;
 }
 
 std::string CurlRemoteFolder::QuotePath(const std::string& name) const {
-    return quotedArgument(address_.Folder.empty() ? name : address_.Folder + "/" + name);
+    return QuotedRemoteArgument(address_.Folder.empty() ? name : address_.Folder + "/" + name);
 }
 
 void CurlRemoteFolder::Prepare(const std::string& url, const std::string&) {
@@ -366,14 +333,14 @@ void CurlRemoteFolder::Rename(const std::string& from, const std::string& to) {
         return;
     }
     // FTP renames in the folder the transfer moved into, which holds both names.
-    Quote(folderOf(from), {"RNFR " + baseOf(from), "RNTO " + baseOf(to)}, to);
+    Quote(RemoteFolderOf(from), {"RNFR " + RemoteBaseOf(from), "RNTO " + RemoteBaseOf(to)}, to);
 }
 
 void CurlRemoteFolder::Remove(const std::string& name) {
     if (address_.Protocol == PublishProtocol::Sftp)
         Quote("", {"*rm " + QuotePath(name)}, name);
     else
-        Quote(folderOf(name), {"*DELE " + baseOf(name)}, name);
+        Quote(RemoteFolderOf(name), {"*DELE " + RemoteBaseOf(name)}, name);
 }
 
 void CurlRemoteFolder::MakeOwnFolder() {
@@ -384,7 +351,7 @@ void CurlRemoteFolder::MakeOwnFolder() {
         std::vector<std::string> commands;
         for (std::size_t slash = 0; slash != std::string::npos;) {
             slash = address_.Folder.find('/', slash + 1);
-            commands.push_back("*mkdir " + quotedArgument(address_.Folder.substr(0, slash)));
+            commands.push_back("*mkdir " + QuotedRemoteArgument(address_.Folder.substr(0, slash)));
         }
         const std::string folderUrl = Url("", true);
         Prepare(folderUrl.substr(0, folderUrl.find("~/") + 2), address_.Folder);

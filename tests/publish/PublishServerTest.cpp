@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
@@ -146,6 +147,26 @@ protected:
         return files;
     }
 
+    // Runs `check` against each FTPS and SFTP server in turn, the shop (one
+    // picture) made for the server's folder `folder`.
+    void OnEachSecureServer(const std::string& folder, const std::function<void(TestServer&)>& check) {
+        const std::vector<ServerKind> kinds = servedOf({ServerKind::FtpsExplicit, ServerKind::Sftp});
+        if (kinds.empty())
+            GTEST_SKIP() << "neither FTPS nor SFTP is among the servers";
+        for (const ServerKind kind : kinds) {
+            SCOPED_TRACE(static_cast<int>(kind));
+            SetUp();
+            TestServer server(kind, work_ / "konfiguracja", work_ / "serwer");
+            ASSERT_TRUE(server.Start());
+            std::system(("chown -R " + std::string(TestUser) + " " + (work_ / "serwer").string()).c_str());
+            Picture("a.jpg", 1000);
+            Project(server.Address(folder), "12,50", {"a.jpg"});
+            check(server);
+            server.Stop();
+            TearDown();
+        }
+    }
+
     fs::path work_;
     std::string publicAddress_;
 };
@@ -202,18 +223,7 @@ TEST_F(PublishServerTest, EveryProtocolSendsTheShopThenOnlyWhatChangedAndKeepsTh
 }
 
 TEST_F(PublishServerTest, UnknownOrChangedCertificateOrKeyStopsThePublish) {
-    const std::vector<ServerKind> kinds = servedOf({ServerKind::FtpsExplicit, ServerKind::Sftp});
-    if (kinds.empty())
-        GTEST_SKIP() << "neither FTPS nor SFTP is among the servers";
-    for (const ServerKind kind : kinds) {
-        SCOPED_TRACE(static_cast<int>(kind));
-        SetUp();
-        TestServer server(kind, work_ / "konfiguracja", work_ / "serwer");
-        ASSERT_TRUE(server.Start());
-        std::system(("chown -R " + std::string(TestUser) + " " + (work_ / "serwer").string()).c_str());
-        Picture("a.jpg", 1000);
-        Project(server.Address("www"), "12,50", {"a.jpg"});
-
+    OnEachSecureServer("www", [this](TestServer& server) {
         const Finished unknown = Publish();
         EXPECT_EQ(unknown.Exit, 4);
         EXPECT_NE(unknown.Err.find(server.Fingerprint()), std::string::npos) << unknown.Err;
@@ -232,24 +242,11 @@ TEST_F(PublishServerTest, UnknownOrChangedCertificateOrKeyStopsThePublish) {
         EXPECT_NE(changed.Err.find("jest inny niż przyjęty wcześniej"), std::string::npos) << changed.Err;
         EXPECT_NE(changed.Err.find(server.Fingerprint()), std::string::npos) << changed.Err;
         EXPECT_EQ(OnServer(), before);
-        server.Stop();
-        TearDown();
-    }
+    });
 }
 
 TEST_F(PublishServerTest, AMissingFolderIsToldAndMadeOnlyWhenAsked) {
-    const std::vector<ServerKind> kinds = servedOf({ServerKind::FtpsExplicit, ServerKind::Sftp});
-    if (kinds.empty())
-        GTEST_SKIP() << "neither FTPS nor SFTP is among the servers";
-    for (const ServerKind kind : kinds) {
-        SCOPED_TRACE(static_cast<int>(kind));
-        SetUp();
-        TestServer server(kind, work_ / "konfiguracja", work_ / "serwer");
-        ASSERT_TRUE(server.Start());
-        std::system(("chown -R " + std::string(TestUser) + " " + (work_ / "serwer").string()).c_str());
-        Picture("a.jpg", 1000);
-        Project(server.Address("www/nowy/sklep"), "12,50", {"a.jpg"});
-
+    OnEachSecureServer("www/nowy/sklep", [this](TestServer& server) {
         std::vector<std::string> options = accepting(server);
         const Finished missing = Publish(options);
         EXPECT_EQ(missing.Exit, 4);
@@ -261,9 +258,7 @@ TEST_F(PublishServerTest, AMissingFolderIsToldAndMadeOnlyWhenAsked) {
         const Finished made = Publish(options);
         ASSERT_EQ(made.Exit, 0) << made.Err;
         EXPECT_EQ(filesIn(work_ / "serwer" / "www" / "nowy" / "sklep"), filesIn(work_ / "wynik"));
-        server.Stop();
-        TearDown();
-    }
+    });
 }
 
 TEST_F(PublishServerTest, ServerKilledMidPublishKeepsTheOldShopAndTheNextPublishCompletes) {

@@ -251,8 +251,11 @@ WebPictureOutcome makeCopies(const WebPictureJob& job) {
         return {unreadable()};
     if (job.SmallTarget.empty() || job.SmallTarget == job.LargeTarget)
         return outcome;
-    if (!job.MediumTarget.empty() &&
-        !encodeFitted(large.get(), job.MediumWidth, outcome.LargeHeight, outcome.MediumBytes))
+    // A large copy no wider than the middle one is the middle one too.
+    if (!job.MediumTarget.empty() && outcome.LargeWidth <= job.MediumWidth)
+        outcome.MediumBytes = outcome.LargeBytes;
+    else if (!job.MediumTarget.empty() &&
+             !encodeFitted(large.get(), job.MediumWidth, outcome.LargeHeight, outcome.MediumBytes))
         return {unreadable()};
     if (!encodeFitted(large.get(), job.SmallWidth, job.SmallHeight, outcome.SmallBytes))
         return {unreadable()};

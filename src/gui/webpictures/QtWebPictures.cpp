@@ -354,8 +354,11 @@ WebPictureOutcome makeWebPictures(const WebPictureJob& job) {
         return {unencodable()};
     if (job.SmallTarget.empty())
         return outcome;
-    if (!job.MediumTarget.empty() &&
-        (outcome.MediumBytes = encodeFitted(large, {job.MediumWidth, large.height()})).empty())
+    // A large copy no wider than the middle one is the middle one too.
+    if (!job.MediumTarget.empty() && large.width() <= job.MediumWidth)
+        outcome.MediumBytes = outcome.LargeBytes;
+    else if (!job.MediumTarget.empty() &&
+             (outcome.MediumBytes = encodeFitted(large, {job.MediumWidth, large.height()})).empty())
         return {unencodable()};
     if ((outcome.SmallBytes = encodeFitted(large, {job.SmallWidth, job.SmallHeight})).empty())
         return {unencodable()};

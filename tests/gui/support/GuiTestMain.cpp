@@ -1,12 +1,14 @@
 // main() of every GUI test program: one QApplication on the offscreen
-// platform, then GoogleTest.
+// platform (or the one TARGELLO_TEST_PLATFORM names, for the tests of the
+// desktop's own), then GoogleTest.
 #include "TestStorage.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray platform = qgetenv("TARGELLO_TEST_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
     // Preferences and recovery copies go to a place of the run's own, never
     // to the user's.
     targello::TestStorage storage;

@@ -18,16 +18,28 @@ QSize sizeOf(const std::string& jpeg) {
     return QImage::fromData(QByteArray::fromStdString(jpeg), "JPEG").size();
 }
 
+// Both picture modules, and a folder of the test's own for their copies.
+struct BothModules {
+    explicit BothModules(const char* folder) : Root(fs::temp_directory_path() / folder) {
+        fs::remove_all(Root);
+        fs::create_directories(Root);
+    }
+    ~BothModules() { fs::remove_all(Root); }
+
+    const WebPictureModule Vips{TARGELLO_VIPS_MODULE};
+    const WebPictureModule Qt{TARGELLO_QT_MODULE};
+    const fs::path Root;
+};
+
 // The page names the sizes of the copies, so a page made on Windows equals
 // one made on Linux only where both modules give every copy the same size.
 TEST(QtWebPictures, CopiesHaveTheLibvipsModulesSizes) {
-    const WebPictureModule vips(TARGELLO_VIPS_MODULE);
-    const WebPictureModule qt(TARGELLO_QT_MODULE);
+    const BothModules modules("targello-qt-webpictures");
+    const WebPictureModule& vips = modules.Vips;
+    const WebPictureModule& qt = modules.Qt;
+    const fs::path& root = modules.Root;
     ASSERT_TRUE(vips.Loaded()) << vips.Problem();
     ASSERT_TRUE(qt.Loaded()) << qt.Problem();
-    const fs::path root = fs::temp_directory_path() / "targello-qt-webpictures";
-    fs::remove_all(root);
-    fs::create_directories(root);
 
     struct Case {
         std::string Source;
@@ -70,18 +82,16 @@ TEST(QtWebPictures, CopiesHaveTheLibvipsModulesSizes) {
         // The page gives the middle copy this width without seeing it.
         EXPECT_EQ(sizeOf(byVips.MediumBytes).width(), std::min(c.MediumWidth, byVips.LargeWidth)) << label;
     }
-    fs::remove_all(root);
 }
 
 // What is no picture of a format the export reads is refused by both modules
 // for the same reason.
 TEST(QtWebPictures, RefusesWhatTheLibvipsModuleRefusesWithItsReason) {
-    const WebPictureModule vips(TARGELLO_VIPS_MODULE);
-    const WebPictureModule qt(TARGELLO_QT_MODULE);
+    const BothModules modules("targello-qt-webpictures-refused");
+    const WebPictureModule& vips = modules.Vips;
+    const WebPictureModule& qt = modules.Qt;
+    const fs::path& root = modules.Root;
     ASSERT_TRUE(qt.Loaded()) << qt.Problem();
-    const fs::path root = fs::temp_directory_path() / "targello-qt-webpictures-refused";
-    fs::remove_all(root);
-    fs::create_directories(root);
     std::ofstream(root / "zepsuty.jpg") << "to nie jest obrazek";
     std::ofstream(root / "strona.svg") << "<svg xmlns='http://www.w3.org/2000/svg' width='9' height='9'/>";
     for (const char* name : {"zepsuty.jpg", "strona.svg", "brak.jpg"}) {
@@ -92,25 +102,17 @@ TEST(QtWebPictures, RefusesWhatTheLibvipsModuleRefusesWithItsReason) {
         EXPECT_TRUE(byQt.LargeBytes.empty()) << name;
     }
     EXPECT_FALSE(fs::exists(root / "kopia.jpg"));
-    fs::remove_all(root);
 }
-
-} // namespace
-} // namespace targello
-
-namespace targello {
-namespace {
 
 // A JPEG with stray bytes before its scan is made by both modules, and both
 // say that its file is damaged; the sound one is told by neither.
 TEST(QtWebPictures, TellsAPictureMadeDespiteAFaultAsTheLibvipsModuleDoes) {
-    const WebPictureModule vips(TARGELLO_VIPS_MODULE);
-    const WebPictureModule qt(TARGELLO_QT_MODULE);
+    const BothModules modules("targello-qt-webpictures-faulty");
+    const WebPictureModule& vips = modules.Vips;
+    const WebPictureModule& qt = modules.Qt;
+    const fs::path& root = modules.Root;
     ASSERT_TRUE(vips.Loaded()) << vips.Problem();
     ASSERT_TRUE(qt.Loaded()) << qt.Problem();
-    const fs::path root = fs::temp_directory_path() / "targello-qt-webpictures-faulty";
-    fs::remove_all(root);
-    fs::create_directories(root);
     const fs::path sound = fs::path(TARGELLO_EXAMPLE_PICTURES) / "miod-lipowy.jpg";
     std::ifstream in(sound, std::ios::binary);
     std::string bytes{std::istreambuf_iterator<char>(in), {}};
@@ -123,7 +125,6 @@ TEST(QtWebPictures, TellsAPictureMadeDespiteAFaultAsTheLibvipsModuleDoes) {
             EXPECT_EQ(made.Reason, "") << path;
             EXPECT_EQ(made.MadeDespiteFault, faulty) << path << (module == &qt ? " by Qt" : " by libvips");
         }
-    fs::remove_all(root);
 }
 
 } // namespace
