@@ -37,7 +37,7 @@ if(EXISTS ${TARGELLO_WINDOWS_QT}/.complete)
     set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 endif()
 
-# libcurl and libssh2 for Windows (static; Schannel, and Mbed TLS for SSH),
+# libcurl and libssh2 for Windows (static, on Mbed TLS for FTPS and SSH),
 # kept in a cache beside the Qt by scripts/windows-curl.sh.
 targello_windows_library(TARGELLO_WINDOWS_CURL windows-curl.sh)
 if(EXISTS ${TARGELLO_WINDOWS_CURL}/.complete)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds libcurl for 64-bit Windows (mingw-w64) from Debian's own sources of
-# curl, libssh2 and mbed TLS, as static libraries, with Windows' own TLS
-# (Schannel, which checks certificates against the Windows store) and mbed
-# TLS's crypto under SSH, and prints the folder it is installed in. Kept in a
+# curl, libssh2 and mbed TLS, as static libraries, with mbed TLS under both
+# FTPS and SSH (the program hands it the Windows store's root certificates),
+# and prints the folder it is installed in. Kept in a
 # cache outside the checkout like the Windows Qt, so only the first run on a
 # machine builds it (about two minutes of CPU).
 #
@@ -15,7 +15,10 @@ set -euo pipefail
 # Debian 12's curl 7.88 never sees a listing arrive on an FTPS data connection
 # through Schannel, and its libssh2 1.10 signs RSA with SHA-1 alone on WinCNG,
 # which OpenSSH refuses. libssh2 computes the key exchange on mbed TLS, not on
-# WinCNG, whose Diffie-Hellman and raw RSA wine's bcrypt lacks.
+# WinCNG, whose Diffie-Hellman and raw RSA wine's bcrypt lacks. FTPS runs on
+# mbed TLS too, not on Schannel: wine 8's Schannel passes a server's
+# close_notify on as no data at all, so libcurl waits for the end of every
+# FTPS download and listing while the server waits for its answer.
 suite=trixie version=8.14
 cache=${TARGELLO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/targello}
 common=(-G Ninja -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=x86_64
@@ -26,12 +29,14 @@ common=(-G Ninja -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=x86_64
 mbedtls_options=(-DENABLE_TESTING=OFF -DENABLE_PROGRAMS=OFF -DMBEDTLS_FATAL_WARNINGS=OFF
     -DUSE_SHARED_MBEDTLS_LIBRARY=OFF -DUSE_STATIC_MBEDTLS_LIBRARY=ON)
 ssh_options=(-DCRYPTO_BACKEND=mbedTLS -DENABLE_ZLIB_COMPRESSION=OFF -DBUILD_EXAMPLES=OFF -DBUILD_TESTING=OFF)
-curl_options=(-DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF -DCURL_USE_LIBSSH2=ON -DCURL_ZLIB=OFF
+curl_options=(-DCURL_USE_SCHANNEL=OFF -DCURL_USE_MBEDTLS=ON -DCURL_USE_OPENSSL=OFF
+    -DCURL_CA_BUNDLE=none -DCURL_CA_PATH=none -DCURL_USE_LIBSSH2=ON -DCURL_ZLIB=OFF
     -DCURL_DISABLE_LDAP=ON -DCURL_USE_LIBPSL=OFF -DUSE_LIBIDN2=OFF -DUSE_NGHTTP2=OFF -DCURL_BROTLI=OFF
     -DCURL_ZSTD=OFF -DBUILD_CURL_EXE=ON -DBUILD_TESTING=OFF -DENABLE_CURL_MANUAL=OFF
     -DBUILD_LIBCURL_DOCS=OFF -DBUILD_MISC_DOCS=OFF)
-# What the cache folder holds beyond the libraries (their licences since 2).
-layout=2
+# What the cache folder holds beyond the libraries (their licences since 2;
+# curl on mbed TLS since 3).
+layout=3
 hash=$(printf '%s\n' "$layout" "$suite" "${common[@]}" "${mbedtls_options[@]}" "${ssh_options[@]}" \
     "${curl_options[@]}" | sha256sum | cut -c1-12)
 prefix=$cache/curl-$version-mingw-$hash
@@ -77,14 +82,16 @@ build() {
         cmake --install "$work/build-$name" >>"$work/$name.log" 2>&1 ||
         { tail -30 "$work/$name.log" >&2; exit 1; }
 }
-log "building mbed TLS, libssh2 (on mbed TLS) and curl (Schannel, libssh2)"
+log "building mbed TLS, libssh2 and curl on it"
 build mbedtls "${mbedtls_options[@]}"
 build libssh2 "${ssh_options[@]}"
 # curl's own search finds libssh2 alone; a static libssh2 needs its crypto
 # beside it, in curl's link and in the CMake package it installs for ours.
 bcrypt=$(x86_64-w64-mingw32-gcc-posix -print-file-name=libbcrypt.a)
 build curl "${curl_options[@]}" -DLIBSSH2_INCLUDE_DIR="$prefix/include" \
-    -DLIBSSH2_LIBRARY="$prefix/lib/libssh2.a;$prefix/lib/libmbedcrypto.a;$bcrypt"
+    -DLIBSSH2_LIBRARY="$prefix/lib/libssh2.a;$prefix/lib/libmbedcrypto.a;$bcrypt" \
+    -DMBEDTLS_INCLUDE_DIR="$prefix/include" -DMBEDTLS_LIBRARY="$prefix/lib/libmbedtls.a" \
+    -DMBEDX509_LIBRARY="$prefix/lib/libmbedx509.a" -DMBEDCRYPTO_LIBRARY="$prefix/lib/libmbedcrypto.a"
 (cd "$work" && ls download-*/*.dsc) >"$prefix/sources.txt"
 # The setup program ships the libraries' licences beside the program.
 mkdir -p "$prefix/share/licenses"

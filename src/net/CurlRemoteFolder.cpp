@@ -4,6 +4,9 @@
 #include "net/CertificateKey.h"
 #include "net/CurlProblem.h"
 #include "net/RemotePaths.h"
+#ifdef _WIN32
+#include "net/WindowsRootStore.h"
+#endif
 
 #include <cstdlib>
 #include <cstring>
@@ -63,6 +66,11 @@ int progress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t sentNow)
     if (handle.Sent && !(*handle.Sent)(static_cast<std::uintmax_t>(sentNow)))
         return 1;
     return 0;
+}
+
+bool tlsOnMbed() {
+    const curl_version_info_data* info = curl_version_info(CURLVERSION_NOW);
+    return info->ssl_version && std::strncmp(info->ssl_version, "mbedTLS", 7) == 0;
 }
 
 int checkHostKey(void* user, int, const char* key, std::size_t length) {
@@ -135,11 +143,23 @@ void CurlRemoteFolder::Prepare(const std::string& url, const std::string&) {
     if (address_.Protocol == PublishProtocol::FtpsExplicit ||
         address_.Protocol == PublishProtocol::FtpsImplicit) {
         curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
+#ifdef _WIN32
+        // The certificates Windows trusts are what the system vouches with.
+        if (const std::string_view roots = WindowsRootCertificates(); !roots.empty()) {
+            curl_blob blob{const_cast<char*>(roots.data()), roots.size(), CURL_BLOB_NOCOPY};
+            curl_easy_setopt(curl, CURLOPT_CAINFO_BLOB, &blob);
+        }
+#endif
         if (!pinnedKey_.empty()) {
             // Accepted by its fingerprint: the pinned key stands for the system's word.
             curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 0L);
             curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 0L);
             curl_easy_setopt(curl, CURLOPT_PINNEDPUBLICKEY, pinnedKey_.c_str());
+            // On Mbed TLS a resumed TLS 1.3 session brings no certificate to
+            // hold to the pin, and every FTPS data connection resumes one.
+            if (tlsOnMbed())
+                curl_easy_setopt(curl, CURLOPT_SSLVERSION,
+                                 static_cast<long>(CURL_SSLVERSION_TLSv1_2 | CURL_SSLVERSION_MAX_TLSv1_2));
         }
     }
     if (address_.Protocol == PublishProtocol::Sftp) {

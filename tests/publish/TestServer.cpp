@@ -81,7 +81,7 @@ std::vector<int> descendants(int root) {
 
 // ed25519, as OpenSSH makes by default, or the type named in
 // TARGELLO_PUBLISH_HOST_KEY ("rsa") for a client without ed25519, as libssh2
-// on Windows' own crypto is; hosting servers offer an RSA key too.
+// on Mbed TLS is; hosting servers offer an RSA key too.
 std::string hostKeyType() {
     const char* named = std::getenv("TARGELLO_PUBLISH_HOST_KEY");
     return named && *named ? named : "ed25519";
@@ -139,10 +139,12 @@ void TestServer::WriteConfiguration() const {
         << served_.string() << "\npasv_min_port=" << port_ + 1 << "\npasv_max_port=" << port_ + 40
         << "\nseccomp_sandbox=NO\nisolate=NO\nisolate_network=NO\nuserlist_enable=NO\npam_service_name=vsftpd"
         << "\nxferlog_enable=NO\nlocal_umask=022\n";
+    // vsftpd's default stays, as hosting keeps it: each data connection must
+    // resume the TLS session of the control connection.
     if (kind_ != ServerKind::Ftp)
         config << "ssl_enable=YES\nrsa_cert_file=" << (work_ / "cert.pem").string()
                << "\nrsa_private_key_file=" << (work_ / "key.pem").string()
-               << "\nforce_local_logins_ssl=YES\nforce_local_data_ssl=YES\nrequire_ssl_reuse=NO\n"
+               << "\nforce_local_logins_ssl=YES\nforce_local_data_ssl=YES\n"
                << (kind_ == ServerKind::FtpsImplicit ? "implicit_ssl=YES\n" : "");
 }
 

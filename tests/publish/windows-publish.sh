@@ -14,11 +14,7 @@ fi
 "$wine_run" cmd /c exit # the first program under wine makes the prefix
 # The password also comes on standard input, which wine then must reach.
 export TARGELLO_WINE_CONSOLE=1
-# FTP and SFTP, not FTPS under wine 8: through its Schannel, libcurl 8.14
-# gets the listing on vsftpd's FTPS data connection, and then it and the
-# server both wait on that connection until the transfer is given up.
-export TARGELLO_PUBLISH_SERVERS=${TARGELLO_PUBLISH_SERVERS:-ftp sftp}
 # libssh2 on mbed TLS has no ed25519; hosting servers offer an RSA key as well.
-export TARGELLO_PUBLISH_HOST_KEY=rsa
+export TARGELLO_PUBLISH_HOST_KEY=${TARGELLO_PUBLISH_HOST_KEY:-rsa}
 export TARGELLO_PUBLISH_PROGRAM="'$wine_run' '$windows_export'"
 exec "$server_tests" "$@"
