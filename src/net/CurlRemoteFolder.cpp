@@ -159,7 +159,8 @@ void CurlRemoteFolder::Prepare(const std::string& url, const std::string&) {
             // hold to the pin, and every FTPS data connection resumes one.
             if (tlsOnMbed())
                 curl_easy_setopt(curl, CURLOPT_SSLVERSION,
-                                 static_cast<long>(CURL_SSLVERSION_TLSv1_2 | CURL_SSLVERSION_MAX_TLSv1_2));
+                                 static_cast<long>(CURL_SSLVERSION_TLSv1_2) |
+                                     static_cast<long>(CURL_SSLVERSION_MAX_TLSv1_2));
         }
     }
     if (address_.Protocol == PublishProtocol::Sftp) {
