@@ -68,11 +68,6 @@ int progress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t sentNow)
     return 0;
 }
 
-bool tlsOnMbed() {
-    const curl_version_info_data* info = curl_version_info(CURLVERSION_NOW);
-    return info->ssl_version && std::strncmp(info->ssl_version, "mbedTLS", 7) == 0;
-}
-
 int checkHostKey(void* user, int, const char* key, std::size_t length) {
     const Handle& handle = *static_cast<Handle*>(user);
     *handle.Seen = Sha256::Of(std::string_view(key, length));
@@ -155,13 +150,15 @@ void CurlRemoteFolder::Prepare(const std::string& url, const std::string&) {
             curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 0L);
             curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 0L);
             curl_easy_setopt(curl, CURLOPT_PINNEDPUBLICKEY, pinnedKey_.c_str());
-            // On Mbed TLS a resumed TLS 1.3 session brings no certificate to
-            // hold to the pin, and every FTPS data connection resumes one.
-            if (tlsOnMbed())
-                curl_easy_setopt(curl, CURLOPT_SSLVERSION,
-                                 static_cast<long>(CURL_SSLVERSION_TLSv1_2) |
-                                     static_cast<long>(CURL_SSLVERSION_MAX_TLSv1_2));
         }
+        // Every data connection resumes the control connection's TLS session,
+        // as servers demand (vsftpd by default). Over TLS 1.3 that resumption
+        // rides on tickets sent after the handshake, and fails now and then:
+        // vsftpd refuses the data connection ("522"), and on Mbed TLS the
+        // resumed session brings no certificate to hold to a pin.
+        curl_easy_setopt(curl, CURLOPT_SSLVERSION,
+                         static_cast<long>(CURL_SSLVERSION_TLSv1_2) |
+                             static_cast<long>(CURL_SSLVERSION_MAX_TLSv1_2));
     }
     if (address_.Protocol == PublishProtocol::Sftp) {
         curl_easy_setopt(curl, CURLOPT_SSH_AUTH_TYPES,
