@@ -140,10 +140,7 @@ void CurlRemoteFolder::Prepare(const std::string& url, const std::string&) {
         curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
 #ifdef _WIN32
         // The certificates Windows trusts are what the system vouches with.
-        if (const std::string_view roots = WindowsRootCertificates(); !roots.empty()) {
-            curl_blob blob{const_cast<char*>(roots.data()), roots.size(), CURL_BLOB_NOCOPY};
-            curl_easy_setopt(curl, CURLOPT_CAINFO_BLOB, &blob);
-        }
+        curl_easy_setopt(curl, CURLOPT_SSL_CTX_FUNCTION, UseWindowsRootChain);
 #endif
         if (!pinnedKey_.empty()) {
             // Accepted by its fingerprint: the pinned key stands for the system's word.

@@ -1,5 +1,7 @@
 #include "net/WindowsRootStore.h"
 
+#include <mbedtls/ssl.h>
+#include <mbedtls/x509_crt.h>
 #include <string>
 #include <windows.h>
 // After windows.h, which it needs.
@@ -35,6 +37,26 @@ std::string readRootStore() {
 std::string_view WindowsRootCertificates() {
     static const std::string pem = readRootStore();
     return pem;
+}
+
+const mbedtls_x509_crt& WindowsRootChain() {
+    // Parsed for the program's whole run, never freed.
+    static const mbedtls_x509_crt* const chain = [] {
+        auto* parsed = new mbedtls_x509_crt;
+        mbedtls_x509_crt_init(parsed);
+        const std::string_view pem = WindowsRootCertificates();
+        if (!pem.empty())
+            mbedtls_x509_crt_parse(parsed, reinterpret_cast<const unsigned char*>(pem.data()),
+                                   pem.size() + 1);
+        return parsed;
+    }();
+    return *chain;
+}
+
+CURLcode UseWindowsRootChain(CURL*, void* mbedConfig, void*) {
+    mbedtls_ssl_conf_ca_chain(static_cast<mbedtls_ssl_config*>(mbedConfig),
+                              const_cast<mbedtls_x509_crt*>(&WindowsRootChain()), nullptr);
+    return CURLE_OK;
 }
 
 } // namespace targello
