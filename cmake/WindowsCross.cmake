@@ -12,6 +12,10 @@ endforeach()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
 
+# windows.h defines min and max as macros unless told not to, and in a unity
+# batch they would reach every source after the one that includes it.
+add_compile_definitions(NOMINMAX)
+
 # Prefixed to an absolute path of this machine, names it for the Windows programs.
 set(TARGELLO_HOST_ROOT "Z:")
 
