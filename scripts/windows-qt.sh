@@ -3,8 +3,8 @@
 # Debian's own source package, as shared libraries, with only what Targello
 # needs, and prints the folder it is installed in. The result is kept in a
 # cache outside the checkout, named by the source version and a hash of the
-# build's options, so only the first run on a machine builds it (about half
-# an hour on two idle cores); every later run prints the folder at once.
+# build's options, so only the first run on a machine builds it (about 22
+# minutes on two idle cores); every later run prints the folder at once.
 #
 #   scripts/windows-qt.sh            build if needed, print the Qt folder
 #   scripts/windows-qt.sh --print    print the folder it would use, build nothing
@@ -89,7 +89,7 @@ log "configuring"
 cmake -G Ninja -S "$work/source" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" \
     -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >"$work/configure.log" 2>&1 ||
     { tail -40 "$work/configure.log" >&2; exit 1; }
-log "building (about half an hour on two idle cores)"
+log "building (about 22 minutes on two idle cores)"
 cmake --build "$work/build" >"$work/build.log" 2>&1 ||
     { grep -m20 -B2 -A8 'error' "$work/build.log" >&2; exit 1; }
 rm -rf "$prefix"
